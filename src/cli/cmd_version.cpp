@@ -1,0 +1,16 @@
+#include <ostream>
+
+#include "cli/command_list.hpp"
+
+namespace fretwise::cli {
+
+int RunVersion(Args args, Io io) {
+    if (!args.empty() && args[0] != "--help") {
+        io.err << "fretwise-cli version: takes no arguments\n";
+        return kExitUsage;
+    }
+    io.out << "Fretwise v1.1\n";
+    return kExitOk;
+}
+
+}  // namespace fretwise::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+// The entry points of the commands; commands.cpp lists them in its table.
+#include "cli/command.hpp"
+
+namespace fretwise::cli {
+
+int RunVersion(Args args, Io io);
+
+}  // namespace fretwise::cli

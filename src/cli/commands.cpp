@@ -1,0 +1,49 @@
+#include <algorithm>
+#include <ostream>
+
+#include "cli/command.hpp"
+#include "cli/command_list.hpp"
+
+namespace fretwise::cli {
+
+std::span<const Command> Commands() {
+    static const Command kCommands[] = {
+        {"version", "print the program's version", RunVersion},
+    };
+    return kCommands;
+}
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: fretwise-cli COMMAND [ARGS...]\n"
+           "Names, fingers and creates guitar chords from the command line.\n\n"
+           "Commands:\n";
+    for (const Command& c : Commands()) {
+        out << "  " << c.name << std::string(std::max<std::size_t>(2, 12 - c.name.size()), ' ')
+            << c.summary << '\n';
+    }
+    out << "\nRun 'fretwise-cli COMMAND --help' for the options of a command.\n";
+}
+
+}  // namespace
+
+int RunCli(Args args, Io io) {
+    if (args.empty()) {
+        PrintUsage(io.err);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(io.out);
+        return kExitOk;
+    }
+    for (const Command& c : Commands()) {
+        if (args[0] == c.name) {
+            return c.run(args.subspan(1), io);
+        }
+    }
+    io.err << "fretwise-cli: unknown command '" << args[0] << "' (try 'fretwise-cli --help')\n";
+    return kExitUsage;
+}
+
+}  // namespace fretwise::cli

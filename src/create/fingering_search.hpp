@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "music/fingering.hpp"
+
+namespace fretwise {
+
+struct SearchRequest {
+    int root = 0;             // root list position 0-11 (0 = A)
+    int type = 0;             // chord type list position 0-37; -1 or 25 search the root alone
+    int position = 0;         // first fret line in view (the neck scroll bar's value)
+    int numFrets = 20;        // frets shown on the fretboard
+    bool allStrings = false;  // "Created chords always use all strings"
+};
+
+// Where a search stopped without a result.
+enum class SearchFailure {
+    None,
+    NoOptions,     // some string can take none of the chord's notes
+    NoneComplete,  // no combination sounds every note of the chord
+    NonePlayable,  // no complete combination can be fingered
+};
+
+struct SearchResult {
+    SearchFailure failure = SearchFailure::None;
+    std::int32_t combinations = 0;  // size of the product of the option lists
+    // Easiest first; only Note is set in each. Empty when the search failed.
+    std::vector<Fingering> candidates;
+};
+
+SearchResult FindFingerings(const SearchRequest& request);
+
+// The message the window shows when a search fails; it depends only on the option.
+std::string_view CreateFailureMessage(bool allStrings);
+
+}  // namespace fretwise
