@@ -28,10 +28,11 @@ struct Command {
     CommandFn run;
 };
 
-// Every command of fretwise-cli, in the order --help lists them.
-std::span<const Command> Commands();
+// The commands that need only the core, in the order --help lists them.
+std::span<const Command> CoreCommands();
 
-// Runs "fretwise-cli ARGS..." (without the program name) and returns the exit status.
-int RunCli(Args args, Io io);
+// Runs "fretwise-cli ARGS..." (without the program name) over the given commands and
+// returns the exit status.
+int RunCli(std::span<const Command> commands, Args args, Io io);
 
 }  // namespace fretwise::cli

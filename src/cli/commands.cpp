@@ -6,7 +6,7 @@
 
 namespace fretwise::cli {
 
-std::span<const Command> Commands() {
+std::span<const Command> CoreCommands() {
     static const Command kCommands[] = {
         {"version", "print the program's version", RunVersion},
     };
@@ -15,11 +15,11 @@ std::span<const Command> Commands() {
 
 namespace {
 
-void PrintUsage(std::ostream& out) {
+void PrintUsage(std::span<const Command> commands, std::ostream& out) {
     out << "Usage: fretwise-cli COMMAND [ARGS...]\n"
            "Names, fingers and creates guitar chords from the command line.\n\n"
            "Commands:\n";
-    for (const Command& c : Commands()) {
+    for (const Command& c : commands) {
         out << "  " << c.name << std::string(std::max<std::size_t>(2, 12 - c.name.size()), ' ')
             << c.summary << '\n';
     }
@@ -28,16 +28,16 @@ void PrintUsage(std::ostream& out) {
 
 }  // namespace
 
-int RunCli(Args args, Io io) {
+int RunCli(std::span<const Command> commands, Args args, Io io) {
     if (args.empty()) {
-        PrintUsage(io.err);
+        PrintUsage(commands, io.err);
         return kExitUsage;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintUsage(io.out);
+        PrintUsage(commands, io.out);
         return kExitOk;
     }
-    for (const Command& c : Commands()) {
+    for (const Command& c : commands) {
         if (args[0] == c.name) {
             return c.run(args.subspan(1), io);
         }
