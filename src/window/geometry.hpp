@@ -1,0 +1,87 @@
+#pragma once
+
+// The fixed geometry of the main window's drawing areas, in twips (15 twips per logical
+// pixel). Positions inside the fretboard are relative to FrameChord; positions on the staff
+// are relative to PictureBox.
+namespace fretwise::geometry {
+
+// Fretboard (FrameChord).
+constexpr int kFretboardWidth = 4695;
+constexpr int kFretboardHeight = 6975;
+constexpr int kNutY = 840;
+constexpr int kFretSpacing = 720;
+constexpr int kFretLineLeft = 675;
+constexpr int kFretLineRight = 3675;
+constexpr int kNutLineWidth = 3;
+constexpr int kFretLineWidth = 1;
+constexpr int kBarLineWidth = 5;
+constexpr int kFretsInView = 8;
+constexpr int kMarkerBelowFretLine = 120;
+constexpr int kBarBelowFretLine = 360;
+constexpr int kStringOverhang = 120;
+constexpr int kVisibleBandBottom = 6600;  // markers show strictly between the nut and this
+constexpr int kStringHitHalfWidth = 300;
+
+// String i is drawn at x = kString0X - kStringSpacing * i (string 0 at the right).
+constexpr int kString0X = 3675;
+constexpr int kStringSpacing = 600;
+constexpr int StringX(int string) {
+    return kString0X - kStringSpacing * string;
+}
+
+// Finger markers F and their labels FL share one square, left of the string line.
+constexpr int kMarkerSize = 495;
+constexpr int kMarkerLeftOfString = 240;
+
+// String labels L above the nut.
+constexpr int kStringLabelTop = 360;
+constexpr int kStringLabelWidth = 615;
+constexpr int kStringLabelHeight = 375;
+constexpr int kStringLabelLeftOfString = 120;
+
+// The fret-position label LabelFret.
+constexpr int kFretLabelLeft = 0;
+constexpr int kFretLabelWidth = 615;
+constexpr int kFretLabelHeight = 255;
+
+// The neck scroll bar VScroll.
+constexpr int kVScrollLeft = 4160;
+constexpr int kVScrollTop = 840;
+constexpr int kVScrollWidth = 255;
+constexpr int kVScrollHeight = 5895;
+
+// The short chord name LShort across the top of the fretboard.
+constexpr int kShortNameWidth = 4695;
+constexpr int kShortNameHeight = 855;
+
+// Staff (PictureBox).
+constexpr int kStaffWidth = 3975;
+constexpr int kStaffHeight = 2355;
+constexpr int kStaffLineLeft = 600;
+constexpr int kStaffLineRight = 3000;
+constexpr int kStaffTopLineY = 840;
+constexpr int kStaffLineSpacing = 120;  // five lines from 840 to 1320
+constexpr int kStaffBottomLineY = 1320;
+constexpr int kClefLeft = 680;
+constexpr int kClefTop = 550;
+constexpr int kClefWidth = 390;
+constexpr int kClefHeight = 1020;
+constexpr int kLedgerLeft = 1760;
+constexpr int kLedgerRight = 2000;
+constexpr int kUpperLedgerCount = 5;
+constexpr int kLowerLedgerCount = 3;
+// Ledger line n (0 nearest the staff).
+constexpr int UpperLedgerY(int n) {
+    return 720 - 120 * n;
+}
+constexpr int LowerLedgerY(int n) {
+    return 1440 + 120 * n;
+}
+constexpr int kHeadWidth = 165;
+constexpr int kHeadHeight = 135;
+constexpr int kAccidentalWidth = 420;
+constexpr int kAccidentalHeight = 255;
+constexpr int kStaffFingerWidth = 180;
+constexpr int kStaffFingerHeight = 255;
+
+}  // namespace fretwise::geometry

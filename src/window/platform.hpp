@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fretwise {
+
+// What the window logic asks of the desktop, behind small interfaces: Qt adapters in the
+// program, fakes in the tests.
+
+enum class MessageIcon { None, Information };
+
+// Modal dialogs, the beep and the hourglass pointer.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+
+    // The open-file dialog with a filter such as "Chord|*.fw"; nullopt when cancelled.
+    virtual std::optional<std::string> OpenFile(std::string_view filter) = 0;
+
+    // The save-file dialog, offering fileName; nullopt when cancelled. The answer is
+    // returned as chosen (an adapter may add the filter's extension to a bare name).
+    virtual std::optional<std::string> SaveFile(std::string_view fileName,
+                                                std::string_view filter) = 0;
+
+    // An input box; an empty title means the application's own. nullopt when cancelled.
+    virtual std::optional<std::string> Input(std::string_view prompt, std::string_view title,
+                                             std::string_view defaultText) = 0;
+
+    // A message box with only an OK button and the application's title.
+    virtual void Message(std::string_view text, MessageIcon icon) = 0;
+
+    virtual void Beep() = 0;
+
+    // The hourglass pointer over the whole screen while busy.
+    virtual void SetBusyCursor(bool busy) = 0;
+};
+
+// The window's own surroundings.
+class Desktop {
+  public:
+    virtual ~Desktop() = default;
+
+    // Makes the main window visible and lets pending window events run.
+    virtual void ShowWindow() = 0;
+
+    // Opens the help page in the browser without waiting.
+    virtual void OpenHelp() = 0;
+
+    // Shows the guitar tuner window modally (the same one every time).
+    virtual void ShowTuner() = 0;
+
+    // Ends the program at once, without the closing steps.
+    virtual void Quit() = 0;
+};
+
+// What the chord file type is registered as at the end of start-up.
+struct FileTypeRegistration {
+    std::string programId;    // "Fretwise"
+    std::string extension;    // ".fw"
+    std::string description;  // "Chord"
+    std::filesystem::path icon;
+    std::string commandTemplate;  // empty: the program is started with the file's path
+};
+
+class FileTypeRegistrar {
+  public:
+    virtual ~FileTypeRegistrar() = default;
+    // Silent on failure.
+    virtual void Register(const FileTypeRegistration& registration) = 0;
+};
+
+// The user's files: chord files, the settings file, the temporary sound files.
+class Files {
+  public:
+    virtual ~Files() = default;
+
+    // At most maxBytes from the start of the file; nullopt when it cannot be read.
+    virtual std::optional<std::string> Read(const std::filesystem::path& file,
+                                            std::size_t maxBytes) = 0;
+
+    // Replaces the file as a whole or leaves it untouched; false on failure.
+    virtual bool WriteAtomically(const std::filesystem::path& file, std::string_view bytes) = 0;
+
+    // Deletes the file; false when it did not exist or could not be deleted.
+    virtual bool Remove(const std::filesystem::path& file) = 0;
+};
+
+}  // namespace fretwise
