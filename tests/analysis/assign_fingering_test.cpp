@@ -1,0 +1,165 @@
+#include "analysis/assign_fingering.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "analysis/shape_helpers.hpp"
+
+namespace fretwise {
+namespace {
+
+using test::Shape;
+using test::x;
+
+constexpr int kFrets = 20;
+constexpr float kEaseOnEntry = 123.0f;  // marks an Ease the call left alone
+
+struct FingeringCase {
+    const char* what;
+    PerString frets;  // string order: element 0 = high E
+    PerString fingers;
+    std::int16_t barreFrom, barreTo, barreFret;
+    bool playable;
+    double score;  // the ease times 4.9, or 0 when the call must leave Ease as it came in
+    int numFrets = kFrets;
+};
+
+const FingeringCase kFingeringCases[] = {
+    {"open E major", {0, 0, 1, 2, 2, 0}, {0, 0, 1, 3, 2, 0}, 0, 5, 0, true, 7.0},
+    {"open D: a barre of the first finger over three strings",
+     {2, 3, 2, 0, x, x},
+     {1, 2, 1, 0, 0, 0},
+     0,
+     2,
+     2,
+     true,
+     6.3},
+    {"F barre",
+     {1, 1, 2, 3, 3, 1},
+     {1, 1, 2, 4, 3, 1},
+     0,
+     5,
+     1,
+     true,
+     9.3 - 0.15 - 0.2 - 0.2 - 1.8 - 1.3},
+    {"C barre on the A string",
+     {3, 5, 5, 5, 3, x},
+     {1, 4, 3, 2, 1, 0},
+     0,
+     4,
+     3,
+     true,
+     9.3 - 0.15 - 0.15 - 0.2 - 0.2 - 1.5 - 0.3 - 1.6},
+    {"all open", {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, 0, 5, 0, true, 9.3 - 0.2 - 1.1},
+    {"nothing played",
+     {x, x, x, x, x, x},
+     {0, 0, 0, 0, 0, 0},
+     0,
+     5,
+     -1,
+     true,
+     9.3 - 0.2 - 1.8 - 0.2 - 1.5},
+    {"lowest and highest fingered notes five frets apart",
+     {1, 0, 0, 0, 0, 6},
+     {0, 0, 0, 0, 0, 0},
+     1,
+     4,
+     0,
+     false,
+     9.3 - 0.15 - 1.0 - 0.15 - 2.0 - 0.2 - 1.4},
+    {"five fingers needed",
+     {1, 2, 3, 4, 3, x},
+     {0, 0, 0, 0, 0, 0},
+     0,
+     0,
+     0,
+     false,
+     9.3 - 0.15 - 1.0 - 0.3 - 1.4},
+    {"D and A strings silent under a played low E",
+     {0, 0, 0, x, x, 3},
+     {0, 0, 0, 0, 0, 1},
+     0,
+     2,
+     0,
+     false,
+     0},
+    {"a fret beyond the fretboard gets no finger",
+     {0, 0, 0, 2, 2, 7},
+     {0, 0, 0, 2, 1, 0},
+     0,
+     2,
+     0,
+     true,
+     9.3 - 0.6 - 1.5,
+     5},
+    {"the second finger cannot hold a barre over five strings",
+     {3, 3, 3, 3, 3, 1},
+     {2, 2, 2, 2, 2, 1},
+     0,
+     4,
+     3,
+     false,
+     0},
+    {"a barre starting under the third finger is given up, and the shape with it",
+     {7, 5, 5, 5, 3, 4},
+     {6, 5, 4, 3, 1, 2},
+     1,
+     3,
+     0,
+     false,
+     0},
+};
+
+void PrintTo(const FingeringCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class Fingers : public testing::TestWithParam<FingeringCase> {};
+
+TEST_P(Fingers, AssignsFingersBarreAndEase) {
+    const FingeringCase& c = GetParam();
+    Fingering shape = Shape(c.frets);
+    shape.Ease = kEaseOnEntry;
+    const Fingering result = AssignFingering(shape, c.numFrets);
+    EXPECT_EQ(result.Finger, c.fingers);
+    EXPECT_EQ(result.BarreFrom, c.barreFrom);
+    EXPECT_EQ(result.BarreTo, c.barreTo);
+    EXPECT_EQ(result.BarreFret, c.barreFret);
+    EXPECT_EQ(result.Playable, c.playable);
+    if (c.score == 0) {
+        EXPECT_EQ(result.Ease, kEaseOnEntry);
+    } else {
+        EXPECT_NEAR(result.Ease, c.score / 4.9, 2e-6);
+    }
+    EXPECT_EQ(result.Fret, shape.Fret);
+    EXPECT_EQ(result.Note, shape.Note);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, Fingers, testing::ValuesIn(kFingeringCases));
+
+TEST(Fingers, EaseIsKeptInSinglePrecisionAtEveryStep) {
+    // Open E major: 9.3 - 0.2 - 0.3 - 0.3 - 0.3 - 1.2, each result rounded to a float.
+    float score = 9.3f;
+    for (double points : {0.2, 0.3, 0.3, 0.3, 1.2}) {
+        score = static_cast<float>(score - points);
+    }
+    EXPECT_EQ(AssignFingering(Shape({0, 0, 1, 2, 2, 0}), kFrets).Ease,
+              static_cast<float>(score / 4.9));
+}
+
+TEST(Fingers, NothingOfAnEarlierCallCarriesOver) {
+    const PerString shapes[] = {{0, 0, 1, 2, 2, 0}, {3, 3, 3, 3, 3, 1}, {1, 1, 2, 3, 3, 1},
+                                {0, 0, 0, x, x, 3}, {2, 3, 2, 0, x, x}, {1, 2, 3, 4, 3, x}};
+    Fingering reused;
+    for (const PerString& frets : shapes) {
+        reused.Fret = frets;
+        reused = AssignFingering(ShapeFretsToNotes(reused), kFrets);
+        Fingering fresh = Shape(frets);
+        fresh.Ease = reused.Ease;  // early exits keep whatever Ease came in
+        EXPECT_EQ(reused, AssignFingering(fresh, kFrets));
+    }
+}
+
+}  // namespace
+}  // namespace fretwise

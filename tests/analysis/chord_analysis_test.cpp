@@ -1,0 +1,142 @@
+#include "analysis/chord_analysis.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <vector>
+
+#include "analysis/shape_helpers.hpp"
+
+namespace fretwise {
+namespace {
+
+using test::Shape;
+using test::x;
+
+struct NamingCase {
+    const char* what;
+    PerString frets;  // string order: element 0 = high E
+    std::vector<ChordName> names;
+    Accidentals mode = Accidentals::Sharps;
+};
+
+// Fields in the order Root, Thirds, Fifths, Name, Abbrev, Inversion.
+const NamingCase kNamingCases[] = {
+    {"nothing played", {x, x, x, x, x, x}, {}},
+    {"one string", {x, x, x, 2, x, x}, {}},
+    {"one pitch class on one string among mutes", {x, x, x, x, x, 0}, {}},
+    {"both E strings open: an octave is always First",
+     {0, x, x, x, x, 0},
+     {{"E", 0, 0, "Octave", "", "First"}}},
+    {"E and B: one interval from each root, in string order",
+     {0, 0, x, x, x, x},
+     {{"E", 0, 0, "Perfect Fifth", "", "First"},
+      {"B", 0, 0, "Perfect Fourth", "", "Root Position"}}},
+    {"minor second: its Thirds counts the root's strings",
+     {x, x, x, 8, 0, x},
+     {{"A#", 0, 0, "Major Seventh", "", "First"},
+      {"A", 1, 0, "Minor Second", "", "Root Position"}}},
+    {"open E major", {0, 0, 1, 2, 2, 0}, {{"E", 1, 2, "major", "", "Root Position"}}},
+    {"A barre at the fifth fret: the bass is compared by pitch class",
+     {5, 5, 6, 7, 7, 5},
+     {{"A", 1, 2, "major", "", "Root Position"}}},
+    {"C major", {0, 1, 0, 2, 3, x}, {{"C", 2, 1, "major", "", "Root Position"}}},
+    {"suspended fourth with the fourth in the bass",
+     {0, 8, 7, 7, 5, x},
+     {{"A", 2, 1, "suspended fourth", "sus4", "First"}}},
+    {"suspended second with the second in the bass",
+     {0, x, x, 7, 2, x},
+     {{"E", 1, 1, "suspended", "sus", "Second"}, {"A", 1, 1, "suspended second", "sus2", "First"}}},
+    {"a cluster C, C#, D names nothing", {x, x, x, 0, 3, 9}, {}},
+    {"C sixth and A minor seventh from the same notes",
+     {3, 1, 2, 2, 0, x},
+     {{"C", 1, 1, "sixth", "6", "Third"}, {"A", 1, 1, "minor seventh", "m7", "Root Position"}}},
+    {"flats spell the root",
+     {1, 3, 3, 3, 1, x},
+     {{"Bb", 1, 2, "major", "", "Root Position"}},
+     Accidentals::Flats},
+    {"seventh with flattened fifth keeps its own spelling",
+     {x, 2, 0, 1, 0, x},
+     {{"D#", 1, 1, "seventh (flattened fifth)", "7(5b)", "Second"},
+      {"A", 1, 1, "seventh (flattened fifth)", "7(5b)", "Root Position"}}},
+    {"dominant seventh", {0, 2, 0, 2, 0, x}, {{"A", 1, 2, "seventh", "7", "Root Position"}}},
+};
+
+void PrintTo(const NamingCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class Naming : public testing::TestWithParam<NamingCase> {};
+
+TEST_P(Naming, NamesEveryRootThatMatches) {
+    const NamingCase& c = GetParam();
+    const ChordAnalysis result = AnalyseChord(Shape(c.frets), c.mode);
+    ASSERT_EQ(result.NameCount, static_cast<int>(c.names.size()));
+    for (std::size_t k = 0; k < c.names.size(); ++k) {
+        EXPECT_EQ(result.ChordNames[k], c.names[k])
+            << "entry " << k << ": " << result.ChordNames[k].Root << " "
+            << result.ChordNames[k].Name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, Naming, testing::ValuesIn(kNamingCases));
+
+TEST(Naming, EveryChordPatternIsFoundFromItsRootInRootPosition) {
+    // Stack the pattern's notes on the strings from the low E up, root in the bass.
+    struct Pattern {
+        std::vector<int> semitones;
+        const char* name;
+        const char* abbrev;
+    };
+    const Pattern patterns[] = {
+        {{0, 4, 7}, "major", ""},
+        {{0, 3, 7}, "minor", "m"},
+        {{0, 4, 7, 10}, "seventh", "7"},
+        {{0, 3, 7, 10}, "minor seventh", "m7"},
+        {{0, 4, 7, 11}, "major seventh", "maj7"},
+        {{0, 4, 7, 9}, "sixth", "6"},
+        {{0, 3, 7, 9}, "minor sixth", "m6"},
+        {{0, 4, 8}, "augmented", "+"},
+        {{0, 4, 8, 10}, "augmented seventh", "7+"},
+        {{0, 3, 6}, "diminished", "dim"},
+        {{0, 3, 6, 9}, "diminished seventh", "dim7"},
+        {{0, 4, 6, 10}, "seventh (flattened fifth)", "7(5b)"},
+        {{0, 3, 6, 10}, "minor 7th (flattened fifth)", "m7(5b)"},
+        {{0, 4, 6, 11}, "major 7th (flattened fifth)", "maj7 (5b)"},
+        {{0, 2, 4, 7, 10}, "ninth", "9"},
+        {{0, 2, 3, 7, 10}, "minor ninth", "m9"},
+        {{0, 2, 4, 7, 11}, "major ninth", "maj9"},
+        {{0, 2, 4, 5, 7, 10}, "eleventh", "11"},
+        {{0, 1, 4, 7, 9}, "diminished ninth", "dim9"},
+        {{0, 2, 4, 7}, "added ninth", "add9"},
+        {{0, 4, 5, 7}, "added fourth", "add4"},
+        {{0, 5, 7}, "suspended", "sus"},
+        {{0, 2, 7}, "suspended second", "sus2"},
+        {{0, 5, 7, 10}, "suspended fourth", "sus4"},
+        {{0, 2, 7, 10}, "seventh suspended ninth", "7sus9"},
+    };
+    for (const Pattern& p : patterns) {
+        Fingering shape;
+        shape.Note.fill(kNotPlayed);
+        for (std::size_t k = 0; k < p.semitones.size(); ++k) {
+            shape.Note[kStringCount - 1 - k] = static_cast<std::int16_t>(4 + p.semitones[k]);
+        }
+        const ChordAnalysis result = AnalyseChord(shape, Accidentals::Sharps);
+        ASSERT_GE(result.NameCount, 1) << p.name;
+        bool found = false;
+        for (int k = 0; k < result.NameCount; ++k) {
+            const ChordName& name = result.ChordNames[k];
+            if (name.Root == "C") {
+                found = true;
+                EXPECT_EQ(name.Name, p.name);
+                EXPECT_EQ(name.Abbrev, p.abbrev);
+                EXPECT_EQ(name.Inversion, "Root Position") << p.name;
+            }
+        }
+        EXPECT_TRUE(found) << p.name;
+    }
+}
+
+}  // namespace
+}  // namespace fretwise
