@@ -4,7 +4,7 @@ namespace fretwise {
 
 // The time of day, for the reservation of the temporary sound files.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual double SecondsAfterMidnight() const = 0;
 };

@@ -1,0 +1,138 @@
+#include "sound/sound_engine.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "fakes.hpp"
+#include "sound/wav_headers.hpp"
+
+namespace fretwise {
+namespace {
+
+namespace fs = std::filesystem;
+using Calls = std::vector<std::string>;
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Whether the file holds exactly these bytes (compared quietly: they are binary).
+bool Holds(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
+    return ReadAll(file) == std::string(bytes.begin(), bytes.end());
+}
+
+class SoundEngineTest : public ::testing::Test {
+  protected:
+    fs::path dir =
+        fs::temp_directory_path() /
+        ("fretwise-sound-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path tempDir = dir / "cache";
+    test::FakeClock clock;
+    test::FakePlayer player;
+    SoundEngine engine{player, clock, tempDir};
+
+    void SetUp() override {
+        fs::create_directories(dir);
+        clock.now = 36000;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+};
+
+TEST_F(SoundEngineTest, FirstSoundUsesSlotZeroAndLaterOnesStopTheSoundFirst) {
+    engine.NotesToPlay = {19, 15, 10, 7, 3};
+    engine.Strum = StrumMode::Strummed;
+    EXPECT_EQ(engine.SynthChord(), SynthOutcome::Played);
+    EXPECT_TRUE(
+        Holds(tempDir / "chord0.wav", RenderChordWav({19, 15, 10, 7, 3}, StrumMode::Strummed)));
+
+    clock.now += 1;
+    engine.NotesToPlay = {12};
+    EXPECT_EQ(engine.SynthNote(), SynthOutcome::Played);
+    EXPECT_TRUE(Holds(tempDir / "chord1.wav", RenderNoteWav(12)));
+
+    clock.now += 6;  // slot 0's reservation has run out, slot 1's has not
+    engine.NotesToPlay = {5};
+    EXPECT_EQ(engine.SynthNote(), SynthOutcome::Played);
+    EXPECT_TRUE(Holds(tempDir / "chord0.wav", RenderNoteWav(5)));
+
+    EXPECT_EQ(player.calls,
+              (Calls{"once chord0.wav", "stop", "once chord1.wav", "once chord0.wav"}));
+}
+
+TEST_F(SoundEngineTest, DuplicatesAreRemovedFromTheNotesToPlay) {
+    engine.NotesToPlay = {19, 19, 10};
+    engine.SynthChord();
+    EXPECT_EQ(engine.NotesToPlay, (std::vector<double>{19, 10}));
+}
+
+TEST_F(SoundEngineTest, NoNotesWritesAndPlaysNothingButKeepsTheSlot) {
+    EXPECT_EQ(engine.SynthChord(), SynthOutcome::NoNotes);
+    EXPECT_EQ(engine.SynthNote(), SynthOutcome::NoNotes);
+    EXPECT_FALSE(fs::exists(tempDir / "chord0.wav"));
+    EXPECT_EQ(player.calls, Calls{"stop"});  // the second request reserved slot 1
+}
+
+TEST_F(SoundEngineTest, SavedChordIsWrittenThereAndNotPlayed) {
+    const fs::path target = dir / "chord.wav";
+    {
+        std::ofstream longer(target, std::ios::binary);
+        longer << std::string(30000, 'x');
+    }
+    engine.NotesToPlay = {19, 15, 10, 7, 3};
+    engine.Strum = StrumMode::Strummed;
+    engine.WavSavePath = target.string();
+    EXPECT_EQ(engine.SynthChord(), SynthOutcome::Saved);
+    EXPECT_TRUE(Holds(target, RenderChordWav({19, 15, 10, 7, 3}, StrumMode::Strummed)));
+    EXPECT_FALSE(fs::exists(tempDir / "chord0.wav"));
+    EXPECT_TRUE(player.calls.empty());
+
+    // The save reserved slot 0: the next sound within 6 s goes to slot 1.
+    engine.WavSavePath.clear();
+    EXPECT_EQ(engine.SynthChord(), SynthOutcome::Played);
+    EXPECT_EQ(player.calls, (Calls{"stop", "once chord1.wav"}));
+}
+
+TEST_F(SoundEngineTest, FailedSaveWritesNothingAndKeepsWhatWasThere) {
+    const fs::path occupied = dir / "occupied";
+    fs::create_directories(occupied);
+    std::ofstream(occupied / "keep.txt") << "old";
+    engine.NotesToPlay = {12};
+    for (const fs::path& path : {occupied, dir / "missing" / "chord.wav", dir / ""}) {
+        engine.WavSavePath = path.string();
+        EXPECT_EQ(engine.SynthChord(), SynthOutcome::SaveFailed) << path;
+    }
+    EXPECT_EQ(ReadAll(occupied / "keep.txt"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(occupied), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+    EXPECT_EQ(player.calls, (Calls{"stop", "stop"}));  // slots 1 and 2 were reserved
+}
+
+TEST_F(SoundEngineTest, UnwritableTemporaryFileIsSilent) {
+    std::ofstream(dir / "file") << "x";
+    SoundEngine blocked{player, clock, dir / "file" / "cache"};
+    blocked.NotesToPlay = {12};
+    EXPECT_EQ(blocked.SynthNote(), SynthOutcome::WriteFailed);
+    EXPECT_TRUE(player.calls.empty());
+}
+
+TEST_F(SoundEngineTest, SoundFilesPlayLoopAndStop) {
+    engine.LoopSoundFile("WAVs/a-c.wav");
+    engine.PlaySoundFile("");
+    engine.PlaySoundFile("x.wav");
+    engine.LoopSoundFile("");
+    EXPECT_EQ(player.calls, (Calls{"loop a-c.wav", "stop", "once x.wav", "stop"}));
+}
+
+TEST_F(SoundEngineTest, SlotFilesAreNumberedFromZero) {
+    EXPECT_EQ(engine.SlotFile(0), tempDir / "chord0.wav");
+    EXPECT_EQ(engine.SlotFile(32), tempDir / "chord32.wav");
+}
+
+}  // namespace
+}  // namespace fretwise
