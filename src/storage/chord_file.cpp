@@ -1,0 +1,56 @@
+#include "storage/chord_file.hpp"
+
+#include <fstream>
+
+#include "storage/atomic_file.hpp"
+#include "storage/print_form.hpp"
+
+namespace fretwise {
+
+std::string ChordFileText(std::int16_t NumFrets, const PerString& Note) {
+    std::string text;
+    AppendPrintLine(text, NumFrets);
+    for (std::int16_t note : Note) {
+        AppendPrintLine(text, note);
+    }
+    return text;
+}
+
+bool WriteChordFile(const std::filesystem::path& path, std::int16_t NumFrets,
+                    const PerString& Note) {
+    return WriteFileAtomically(path, ChordFileText(NumFrets, Note));
+}
+
+ChordFileRead ReadChordFile(std::istream& in) {
+    ChordFileRead read;
+    FieldReader fields(in);
+    const FieldReader::Value frets = fields.Next();
+    if (!frets.ok()) {
+        read.failure = frets.failure;
+        return read;
+    }
+    read.NumFrets = ClampFrets(frets.value);
+    read.linesRead = 1;
+    for (std::int16_t& note : read.Note) {
+        const FieldReader::Value value = fields.Next();
+        if (!value.ok()) {
+            read.failure = value.failure;
+            return read;
+        }
+        note = value.value;
+        ++read.linesRead;
+    }
+    return read;
+}
+
+ChordFileRead ReadChordFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ChordFileRead read;
+        read.failure = ReadFailure::CannotOpen;
+        return read;
+    }
+    return ReadChordFile(in);
+}
+
+}  // namespace fretwise

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "music/fingering.hpp"
+#include "storage/field_reader.hpp"
+
+namespace fretwise {
+
+// A chord file (".fw") holds seven lines: the number of frets shown, then the pitch numbers
+// `Note`(0) to `Note`(5) of the chord (string 0, high E, first; -1 for a string not played).
+constexpr int kChordFileLineCount = 7;
+constexpr std::int16_t kMinFrets = 5;
+constexpr std::int16_t kMaxFrets = 20;
+
+// The fretboard is laid out for 5 to 20 frets only.
+constexpr std::int16_t ClampFrets(int numFrets) {
+    return static_cast<std::int16_t>(numFrets < kMinFrets   ? kMinFrets
+                                     : numFrets > kMaxFrets ? kMaxFrets
+                                                            : numFrets);
+}
+
+// The bytes of a chord file, each value in print form on its own CR LF line.
+std::string ChordFileText(std::int16_t NumFrets, const PerString& Note);
+
+// Saves atomically: on failure any existing file is untouched and no partial file remains.
+bool WriteChordFile(const std::filesystem::path& path, std::int16_t NumFrets,
+                    const PerString& Note);
+
+struct ChordFileRead {
+    ReadFailure failure = ReadFailure::None;
+    int linesRead = 0;  // values read before the first failure; 7 when the file is complete
+    // Line 1 clamped into 5-20. Present once line 1 was read, also when a later line failed:
+    // opening applies it before reading the notes.
+    std::optional<std::int16_t> NumFrets;
+    PerString Note{};  // lines 2 to 7; meaningful only when ok()
+
+    bool ok() const { return failure == ReadFailure::None; }
+    int FailedLine() const { return ok() ? 0 : linesRead + 1; }
+};
+
+// Reads the first seven values of the stream; anything after them is never read.
+ChordFileRead ReadChordFile(std::istream& in);
+ChordFileRead ReadChordFile(const std::filesystem::path& path);
+
+}  // namespace fretwise
