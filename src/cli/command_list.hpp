@@ -6,5 +6,6 @@
 namespace fretwise::cli {
 
 int RunVersion(Args args, Io io);
+int RunWav(Args args, Io io);
 
 }  // namespace fretwise::cli

@@ -9,6 +9,7 @@ namespace fretwise::cli {
 std::span<const Command> CoreCommands() {
     static const Command kCommands[] = {
         {"version", "print the program's version", RunVersion},
+        {"wav", "render a chord or a note as a WAV file", RunWav},
     };
     return kCommands;
 }
