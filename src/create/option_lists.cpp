@@ -1,0 +1,88 @@
+#include "create/option_lists.hpp"
+
+#include <algorithm>
+
+#include "music/chord_types.hpp"
+
+namespace fretwise {
+
+namespace {
+
+constexpr int kWindowFrets = 8;
+
+bool IsChordClass(const ChordClasses& chord, int note) {
+    return std::find(chord.begin(), chord.end(), PitchClass(note)) != chord.end();
+}
+
+// Appends the note once for every chord class it matches.
+void AppendMatches(OptionList& list, const ChordClasses& chord, int note) {
+    for (const std::int16_t pc : chord) {
+        if (PitchClass(note) == pc) {
+            list.Append(static_cast<std::int16_t>(note));
+        }
+    }
+}
+
+}  // namespace
+
+bool OptionList::Contains(std::int16_t note) const {
+    return std::find(begin(), end(), note) != end();
+}
+
+ChordClasses ChordPitchClasses(int root, int type) {
+    ChordClasses chord;
+    for (const std::int16_t f : ChordFormula(type)) {
+        chord.classes[chord.size++] = PitchClass(f + root);
+    }
+    return chord;
+}
+
+OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& chord) {
+    // With more than eight frets shown the window is the eight in view; with fewer, the
+    // neck cannot scroll and the last fret shown is left out.
+    const int first = std::max(request.position, 0) + 1;
+    const int last =
+        request.numFrets > kWindowFrets ? first + kWindowFrets - 1 : request.numFrets - 1;
+    OptionLists options;
+    for (int s = 0; s < kStringCount; ++s) {
+        for (int note = kOpenPitch[s] + first; note <= kOpenPitch[s] + last; ++note) {
+            AppendMatches(options[s], chord, note);
+        }
+    }
+
+    // The open string is offered wherever the window lies. A string whose open note is not
+    // in the chord may be left unplayed: from the G string down for intervals and the
+    // octave, from the D string down for everything else; never the two highest strings.
+    const int firstMutable = chord.size == 2 ? 2 : 3;
+    for (int s = 0; s < kStringCount; ++s) {
+        AppendMatches(options[s], chord, kOpenPitch[s]);
+        if (!request.allStrings && !IsChordClass(chord, kOpenPitch[s]) && s >= firstMutable) {
+            options[s].Append(kNotPlayed);
+        }
+    }
+
+    // Once a string may be left unplayed, so may every lower-sounding one.
+    std::array<bool, kStringCount> mayMute{};
+    for (int s = 2; s < kStringCount; ++s) {
+        mayMute[s] = options[s].Contains(kNotPlayed);
+    }
+    if (mayMute[2] && !mayMute[3]) {
+        options[3].Append(kNotPlayed);
+    }
+    if ((mayMute[2] || mayMute[3]) && !mayMute[4]) {
+        options[4].Append(kNotPlayed);
+    }
+    if ((mayMute[2] || mayMute[3] || mayMute[4]) && !mayMute[5]) {
+        options[5].Append(kNotPlayed);
+    }
+
+    // A low string with nothing to sound is left unplayed.
+    for (int s = 2; s < kStringCount; ++s) {
+        if (!request.allStrings && options[s].empty()) {
+            options[s].Append(kNotPlayed);
+        }
+    }
+    return options;
+}
+
+}  // namespace fretwise
