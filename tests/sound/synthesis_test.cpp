@@ -210,6 +210,42 @@ TEST(Render, AbsurdNotesStayInRange) {
     }
 }
 
+// The synthesis computed plainly, sample by sample with the library's sine.
+Bytes PlainChord(std::vector<double> notes, StrumMode strum) {
+    RemoveDuplicateNotes(notes);
+    const int c = static_cast<int>(notes.size());
+    Bytes wav = RenderChordWav(notes, strum);
+    for (int p = 69; p <= 21000; ++p) {
+        double s = 0;
+        for (int k = 0; k < c; ++k) {
+            const bool sounds = k == 0 || strum == StrumMode::Block || p > 69 + 500 * k;
+            s += sounds ? std::sin(PhaseStep(notes[static_cast<std::size_t>(k)]) * p) : 0.0;
+        }
+        const double level = std::floor((s + c) * (127.99999 / c)) * std::exp((70 - p) * 0.0001);
+        wav[static_cast<std::size_t>(p - 1)] = static_cast<std::uint8_t>(std::nearbyint(level));
+    }
+    const int last = wav[20999];
+    for (int p = 21001; p <= 22058; ++p) {
+        wav[static_cast<std::size_t>(p - 1)] =
+            static_cast<std::uint8_t>(std::nearbyint((last - 128) * (22058 - p) / 1058.0 + 128));
+    }
+    return wav;
+}
+
+TEST(RenderChordWav, MatchesThePlainComputationAcrossTheRange) {
+    int checked = 0;
+    for (double root = -30; root <= 90; root += 7.5) {
+        const std::vector<double> notes = {root,      root + 4,    root + 7,
+                                           root - 12, root + 10.5, root + 16};
+        for (StrumMode mode : {StrumMode::Block, StrumMode::Strummed}) {
+            EXPECT_EQ(FirstDifference(RenderChordWav(notes, mode), PlainChord(notes, mode)), 0)
+                << "root " << root;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 34);
+}
+
 // Whole files checked byte for byte against a separate implementation of the synthesis.
 TEST(Render, MatchesReferenceFiles) {
     EXPECT_EQ(Fnv1a(RenderChordWav({19, 15, 10, 7, 3}, StrumMode::Strummed)),
