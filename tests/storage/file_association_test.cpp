@@ -1,0 +1,164 @@
+#include "storage/file_association.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "temp_dir.hpp"
+
+namespace fretwise {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+AppPaths PathsFor(const fs::path& executable) {
+    AppPaths paths;
+    paths.executable = executable;
+    return paths;
+}
+
+TEST(FileAssociationTextTest, TheMimePackageNamesTheGlobTheDescriptionAndTheIcon) {
+    FileTypeRegistration type;
+    type.icon = "/usr/share/fretwise/icons/fretwise.svg";
+    EXPECT_EQ(MimeTypeName(type), "application/x-fretwise");
+    EXPECT_EQ(MimePackageText(type),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+              "  <mime-type type=\"application/x-fretwise\">\n"
+              "    <comment>Chord</comment>\n"
+              "    <icon name=\"application-x-fretwise\"/>\n"
+              "    <glob pattern=\"*.fw\"/>\n"
+              "  </mime-type>\n"
+              "</mime-info>\n");
+}
+
+TEST(FileAssociationTextTest, TheOpenCommandQuotesTheProgramPath) {
+    struct Case {
+        const char* executable;
+        const char* commandTemplate;
+        const char* exec;
+    };
+    const Case cases[] = {
+        {"/opt/fretwise/fretwise", "", "Exec=\"/opt/fretwise/fretwise\" %f"},
+        {"/home/me/My Programs/fretwise", "", "Exec=\"/home/me/My Programs/fretwise\" %f"},
+        {"/a/$b`c\"d\\e/100%/fw", "", R"(Exec="/a/\\$b\\`c\\"d\\\\e/100%%/fw" %f)"},
+        {"/opt/fw", "  --open %f  ", "Exec=\"/opt/fw\" --open %f"},
+    };
+    for (const Case& c : cases) {
+        FileTypeRegistration type;
+        type.commandTemplate = c.commandTemplate;
+        const std::string entry = DesktopEntryText(type, PathsFor(c.executable));
+        EXPECT_NE(entry.find(std::string("\n") + c.exec + "\n"), std::string::npos) << entry;
+    }
+}
+
+bool HasTool(const char* name) {
+    return ::access((std::string("/usr/bin/") + name).c_str(), X_OK) == 0;
+}
+
+// Runs a shell command and gives its standard output and error.
+std::string RunShell(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = ::popen((command + " 2>&1").c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            output += buffer;
+        }
+        ::pclose(pipe);
+    }
+    return output;
+}
+
+class FileAssociationTest : public testing::TempDirTest {
+  protected:
+    fs::path dataHome = dir / "share";
+    FileTypeRegistration type;
+    AppPaths paths = PathsFor(dir / "my programs" / "fretwise");
+
+    std::string path = std::getenv("PATH");
+
+    // The desktop database tools are started only where a test asks for them, since they
+    // run on after the registration and write into the test's directory.
+    void SetUp() override {
+        TempDirTest::SetUp();
+        WriteBytes(dir / "fretwise.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
+        type.icon = dir / "fretwise.svg";
+        ::setenv("PATH", dir.c_str(), 1);
+    }
+    void TearDown() override {
+        ::setenv("PATH", path.c_str(), 1);
+        TempDirTest::TearDown();
+    }
+    void UseDatabaseTools() { ::setenv("PATH", path.c_str(), 1); }
+};
+
+TEST_F(FileAssociationTest, WritesTheTypeTheEntryAndTheIcons) {
+    ASSERT_TRUE(RegisterFileType(type, paths, dataHome));
+    EXPECT_EQ(ReadBytes(dataHome / "mime/packages/fretwise.xml"), MimePackageText(type));
+    EXPECT_EQ(ReadBytes(dataHome / "applications/fretwise.desktop"), DesktopEntryText(type, paths));
+    const std::string icon = ReadBytes(type.icon);
+    EXPECT_EQ(ReadBytes(dataHome / "icons/hicolor/scalable/apps/fretwise.svg"), icon);
+    EXPECT_EQ(ReadBytes(dataHome / "icons/hicolor/scalable/mimetypes/application-x-fretwise.svg"),
+              icon);
+    // Every start writes them again, whatever they held.
+    WriteBytes(dataHome / "applications/fretwise.desktop", "stale");
+    ASSERT_TRUE(RegisterFileType(type, paths, dataHome));
+    EXPECT_EQ(ReadBytes(dataHome / "applications/fretwise.desktop"), DesktopEntryText(type, paths));
+}
+
+TEST_F(FileAssociationTest, FailsSilently) {
+    FileTypeRegistration nameless = type;
+    nameless.programId.clear();
+    EXPECT_FALSE(RegisterFileType(nameless, paths, dataHome));
+    EXPECT_FALSE(fs::exists(dataHome));
+
+    WriteBytes(dir / "not-a-directory", "");
+    EXPECT_FALSE(RegisterFileType(type, paths, dir / "not-a-directory"));
+
+    FileTypeRegistration missingIcon = type;
+    missingIcon.icon = dir / "missing.svg";
+    EXPECT_TRUE(RegisterFileType(missingIcon, paths, dataHome));
+    EXPECT_FALSE(fs::exists(dataHome / "icons"));
+}
+
+TEST_F(FileAssociationTest, TheDesktopEntryIsValid) {
+    if (!HasTool("desktop-file-validate")) {
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    }
+    ASSERT_TRUE(RegisterFileType(type, paths, dataHome));
+    EXPECT_EQ(RunShell("/usr/bin/desktop-file-validate '" +
+                       (dataHome / "applications/fretwise.desktop").string() + "'"),
+              "");
+}
+
+TEST_F(FileAssociationTest, TheDesktopKnowsTheTypeOnceTheDatabaseIsUpdated) {
+    if (!HasTool("update-mime-database") || !HasTool("xdg-mime") || !HasTool("mimetype")) {
+        GTEST_SKIP() << "shared-mime-info, xdg-utils or File::MimeInfo is not installed";
+    }
+    UseDatabaseTools();
+    ASSERT_TRUE(RegisterFileType(type, paths, dataHome));
+    // The database tools run detached; give them a moment.
+    const fs::path globs = dataHome / "mime" / "globs2";
+    const fs::path handlers = dataHome / "applications" / "mimeinfo.cache";
+    for (int i = 0; i < 100 && (ReadBytes(globs).find("*.fw") == std::string::npos ||
+                                ReadBytes(handlers).find("fretwise.desktop") == std::string::npos);
+         ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_NE(ReadBytes(handlers).find("application/x-fretwise=fretwise.desktop;"),
+              std::string::npos);
+    ASSERT_NE(ReadBytes(globs).find("application/x-fretwise:*.fw"), std::string::npos);
+    WriteBytes(dir / "x.fw", " 20 \r\n");
+    EXPECT_EQ(RunShell("XDG_DATA_HOME='" + dataHome.string() + "' xdg-mime query filetype '" +
+                       (dir / "x.fw").string() + "'"),
+              "application/x-fretwise\n");
+}
+
+}  // namespace
+}  // namespace fretwise
