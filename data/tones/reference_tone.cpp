@@ -1,0 +1,102 @@
+#include "reference_tone.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace fretwise::tones {
+
+namespace {
+
+// Equal temperament from concert A at 440 Hz.
+double Semitones(int fromA440) {
+    return 440.0 * std::pow(2.0, fromA440 / 12.0);
+}
+
+constexpr std::array<double, 5> kHarmonicStrength = {1.0, 0.45, 0.25, 0.12, 0.06};
+
+void AppendLE(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+}  // namespace
+
+std::vector<ToneSpec> ReferenceTones() {
+    return {
+        {"e-h.wav", Semitones(-5)}, {"b.wav", Semitones(-10)},  {"g.wav", Semitones(-14)},
+        {"d.wav", Semitones(-19)},  {"a.wav", Semitones(-24)},  {"e-l.wav", Semitones(-29)},
+        {"a-c.wav", Semitones(0)},  {"bb-c.wav", Semitones(1)}, {"c-c.wav", Semitones(3)},
+    };
+}
+
+double Cents(double frequency, double reference) {
+    return 1200.0 * std::log2(frequency / reference);
+}
+
+LoopPlan PlanLoop(double frequency, double minSeconds, double maxSeconds) {
+    LoopPlan best{0, 0};
+    double bestError = 0.0;
+    const int fewest = static_cast<int>(std::ceil(frequency * minSeconds));
+    const int most = static_cast<int>(std::floor(frequency * maxSeconds));
+    for (int cycles = fewest; cycles <= most; ++cycles) {
+        const LoopPlan plan{static_cast<int>(std::lround(cycles * kSampleRate / frequency)),
+                            cycles};
+        const double error = std::abs(Cents(plan.Frequency(), frequency));
+        if (best.samples == 0 || error < bestError) {
+            best = plan;
+            bestError = error;
+        }
+    }
+    return best;
+}
+
+std::vector<std::int16_t> RenderLoop(const LoopPlan& plan) {
+    std::vector<double> wave(static_cast<std::size_t>(plan.samples));
+    for (int n = 0; n < plan.samples; ++n) {
+        double value = 0.0;
+        for (std::size_t h = 0; h < kHarmonicStrength.size(); ++h) {
+            // Whole periods in the loop: the phase is computed exactly from integers.
+            const long long turns = static_cast<long long>(plan.cycles) *
+                                    static_cast<long long>(h + 1) * n % plan.samples;
+            value += kHarmonicStrength[h] *
+                     std::sin(2.0 * std::numbers::pi * static_cast<double>(turns) / plan.samples);
+        }
+        wave[static_cast<std::size_t>(n)] = value;
+    }
+    double peak = 0.0;
+    for (double v : wave) {
+        peak = std::max(peak, std::abs(v));
+    }
+    const double scale = 0.5 * 32767.0 / peak;
+    std::vector<std::int16_t> samples;
+    samples.reserve(wave.size());
+    for (double v : wave) {
+        samples.push_back(static_cast<std::int16_t>(std::lround(v * scale)));
+    }
+    return samples;
+}
+
+std::string WavFile(const std::vector<std::int16_t>& samples) {
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+    std::string out = "RIFF";
+    AppendLE(out, 36 + dataBytes, 4);
+    out += "WAVEfmt ";
+    AppendLE(out, 16, 4);
+    AppendLE(out, 1, 2);  // PCM
+    AppendLE(out, 1, 2);  // mono
+    AppendLE(out, kSampleRate, 4);
+    AppendLE(out, kSampleRate * 2, 4);
+    AppendLE(out, 2, 2);   // block alignment
+    AppendLE(out, 16, 2);  // bits per sample
+    out += "data";
+    AppendLE(out, dataBytes, 4);
+    for (std::int16_t s : samples) {
+        AppendLE(out, static_cast<std::uint16_t>(s), 2);
+    }
+    return out;
+}
+
+}  // namespace fretwise::tones
