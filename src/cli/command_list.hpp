@@ -7,5 +7,6 @@ namespace fretwise::cli {
 
 int RunVersion(Args args, Io io);
 int RunWav(Args args, Io io);
+int RunSave(Args args, Io io);
 
 }  // namespace fretwise::cli

@@ -10,6 +10,7 @@ std::span<const Command> CoreCommands() {
     static const Command kCommands[] = {
         {"version", "print the program's version", RunVersion},
         {"wav", "render a chord or a note as a WAV file", RunWav},
+        {"save", "write a shape to a chord file", RunSave},
     };
     return kCommands;
 }
