@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace fretwise {
+
+// The tones the tuner offers: what its lists show and what each button sounds.
+
+// Synthesised note numbers of the open strings 0 (high E) to 5 (low E), the same as the
+// main window's open strings.
+inline constexpr std::array<int, 6> kTunerStringNotes{19, 14, 10, 5, 0, -5};
+
+// Recorded reference tones of the strings 0 to 5, in the "WAVs" folder.
+inline constexpr std::array<std::string_view, 6> kTunerStringFiles{"e-h.wav", "b.wav", "g.wav",
+                                                                   "d.wav",   "a.wav", "e-l.wav"};
+
+// An entry of the "Note:" list and its distance from A in semitones (the item data).
+struct TunerNote {
+    std::string_view name;
+    int offsetFromA;
+};
+
+inline constexpr std::array<TunerNote, 12> kTunerNotes{{{"C", 3},
+                                                        {"B", 2},
+                                                        {"Bb", 1},
+                                                        {"A", 0},
+                                                        {"Ab", -1},
+                                                        {"G", -2},
+                                                        {"Gb", -3},
+                                                        {"F", -4},
+                                                        {"E", -5},
+                                                        {"Eb", -6},
+                                                        {"D", -7},
+                                                        {"Db", -8}}};
+
+inline constexpr std::array<std::string_view, 5> kTunerOctaves{"+2", "+1", "0", "-1", "-2"};
+
+// An entry of the "Tune a band" list and its recorded tone.
+struct BandTone {
+    std::string_view name;
+    std::string_view file;
+};
+
+inline constexpr std::array<BandTone, 3> kBandTones{
+    {{"Concert A", "a-c.wav"}, {"Concert Bb", "bb-c.wav"}, {"Concert C", "c-c.wav"}}};
+
+}  // namespace fretwise

@@ -1,0 +1,208 @@
+#include "tuner/tuner_controller.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tuner/fake_sound.hpp"
+#include "tuner/tuner_tones.hpp"
+
+namespace fretwise {
+namespace {
+
+namespace fs = std::filesystem;
+using Log = std::vector<std::string>;
+
+class TunerControllerTest : public ::testing::Test {
+  protected:
+    fs::path dir = fs::temp_directory_path() /
+                   ("fretwise-tuner-" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    FakeSoundPlayer player;
+    FakeClock clock;
+    SoundEngine engine{player, clock, dir};
+    TunerController tuner{engine, dir / "WAVs"};
+
+    void SetUp() override {
+        fs::create_directories(dir / "WAVs");
+        for (std::string_view name : kTunerStringFiles) {
+            std::ofstream(dir / "WAVs" / name) << "RIFF";
+        }
+        for (const BandTone& tone : kBandTones) {
+            std::ofstream(dir / "WAVs" / tone.file) << "RIFF";
+        }
+        tuner.Load();
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // The toggles that are on.
+    std::vector<int> On() const {
+        std::vector<int> on;
+        for (int i = 0; i < TunerController::kButtonCount; ++i) {
+            if (tuner.LoopOn(i)) {
+                on.push_back(i);
+            }
+        }
+        return on;
+    }
+};
+
+TEST_F(TunerControllerTest, LoadSelectsConcertAAndTheA440Note) {
+    EXPECT_EQ(tuner.SelectedBand(), 0);
+    EXPECT_EQ(tuner.SelectedNote(), 3);
+    EXPECT_EQ(tuner.SelectedOctave(), 2);
+    EXPECT_EQ(tuner.ChosenNoteNumber(), 12.0);
+    EXPECT_TRUE(On().empty());
+}
+
+TEST_F(TunerControllerTest, EachStringButtonStopsThenPlaysItsOpenStringOnce) {
+    const int expected[] = {19, 14, 10, 5, 0, -5};
+    for (int i = 0; i < TunerController::kStringCount; ++i) {
+        player.log.clear();
+        clock.now += 10;  // slot 0 is free again, so the sound lands in chord0.wav
+        tuner.CommandStrumClick(i);
+        EXPECT_EQ(engine.NotesToPlay, std::vector<double>{double(expected[i])}) << i;
+        EXPECT_EQ(player.log, (Log{"stop", "once:chord0.wav"})) << i;
+    }
+}
+
+TEST_F(TunerControllerTest, PlayANoteAddsOffsetPlusTwelveTimesOctavePlusTwelve) {
+    struct Case {
+        std::string_view note;
+        std::string_view octave;
+        double number;
+    };
+    const Case cases[] = {
+        {"A", "0", 12}, {"Bb", "-1", 1}, {"Db", "-2", -20}, {"C", "+2", 39}, {"E", "+1", 19},
+    };
+    for (const Case& c : cases) {
+        int note = 0;
+        while (kTunerNotes[note].name != c.note) {
+            ++note;
+        }
+        int octave = 0;
+        while (kTunerOctaves[octave] != c.octave) {
+            ++octave;
+        }
+        tuner.SelectNote(note);
+        tuner.SelectOctave(octave);
+        player.log.clear();
+        clock.now += 10;
+        tuner.CommandStrumClick(TunerController::kPlayNoteButton);
+        EXPECT_EQ(engine.NotesToPlay, std::vector<double>{c.number}) << c.note << c.octave;
+        EXPECT_EQ(player.log, (Log{"stop", "once:chord0.wav"}));
+    }
+}
+
+TEST_F(TunerControllerTest, PlayANoteWithoutSelectionOnlyStops) {
+    tuner.CommandPlayClick(2);
+    tuner.SelectOctave(std::nullopt);
+    player.log.clear();
+    tuner.CommandStrumClick(TunerController::kPlayNoteButton);
+    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_TRUE(engine.NotesToPlay.empty());
+    EXPECT_TRUE(On().empty());
+}
+
+TEST_F(TunerControllerTest, EachToggleLoopsItsRecordedTone) {
+    const Log expected[] = {{"stop", "loop:e-h.wav"}, {"stop", "loop:b.wav"},
+                            {"stop", "loop:g.wav"},   {"stop", "loop:d.wav"},
+                            {"stop", "loop:a.wav"},   {"stop", "loop:e-l.wav"},
+                            {"stop", "loop:a-c.wav"}};
+    for (int i = 0; i < TunerController::kButtonCount; ++i) {
+        player.log.clear();
+        tuner.CommandPlayClick(i);
+        EXPECT_EQ(player.log, expected[i]) << i;
+        EXPECT_EQ(On(), std::vector<int>{i});
+        tuner.CommandPlayClick(i);
+    }
+}
+
+TEST_F(TunerControllerTest, BandToggleFollowsTheChosenConcertPitch) {
+    const std::string_view expected[] = {"loop:a-c.wav", "loop:bb-c.wav", "loop:c-c.wav"};
+    for (int band = 0; band < 3; ++band) {
+        tuner.SelectBand(band);
+        player.log.clear();
+        tuner.CommandPlayClick(TunerController::kBandToggle);
+        EXPECT_EQ(player.log, (Log{"stop", std::string(expected[band])}));
+        tuner.CommandPlayClick(TunerController::kBandToggle);
+    }
+}
+
+TEST_F(TunerControllerTest, SameToggleTwiceStartsThenStops) {
+    tuner.CommandPlayClick(4);
+    EXPECT_EQ(On(), std::vector<int>{4});
+    player.log.clear();
+    tuner.CommandPlayClick(4);
+    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_TRUE(On().empty());
+}
+
+TEST_F(TunerControllerTest, SecondToggleSwitchesTheFirstOff) {
+    tuner.CommandPlayClick(0);
+    player.log.clear();
+    tuner.CommandPlayClick(5);
+    EXPECT_EQ(player.log, (Log{"stop", "loop:e-l.wav"}));
+    EXPECT_EQ(On(), std::vector<int>{5});
+}
+
+TEST_F(TunerControllerTest, PlayOnceWhileLoopingStopsTheLoopAndResetsItsToggle) {
+    tuner.CommandPlayClick(TunerController::kBandToggle);
+    player.log.clear();
+    tuner.CommandStrumClick(1);
+    EXPECT_EQ(player.log, (Log{"stop", "once:chord0.wav"}));
+    EXPECT_EQ(engine.NotesToPlay, std::vector<double>{14});
+    EXPECT_TRUE(On().empty());
+}
+
+TEST_F(TunerControllerTest, ChangingTheBandWhileLoopingWaitsForTheNextPress) {
+    tuner.CommandPlayClick(TunerController::kBandToggle);
+    player.log.clear();
+    tuner.SelectBand(2);
+    EXPECT_TRUE(player.log.empty());
+    EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
+    tuner.CommandPlayClick(TunerController::kBandToggle);
+    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_TRUE(On().empty());
+    tuner.CommandPlayClick(TunerController::kBandToggle);
+    EXPECT_EQ(player.log, (Log{"stop", "stop", "loop:c-c.wav"}));
+}
+
+TEST_F(TunerControllerTest, MissingToneOrNoBandIsSilentButTheToggleShowsStop) {
+    fs::remove(dir / "WAVs" / "g.wav");
+    tuner.CommandPlayClick(2);
+    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_EQ(On(), std::vector<int>{2});
+
+    tuner.SelectBand(std::nullopt);
+    player.log.clear();
+    tuner.CommandPlayClick(TunerController::kBandToggle);
+    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
+}
+
+TEST_F(TunerControllerTest, OutOfRangeInputIsIgnored) {
+    tuner.SelectNote(12);
+    tuner.SelectOctave(-1);
+    tuner.SelectBand(3);
+    EXPECT_EQ(tuner.SelectedNote(), std::nullopt);
+    EXPECT_EQ(tuner.SelectedOctave(), std::nullopt);
+    EXPECT_EQ(tuner.SelectedBand(), std::nullopt);
+    tuner.CommandPlayClick(7);
+    tuner.CommandStrumClick(-1);
+    EXPECT_TRUE(player.log.empty());
+    EXPECT_FALSE(tuner.LoopOn(7));
+}
+
+TEST(OctaveValueTest, ReadsSignedWholeNumbers) {
+    EXPECT_EQ(OctaveValue("+2"), 2.0);
+    EXPECT_EQ(OctaveValue("+1"), 1.0);
+    EXPECT_EQ(OctaveValue("0"), 0.0);
+    EXPECT_EQ(OctaveValue("-1"), -1.0);
+    EXPECT_EQ(OctaveValue("-2"), -2.0);
+    EXPECT_EQ(OctaveValue(""), 0.0);
+    EXPECT_EQ(OctaveValue("x"), 0.0);
+}
+
+}  // namespace
+}  // namespace fretwise
