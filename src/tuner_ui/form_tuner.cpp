@@ -1,0 +1,213 @@
+#include "tuner_ui/form_tuner.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+#include "tuner/tuner_tones.hpp"
+#include "tuner_ui/headstock_view.hpp"
+#include "tuner_ui/tuner_icons.hpp"
+
+namespace fretwise {
+
+namespace {
+
+constexpr int kButtonWidth = 38;
+constexpr int kButtonHeight = 30;
+constexpr int kSideMargin = 12;
+constexpr int kButtonGap = 6;
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<int> Selection(const QComboBox* combo) {
+    const int index = combo->currentIndex();
+    return index < 0 ? std::nullopt : std::optional<int>(index);
+}
+
+const std::array<const char*, 6> kStringNames{"high E", "B", "G", "D", "A", "low E"};
+
+}  // namespace
+
+FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, QWidget* parent)
+    : QDialog(parent),
+      controller_(engine, dataDir / "WAVs"),
+      playIcon_(PlayIcon()),
+      stopIcon_(StopIcon()) {
+    setObjectName(QStringLiteral("FormTuner"));
+    setWindowTitle(QStringLiteral("Guitar Tuner"));
+    setModal(true);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(CreatePlayNoteFrame(), 3);
+    lower->addWidget(CreateBandFrame(), 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CreateStringsFrame());
+    layout->addLayout(lower);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    controller_.Load();
+    comboNotes_->setCurrentIndex(controller_.SelectedNote().value_or(-1));
+    comboOctave_->setCurrentIndex(controller_.SelectedOctave().value_or(-1));
+    combo3Notes_->setCurrentIndex(controller_.SelectedBand().value_or(-1));
+    connect(comboNotes_, &QComboBox::currentIndexChanged, this,
+            [this] { controller_.SelectNote(Selection(comboNotes_)); });
+    connect(comboOctave_, &QComboBox::currentIndexChanged, this,
+            [this] { controller_.SelectOctave(Selection(comboOctave_)); });
+    connect(combo3Notes_, &QComboBox::currentIndexChanged, this,
+            [this] { controller_.SelectBand(Selection(combo3Notes_)); });
+    ShowToggles();
+    SetTabOrder();
+}
+
+// Reading order: the left column top to bottom, the right column top to bottom, then the
+// lists and buttons below.
+void FormTuner::SetTabOrder() {
+    std::vector<QWidget*> chain;
+    for (int string : {3, 4, 5, 2, 1, 0}) {
+        chain.push_back(commandStrum_[static_cast<std::size_t>(string)]);
+        chain.push_back(commandPlay_[static_cast<std::size_t>(string)]);
+    }
+    chain.insert(chain.end(),
+                 {comboNotes_, comboOctave_, commandStrum_[TunerController::kPlayNoteButton],
+                  combo3Notes_, commandPlay_[TunerController::kBandToggle]});
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+    chain.front()->setFocus();
+}
+
+QPushButton* FormTuner::CreateButton(const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setFixedSize(kButtonWidth, kButtonHeight);
+    button->setIconSize(QSize(20, 20));
+    button->setAutoDefault(true);
+    return button;
+}
+
+QWidget* FormTuner::CreateStringsFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Guitar Tuner"));
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* headstock = new HeadstockView(frame);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(headstock);
+
+    // Outermost the play-once button, then the loop toggle, then the string's name.
+    const int outer = kSideMargin;
+    const int inner = kSideMargin + kButtonWidth + kButtonGap;
+    for (int string = 0; string < TunerController::kStringCount; ++string) {
+        const bool left = HeadstockView::OnLeft(string);
+        const int y = static_cast<int>(HeadstockView::RowY(string)) - kButtonHeight / 2;
+        const auto x = [left](int fromSide) {
+            return left ? fromSide : HeadstockView::kWidth - fromSide - kButtonWidth;
+        };
+        const QString name = QString::fromLatin1(kStringNames[static_cast<std::size_t>(string)]);
+
+        QPushButton* once = CreateButton(QStringLiteral("CommandStrum%1").arg(string), headstock);
+        once->move(x(outer), y);
+        once->setIcon(NoteIcon());
+        once->setToolTip(QStringLiteral("Play the %1 string once").arg(name));
+        connect(once, &QPushButton::clicked, this, [this, string] { CommandStrumClick(string); });
+        commandStrum_[static_cast<std::size_t>(string)] = once;
+
+        QPushButton* loop = CreateButton(QStringLiteral("CommandPlay%1").arg(string), headstock);
+        loop->move(x(inner), y);
+        connect(loop, &QPushButton::clicked, this, [this, string] { CommandPlayClick(string); });
+        commandPlay_[static_cast<std::size_t>(string)] = loop;
+    }
+    return frame;
+}
+
+QWidget* FormTuner::CreatePlayNoteFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Play a note"));
+    frame->setObjectName(QStringLiteral("Frame3"));
+    comboNotes_ = new QComboBox(frame);
+    comboNotes_->setObjectName(QStringLiteral("ComboNotes"));
+    for (const TunerNote& note : kTunerNotes) {
+        comboNotes_->addItem(FromView(note.name), note.offsetFromA);
+    }
+    comboOctave_ = new QComboBox(frame);
+    comboOctave_->setObjectName(QStringLiteral("ComboOctave"));
+    for (std::string_view octave : kTunerOctaves) {
+        comboOctave_->addItem(FromView(octave));
+    }
+    auto* noteLabel = new QLabel(QStringLiteral("Note:"), frame);
+    noteLabel->setBuddy(comboNotes_);
+    auto* octaveLabel = new QLabel(QStringLiteral("Octave:"), frame);
+    octaveLabel->setBuddy(comboOctave_);
+
+    const int button = TunerController::kPlayNoteButton;
+    QPushButton* play = CreateButton(QStringLiteral("CommandStrum%1").arg(button), frame);
+    play->setIcon(NoteIcon());
+    play->setToolTip(QStringLiteral("Play the chosen note once"));
+    connect(play, &QPushButton::clicked, this,
+            [this] { CommandStrumClick(TunerController::kPlayNoteButton); });
+    commandStrum_[button] = play;
+
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(noteLabel);
+    layout->addWidget(comboNotes_);
+    layout->addSpacing(8);
+    layout->addWidget(octaveLabel);
+    layout->addWidget(comboOctave_);
+    layout->addStretch(1);
+    layout->addWidget(play);
+    return frame;
+}
+
+QWidget* FormTuner::CreateBandFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Tune a band"));
+    frame->setObjectName(QStringLiteral("Frame2"));
+    combo3Notes_ = new QComboBox(frame);
+    combo3Notes_->setObjectName(QStringLiteral("Combo3Notes"));
+    for (const BandTone& tone : kBandTones) {
+        combo3Notes_->addItem(FromView(tone.name));
+    }
+    const int button = TunerController::kBandToggle;
+    QPushButton* loop = CreateButton(QStringLiteral("CommandPlay%1").arg(button), frame);
+    connect(loop, &QPushButton::clicked, this,
+            [this] { CommandPlayClick(TunerController::kBandToggle); });
+    commandPlay_[button] = loop;
+
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(combo3Notes_, 1);
+    layout->addWidget(loop);
+    return frame;
+}
+
+void FormTuner::CommandStrumClick(int button) {
+    controller_.CommandStrumClick(button);
+    ShowToggles();
+}
+
+void FormTuner::CommandPlayClick(int button) {
+    controller_.CommandPlayClick(button);
+    ShowToggles();
+}
+
+void FormTuner::ShowToggles() {
+    for (int i = 0; i < TunerController::kButtonCount; ++i) {
+        QPushButton* toggle = commandPlay_[static_cast<std::size_t>(i)];
+        const bool on = controller_.LoopOn(i);
+        toggle->setIcon(on ? stopIcon_ : playIcon_);
+        toggle->setProperty("loopOn", on);
+        const QString tone =
+            i == TunerController::kBandToggle
+                ? QStringLiteral("the concert pitch")
+                : QStringLiteral("the %1 string's recorded tone")
+                      .arg(QString::fromLatin1(kStringNames[static_cast<std::size_t>(i)]));
+        toggle->setToolTip(on ? QStringLiteral("Stop %1").arg(tone)
+                              : QStringLiteral("Loop %1").arg(tone));
+    }
+}
+
+}  // namespace fretwise

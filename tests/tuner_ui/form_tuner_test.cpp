@@ -1,0 +1,150 @@
+#include "tuner_ui/form_tuner.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <fstream>
+
+#include "tuner/fake_sound.hpp"
+#include "tuner/tuner_tones.hpp"
+
+namespace fretwise {
+namespace {
+
+namespace fs = std::filesystem;
+using Log = std::vector<std::string>;
+
+QApplication& App() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "form_tuner_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+class FormTunerTest : public ::testing::Test {
+  protected:
+    QApplication& app = App();
+    fs::path dir = fs::temp_directory_path() /
+                   ("fretwise-form-tuner-" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    FakeSoundPlayer player;
+    FakeClock clock;
+    SoundEngine engine{player, clock, dir};
+    std::unique_ptr<FormTuner> form;
+
+    void SetUp() override {
+        fs::create_directories(dir / "WAVs");
+        for (std::string_view name : kTunerStringFiles) {
+            std::ofstream(dir / "WAVs" / name) << "RIFF";
+        }
+        for (const BandTone& tone : kBandTones) {
+            std::ofstream(dir / "WAVs" / tone.file) << "RIFF";
+        }
+        form = std::make_unique<FormTuner>(engine, dir);
+    }
+    void TearDown() override {
+        form.reset();
+        fs::remove_all(dir);
+    }
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        T* widget = form->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    bool On(int toggle) const {
+        return Find<QPushButton>(QStringLiteral("CommandPlay%1").arg(toggle))
+            ->property("loopOn")
+            .toBool();
+    }
+};
+
+TEST_F(FormTunerTest, ShowsItsListsWithTheLoadSelections) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Guitar Tuner"));
+    const auto* notes = Find<QComboBox>(QStringLiteral("ComboNotes"));
+    EXPECT_EQ(Items(notes),
+              QStringList({"C", "B", "Bb", "A", "Ab", "G", "Gb", "F", "E", "Eb", "D", "Db"}));
+    EXPECT_EQ(notes->itemData(0).toInt(), 3);
+    EXPECT_EQ(notes->itemData(11).toInt(), -8);
+    EXPECT_EQ(notes->currentText(), QStringLiteral("A"));
+    const auto* octave = Find<QComboBox>(QStringLiteral("ComboOctave"));
+    EXPECT_EQ(Items(octave), QStringList({"+2", "+1", "0", "-1", "-2"}));
+    EXPECT_EQ(octave->currentText(), QStringLiteral("0"));
+    const auto* band = Find<QComboBox>(QStringLiteral("Combo3Notes"));
+    EXPECT_EQ(Items(band), QStringList({"Concert A", "Concert Bb", "Concert C"}));
+    EXPECT_EQ(band->currentText(), QStringLiteral("Concert A"));
+    for (int i = 0; i < 7; ++i) {
+        Find<QPushButton>(QStringLiteral("CommandStrum%1").arg(i));
+        EXPECT_FALSE(On(i)) << i;
+    }
+}
+
+TEST_F(FormTunerTest, TogglesShowWhichLoopIsOn) {
+    auto* a = Find<QPushButton>(QStringLiteral("CommandPlay4"));
+    const qint64 playPicture = a->icon().cacheKey();
+    a->click();
+    EXPECT_EQ(player.log, (Log{"stop", "loop:a.wav"}));
+    EXPECT_TRUE(On(4));
+    EXPECT_NE(a->icon().cacheKey(), playPicture);
+    EXPECT_TRUE(a->toolTip().startsWith(QStringLiteral("Stop")));
+
+    Find<QPushButton>(QStringLiteral("CommandPlay6"))->click();
+    EXPECT_FALSE(On(4));
+    EXPECT_TRUE(On(6));
+    EXPECT_EQ(a->icon().cacheKey(), playPicture);
+
+    Find<QPushButton>(QStringLiteral("CommandStrum0"))->click();
+    EXPECT_FALSE(On(6));
+    EXPECT_EQ(engine.NotesToPlay, std::vector<double>{19});
+}
+
+TEST_F(FormTunerTest, PlaysTheNoteAndBandToneChosenInTheLists) {
+    Find<QComboBox>(QStringLiteral("ComboNotes"))->setCurrentIndex(2);   // Bb
+    Find<QComboBox>(QStringLiteral("ComboOctave"))->setCurrentIndex(3);  // -1
+    Find<QPushButton>(QStringLiteral("CommandStrum6"))->click();
+    EXPECT_EQ(engine.NotesToPlay, std::vector<double>{1});
+
+    Find<QComboBox>(QStringLiteral("Combo3Notes"))->setCurrentIndex(1);
+    player.log.clear();
+    Find<QPushButton>(QStringLiteral("CommandPlay6"))->click();
+    EXPECT_EQ(player.log, (Log{"stop", "loop:bb-c.wav"}));
+}
+
+TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto* lowE = Find<QPushButton>(QStringLiteral("CommandStrum5"));
+    lowE->setFocus();
+    QTest::keyClick(lowE, Qt::Key_Space);
+    EXPECT_EQ(engine.NotesToPlay, std::vector<double>{-5});
+
+    auto* g = Find<QPushButton>(QStringLiteral("CommandPlay2"));
+    g->setFocus();
+    player.log.clear();
+    QTest::keyClick(g, Qt::Key_Return);
+    EXPECT_EQ(player.log, (Log{"stop", "loop:g.wav"}));
+
+    QTest::keyClick(g, Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(On(2));  // closing leaves a looping tone alone
+}
+
+}  // namespace
+}  // namespace fretwise
