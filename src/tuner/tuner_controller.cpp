@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "music/fingering.hpp"
+#include "sound/string_notes.hpp"
 #include "tuner/tuner_tones.hpp"
 
 namespace fretwise {
@@ -88,7 +90,9 @@ void TunerController::CommandStrumClick(int button) {
         }
         engine_.NotesToPlay.push_back(*note);
     } else {
-        engine_.NotesToPlay.push_back(kTunerStringNotes[static_cast<std::size_t>(button)]);
+        // The open string, as the main window plays it.
+        engine_.NotesToPlay.push_back(
+            SoundNoteOfString(button, kOpenPitch[static_cast<std::size_t>(button)]));
     }
     engine_.SynthNote();
 }

@@ -7,10 +7,6 @@ namespace fretwise {
 
 // The tones the tuner offers: what its lists show and what each button sounds.
 
-// Synthesised note numbers of the open strings 0 (high E) to 5 (low E), the same as the
-// main window's open strings.
-inline constexpr std::array<int, 6> kTunerStringNotes{19, 14, 10, 5, 0, -5};
-
 // Recorded reference tones of the strings 0 to 5, in the "WAVs" folder.
 inline constexpr std::array<std::string_view, 6> kTunerStringFiles{"e-h.wav", "b.wav", "g.wav",
                                                                    "d.wav",   "a.wav", "e-l.wav"};

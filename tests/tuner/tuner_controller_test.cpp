@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "tuner/fake_sound.hpp"
+#include "sound/fakes.hpp"
 #include "tuner/tuner_tones.hpp"
 
 namespace fretwise {
@@ -18,12 +18,13 @@ class TunerControllerTest : public ::testing::Test {
     fs::path dir = fs::temp_directory_path() /
                    ("fretwise-tuner-" +
                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    FakeSoundPlayer player;
-    FakeClock clock;
+    test::FakePlayer player;
+    test::FakeClock clock;
     SoundEngine engine{player, clock, dir};
     TunerController tuner{engine, dir / "WAVs"};
 
     void SetUp() override {
+        clock.now = 1000.0;  // after midnight, so slot 0 is free
         fs::create_directories(dir / "WAVs");
         for (std::string_view name : kTunerStringFiles) {
             std::ofstream(dir / "WAVs" / name) << "RIFF";
@@ -58,11 +59,11 @@ TEST_F(TunerControllerTest, LoadSelectsConcertAAndTheA440Note) {
 TEST_F(TunerControllerTest, EachStringButtonStopsThenPlaysItsOpenStringOnce) {
     const int expected[] = {19, 14, 10, 5, 0, -5};
     for (int i = 0; i < TunerController::kStringCount; ++i) {
-        player.log.clear();
+        player.calls.clear();
         clock.now += 10;  // slot 0 is free again, so the sound lands in chord0.wav
         tuner.CommandStrumClick(i);
         EXPECT_EQ(engine.NotesToPlay, std::vector<double>{double(expected[i])}) << i;
-        EXPECT_EQ(player.log, (Log{"stop", "once:chord0.wav"})) << i;
+        EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"})) << i;
     }
 }
 
@@ -86,45 +87,45 @@ TEST_F(TunerControllerTest, PlayANoteAddsOffsetPlusTwelveTimesOctavePlusTwelve) 
         }
         tuner.SelectNote(note);
         tuner.SelectOctave(octave);
-        player.log.clear();
+        player.calls.clear();
         clock.now += 10;
         tuner.CommandStrumClick(TunerController::kPlayNoteButton);
         EXPECT_EQ(engine.NotesToPlay, std::vector<double>{c.number}) << c.note << c.octave;
-        EXPECT_EQ(player.log, (Log{"stop", "once:chord0.wav"}));
+        EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
     }
 }
 
 TEST_F(TunerControllerTest, PlayANoteWithoutSelectionOnlyStops) {
     tuner.CommandPlayClick(2);
     tuner.SelectOctave(std::nullopt);
-    player.log.clear();
+    player.calls.clear();
     tuner.CommandStrumClick(TunerController::kPlayNoteButton);
-    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_TRUE(engine.NotesToPlay.empty());
     EXPECT_TRUE(On().empty());
 }
 
 TEST_F(TunerControllerTest, EachToggleLoopsItsRecordedTone) {
-    const Log expected[] = {{"stop", "loop:e-h.wav"}, {"stop", "loop:b.wav"},
-                            {"stop", "loop:g.wav"},   {"stop", "loop:d.wav"},
-                            {"stop", "loop:a.wav"},   {"stop", "loop:e-l.wav"},
-                            {"stop", "loop:a-c.wav"}};
+    const Log expected[] = {{"stop", "loop e-h.wav"}, {"stop", "loop b.wav"},
+                            {"stop", "loop g.wav"},   {"stop", "loop d.wav"},
+                            {"stop", "loop a.wav"},   {"stop", "loop e-l.wav"},
+                            {"stop", "loop a-c.wav"}};
     for (int i = 0; i < TunerController::kButtonCount; ++i) {
-        player.log.clear();
+        player.calls.clear();
         tuner.CommandPlayClick(i);
-        EXPECT_EQ(player.log, expected[i]) << i;
+        EXPECT_EQ(player.calls, expected[i]) << i;
         EXPECT_EQ(On(), std::vector<int>{i});
         tuner.CommandPlayClick(i);
     }
 }
 
 TEST_F(TunerControllerTest, BandToggleFollowsTheChosenConcertPitch) {
-    const std::string_view expected[] = {"loop:a-c.wav", "loop:bb-c.wav", "loop:c-c.wav"};
+    const std::string_view expected[] = {"loop a-c.wav", "loop bb-c.wav", "loop c-c.wav"};
     for (int band = 0; band < 3; ++band) {
         tuner.SelectBand(band);
-        player.log.clear();
+        player.calls.clear();
         tuner.CommandPlayClick(TunerController::kBandToggle);
-        EXPECT_EQ(player.log, (Log{"stop", std::string(expected[band])}));
+        EXPECT_EQ(player.calls, (Log{"stop", std::string(expected[band])}));
         tuner.CommandPlayClick(TunerController::kBandToggle);
     }
 }
@@ -132,52 +133,52 @@ TEST_F(TunerControllerTest, BandToggleFollowsTheChosenConcertPitch) {
 TEST_F(TunerControllerTest, SameToggleTwiceStartsThenStops) {
     tuner.CommandPlayClick(4);
     EXPECT_EQ(On(), std::vector<int>{4});
-    player.log.clear();
+    player.calls.clear();
     tuner.CommandPlayClick(4);
-    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_TRUE(On().empty());
 }
 
 TEST_F(TunerControllerTest, SecondToggleSwitchesTheFirstOff) {
     tuner.CommandPlayClick(0);
-    player.log.clear();
+    player.calls.clear();
     tuner.CommandPlayClick(5);
-    EXPECT_EQ(player.log, (Log{"stop", "loop:e-l.wav"}));
+    EXPECT_EQ(player.calls, (Log{"stop", "loop e-l.wav"}));
     EXPECT_EQ(On(), std::vector<int>{5});
 }
 
 TEST_F(TunerControllerTest, PlayOnceWhileLoopingStopsTheLoopAndResetsItsToggle) {
     tuner.CommandPlayClick(TunerController::kBandToggle);
-    player.log.clear();
+    player.calls.clear();
     tuner.CommandStrumClick(1);
-    EXPECT_EQ(player.log, (Log{"stop", "once:chord0.wav"}));
+    EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
     EXPECT_EQ(engine.NotesToPlay, std::vector<double>{14});
     EXPECT_TRUE(On().empty());
 }
 
 TEST_F(TunerControllerTest, ChangingTheBandWhileLoopingWaitsForTheNextPress) {
     tuner.CommandPlayClick(TunerController::kBandToggle);
-    player.log.clear();
+    player.calls.clear();
     tuner.SelectBand(2);
-    EXPECT_TRUE(player.log.empty());
+    EXPECT_TRUE(player.calls.empty());
     EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
     tuner.CommandPlayClick(TunerController::kBandToggle);
-    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_TRUE(On().empty());
     tuner.CommandPlayClick(TunerController::kBandToggle);
-    EXPECT_EQ(player.log, (Log{"stop", "stop", "loop:c-c.wav"}));
+    EXPECT_EQ(player.calls, (Log{"stop", "stop", "loop c-c.wav"}));
 }
 
 TEST_F(TunerControllerTest, MissingToneOrNoBandIsSilentButTheToggleShowsStop) {
     fs::remove(dir / "WAVs" / "g.wav");
     tuner.CommandPlayClick(2);
-    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_EQ(On(), std::vector<int>{2});
 
     tuner.SelectBand(std::nullopt);
-    player.log.clear();
+    player.calls.clear();
     tuner.CommandPlayClick(TunerController::kBandToggle);
-    EXPECT_EQ(player.log, Log{"stop"});
+    EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
 }
 
@@ -190,7 +191,7 @@ TEST_F(TunerControllerTest, OutOfRangeInputIsIgnored) {
     EXPECT_EQ(tuner.SelectedBand(), std::nullopt);
     tuner.CommandPlayClick(7);
     tuner.CommandStrumClick(-1);
-    EXPECT_TRUE(player.log.empty());
+    EXPECT_TRUE(player.calls.empty());
     EXPECT_FALSE(tuner.LoopOn(7));
 }
 

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 
 #include <fstream>
 
-#include "tuner/fake_sound.hpp"
+#include "sound/fakes.hpp"
 #include "tuner/tuner_tones.hpp"
 
 namespace fretwise {
@@ -17,17 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
-
-QApplication& App() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "form_tuner_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 QStringList Items(const QComboBox* combo) {
     QStringList items;
@@ -39,16 +27,16 @@ QStringList Items(const QComboBox* combo) {
 
 class FormTunerTest : public ::testing::Test {
   protected:
-    QApplication& app = App();
     fs::path dir = fs::temp_directory_path() /
                    ("fretwise-form-tuner-" +
                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    FakeSoundPlayer player;
-    FakeClock clock;
+    test::FakePlayer player;
+    test::FakeClock clock;
     SoundEngine engine{player, clock, dir};
     std::unique_ptr<FormTuner> form;
 
     void SetUp() override {
+        clock.now = 1000.0;  // after midnight, so slot 0 is free
         fs::create_directories(dir / "WAVs");
         for (std::string_view name : kTunerStringFiles) {
             std::ofstream(dir / "WAVs" / name) << "RIFF";
@@ -100,7 +88,7 @@ TEST_F(FormTunerTest, TogglesShowWhichLoopIsOn) {
     auto* a = Find<QPushButton>(QStringLiteral("CommandPlay4"));
     const qint64 playPicture = a->icon().cacheKey();
     a->click();
-    EXPECT_EQ(player.log, (Log{"stop", "loop:a.wav"}));
+    EXPECT_EQ(player.calls, (Log{"stop", "loop a.wav"}));
     EXPECT_TRUE(On(4));
     EXPECT_NE(a->icon().cacheKey(), playPicture);
     EXPECT_TRUE(a->toolTip().startsWith(QStringLiteral("Stop")));
@@ -122,9 +110,9 @@ TEST_F(FormTunerTest, PlaysTheNoteAndBandToneChosenInTheLists) {
     EXPECT_EQ(engine.NotesToPlay, std::vector<double>{1});
 
     Find<QComboBox>(QStringLiteral("Combo3Notes"))->setCurrentIndex(1);
-    player.log.clear();
+    player.calls.clear();
     Find<QPushButton>(QStringLiteral("CommandPlay6"))->click();
-    EXPECT_EQ(player.log, (Log{"stop", "loop:bb-c.wav"}));
+    EXPECT_EQ(player.calls, (Log{"stop", "loop bb-c.wav"}));
 }
 
 TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
@@ -137,9 +125,9 @@ TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
 
     auto* g = Find<QPushButton>(QStringLiteral("CommandPlay2"));
     g->setFocus();
-    player.log.clear();
+    player.calls.clear();
     QTest::keyClick(g, Qt::Key_Return);
-    EXPECT_EQ(player.log, (Log{"stop", "loop:g.wav"}));
+    EXPECT_EQ(player.calls, (Log{"stop", "loop g.wav"}));
 
     QTest::keyClick(g, Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
