@@ -6,6 +6,8 @@
 namespace fretwise::cli {
 
 int RunVersion(Args args, Io io);
+int RunName(Args args, Io io);
+int RunCreate(Args args, Io io);
 int RunWav(Args args, Io io);
 int RunSave(Args args, Io io);
 

@@ -9,6 +9,8 @@ namespace fretwise::cli {
 std::span<const Command> CoreCommands() {
     static const Command kCommands[] = {
         {"version", "print the program's version", RunVersion},
+        {"name", "name a shape and finger it", RunName},
+        {"create", "find the playable fingerings of a chord, easiest first", RunCreate},
         {"wav", "render a chord or a note as a WAV file", RunWav},
         {"save", "write a shape to a chord file", RunSave},
     };

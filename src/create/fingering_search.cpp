@@ -102,8 +102,10 @@ SearchResult FindFingerings(const SearchRequest& request) {
         return a.ease != b.ease ? a.ease > b.ease : a.combination > b.combination;
     });
     result.candidates.resize(kept.size());
+    result.eases.resize(kept.size());
     for (std::size_t i = 0; i < kept.size(); ++i) {
         result.candidates[i].Note = table[kept[i].combination];
+        result.eases[i] = kept[i].ease;
     }
     return result;
 }

@@ -29,6 +29,7 @@ struct SearchResult {
     std::int32_t combinations = 0;  // size of the product of the option lists
     // Easiest first; only Note is set in each. Empty when the search failed.
     std::vector<Fingering> candidates;
+    std::vector<float> eases;  // the Ease of each candidate, in the same order
 };
 
 SearchResult FindFingerings(const SearchRequest& request);
