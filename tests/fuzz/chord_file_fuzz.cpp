@@ -1,0 +1,62 @@
+// libFuzzer target: any bytes as a chord file. The reader must never crash, must agree with
+// a slow second reading, and a file it accepts must come back unchanged through the writer.
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "reference_fields.hpp"
+#include "storage/chord_file.hpp"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace fretwise;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(bytes);
+    const ChordFileRead read = ReadChordFile(in);
+
+    Check(read.linesRead >= 0 && read.linesRead <= kChordFileLineCount);
+    Check(read.ok() == (read.linesRead == kChordFileLineCount));
+    Check(read.NumFrets.has_value() == (read.linesRead >= 1));
+    if (read.NumFrets) {
+        Check(*read.NumFrets >= kMinFrets && *read.NumFrets <= kMaxFrets);
+    }
+
+    // Every value read, and the failing one, as the slow reading sees them.
+    const std::vector<std::string> fields = fuzz::SplitFields(bytes);
+    for (int line = 1; line <= std::min(read.linesRead + 1, kChordFileLineCount); ++line) {
+        if (line > static_cast<int>(fields.size())) {
+            Check(!read.ok() && read.failure == ReadFailure::MissingValue &&
+                  read.linesRead == line - 1);
+            break;
+        }
+        bool judged = false;
+        const auto expected = fuzz::ReferenceValue(fields[line - 1], judged);
+        if (!judged) {
+            break;
+        }
+        if (line <= read.linesRead) {
+            Check(expected.has_value());
+            Check(line == 1 ? *read.NumFrets == ClampFrets(*expected)
+                            : read.Note[line - 2] == *expected);
+        } else {
+            Check(!expected.has_value() && read.failure == ReadFailure::OutOfRange);
+        }
+    }
+
+    if (read.ok()) {
+        std::istringstream again(ChordFileText(*read.NumFrets, read.Note));
+        const ChordFileRead reread = ReadChordFile(again);
+        Check(reread.ok() && reread.NumFrets == read.NumFrets && reread.Note == read.Note);
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+// libFuzzer target: any bytes as "Settings.ini". The reader must never crash, must report a
+// consistent stopping line, and settings it reads wholly must come back through the writer.
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "storage/chord_file.hpp"
+#include "storage/settings_file.hpp"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace fretwise;
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    const SettingsRead read = ReadSettings(in);
+
+    Check(read.linesRead >= 0 && read.linesRead <= kSettingsLineCount);
+    Check(read.complete() == (read.failure == ReadFailure::None));
+    Check(read.FailedLine() == (read.complete() ? 0 : read.linesRead + 1));
+    Check(read.settings.NumFrets >= kMinFrets && read.settings.NumFrets <= kMaxFrets);
+    // Lines not read keep the first-start defaults.
+    const Settings defaults;
+    if (!read.Has(kLineNeckPosition)) {
+        Check(read.settings.neckPosition == defaults.neckPosition);
+    }
+    if (!read.Has(kLineTypeIndex)) {
+        Check(read.settings.typeIndex == defaults.typeIndex);
+    }
+
+    std::istringstream again(SettingsText(read.settings));
+    const SettingsRead reread = ReadSettings(again);
+    Check(reread.complete() && reread.settings == read.settings);
+    return 0;
+}
