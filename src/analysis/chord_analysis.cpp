@@ -80,43 +80,64 @@ constexpr std::string_view kIntervalNames[kClasses] = {
 // How many strings sound each pitch class.
 using ClassCounts = std::array<std::int16_t, kClasses>;
 
-// What one root matched: the entry's texts and the notes that fill Thirds and Fifths and
-// decide the inversion.
+constexpr int kCountsNothing = -1;
+
+// What one root matched: the entry's texts, the notes (semitones above the root) that
+// decide the inversion, and the notes whose strings Thirds and Fifths count.
 struct Match {
     std::string_view name;
     std::string_view abbrev;
     int third;
     int fifth;
-    std::int16_t thirds;
-    std::int16_t fifths;
+    int thirdsOf;
+    int fifthsOf;
 };
 
-std::optional<Match> MatchRoot(const ClassCounts& counts, int root) {
-    const auto count = [&](int semitones) { return counts[(root + semitones) % kClasses]; };
-    IntervalSet sounding = 0;
-    for (int k = 1; k < kClasses; ++k) {
-        if (count(k) > 0) {
-            sounding |= static_cast<IntervalSet>(1u << k);
+constexpr int kNoMatch = -1;
+
+// For every set of sounding intervals, the chord pattern it matches, or for a single
+// interval kChordPatternCount + the interval, or kNoMatch. Built once so that naming a
+// root costs one look-up.
+constexpr int kChordPatternCount = static_cast<int>(std::size(kChordPatterns));
+constexpr auto kMatchBySet = [] {
+    std::array<std::int8_t, 1u << kClasses> table{};
+    for (unsigned set = 0; set < table.size(); ++set) {
+        table[set] = kNoMatch;
+        if ((set & (set - 1)) == 0 && (set & 1u) == 0 && set != 0) {
+            table[set] = static_cast<std::int8_t>(kChordPatternCount + std::countr_zero(set));
         }
     }
-    for (const ChordPattern& p : kChordPatterns) {
-        if (p.intervals == sounding) {
-            return Match{p.name, p.abbrev, p.third, p.fifth, count(p.third), count(p.fifth)};
-        }
+    for (int p = 0; p < kChordPatternCount; ++p) {
+        table[kChordPatterns[p].intervals] = static_cast<std::int8_t>(p);
     }
+    return table;
+}();
+
+// The intervals above the root that sound, from the set of sounding pitch classes.
+IntervalSet IntervalsAbove(unsigned classes, int root) {
+    const unsigned rotated = (classes >> root) | (classes << (kClasses - root));
+    return static_cast<IntervalSet>(rotated & 0xffeu);
+}
+
+std::optional<Match> MatchRoot(IntervalSet sounding, std::int16_t rootCount) {
     if (sounding == 0) {
-        if (count(0) > 1) {
-            return Match{"Octave", "", 0, 0, 0, 0};
+        if (rootCount > 1) {
+            return Match{"Octave", "", 0, 0, kCountsNothing, kCountsNothing};
         }
         return std::nullopt;
     }
-    if ((sounding & (sounding - 1)) != 0) {
-        return std::nullopt;  // more than one interval and no chord
+    const int found = kMatchBySet[sounding];
+    if (found == kNoMatch) {
+        return std::nullopt;
     }
-    const int k = std::countr_zero(sounding);
+    if (found < kChordPatternCount) {
+        const ChordPattern& p = kChordPatterns[found];
+        return Match{p.name, p.abbrev, p.third, p.fifth, p.third, p.fifth};
+    }
     // An interval's Thirds counts the note a semitone below it: the root's strings for a
     // minor second (so it reads as a chord), nothing for the others.
-    return Match{kIntervalNames[k], "", k, 0, count(k - 1), 0};
+    const int k = found - kChordPatternCount;
+    return Match{kIntervalNames[k], "", k, 0, k - 1, kCountsNothing};
 }
 
 std::string_view InversionOf(int bass, int root, const Match& match) {
@@ -136,27 +157,37 @@ std::string_view InversionOf(int bass, int root, const Match& match) {
 
 ChordAnalysis AnalyseChord(const Fingering& shape, Accidentals mode) {
     ChordAnalysis result;
+    AnalyseChordInto(shape, mode, result);
+    return result;
+}
+
+void AnalyseChordInto(const Fingering& shape, Accidentals mode, ChordAnalysis& result) {
+    result.NameCount = 0;
     ClassCounts counts{};
+    unsigned classes = 0;
     int bass = -1;  // pitch class of the lowest-sounding string
     for (int s = 0; s < kStringCount; ++s) {
         if (shape.Note[s] >= 0) {
             const int pc = PitchClass(shape.Note[s]);
             ++counts[pc];
+            classes |= 1u << pc;
             bass = pc;
         }
     }
-    std::uint16_t tried = 0;
+    const auto count = [&](int root, int semitones) -> std::int16_t {
+        return semitones == kCountsNothing ? 0 : counts[(root + semitones) % kClasses];
+    };
+    unsigned tried = 0;
     for (int s = 0; s < kStringCount; ++s) {
         if (shape.Note[s] < 0) {
             continue;
         }
         const int root = PitchClass(shape.Note[s]);
-        const std::uint16_t bit = static_cast<std::uint16_t>(1u << root);
-        if ((tried & bit) != 0) {
+        if ((tried & (1u << root)) != 0) {
             continue;
         }
-        tried |= bit;
-        const std::optional<Match> match = MatchRoot(counts, root);
+        tried |= 1u << root;
+        const std::optional<Match> match = MatchRoot(IntervalsAbove(classes, root), counts[root]);
         if (!match) {
             continue;
         }
@@ -164,11 +195,10 @@ ChordAnalysis AnalyseChord(const Fingering& shape, Accidentals mode) {
         entry.Root = NoteName(root, mode);
         entry.Name = match->name;
         entry.Abbrev = match->abbrev;
-        entry.Thirds = match->thirds;
-        entry.Fifths = match->fifths;
+        entry.Thirds = count(root, match->thirdsOf);
+        entry.Fifths = count(root, match->fifthsOf);
         entry.Inversion = InversionOf(bass, root, *match);
     }
-    return result;
 }
 
 }  // namespace fretwise

@@ -23,11 +23,15 @@ struct ChordName {
 // Six strings sound at most six pitch classes, so there are at most six names.
 struct ChordAnalysis {
     std::int16_t NameCount = 0;
-    std::array<ChordName, kStringCount> ChordNames{};
+    std::array<ChordName, kStringCount> ChordNames;
 };
 
 // Names the chord that the Note values of the shape sound; every sounding pitch class is
 // tried once as the root, in the order the classes first appear from string 0.
 ChordAnalysis AnalyseChord(const Fingering& shape, Accidentals mode);
+
+// The same into an existing result, reusing its texts' storage: for callers that name many
+// shapes in a row. Entries from NameCount on keep whatever they held before.
+void AnalyseChordInto(const Fingering& shape, Accidentals mode, ChordAnalysis& result);
 
 }  // namespace fretwise

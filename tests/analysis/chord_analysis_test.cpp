@@ -80,6 +80,17 @@ TEST_P(Naming, NamesEveryRootThatMatches) {
     }
 }
 
+TEST_P(Naming, ReusingAnEarlierResultGivesTheSameNames) {
+    const NamingCase& c = GetParam();
+    ChordAnalysis reused = AnalyseChord(Shape({0, 8, 7, 7, 5, x}), Accidentals::Flats);
+    AnalyseChordInto(Shape(c.frets), c.mode, reused);
+    const ChordAnalysis fresh = AnalyseChord(Shape(c.frets), c.mode);
+    ASSERT_EQ(reused.NameCount, fresh.NameCount);
+    for (int k = 0; k < fresh.NameCount; ++k) {
+        EXPECT_EQ(reused.ChordNames[k], fresh.ChordNames[k]);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Shapes, Naming, testing::ValuesIn(kNamingCases));
 
 TEST(Naming, EveryChordPatternIsFoundFromItsRootInRootPosition) {
