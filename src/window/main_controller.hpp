@@ -93,48 +93,44 @@ class MainController {
     int CreateViewPos() const { return createViewPos_; }
     Accidentals Mode() const;
 
-    // The chord on the fretboard: frets set as clicks would set them, then refreshed.
-    // Used by fretwise-cli show.
-    void ShowShape(const PerString& frets);
-
-    // Frets laid out anew for n frets (as a chord file or the frets input would), view at top.
-    void SetNumFrets(int n);
+    // What fretwise-cli show prints: the lists filled, the frets laid out for numFrets, the
+    // neck at position, the accidental mode and the root list's selection (-1: none) set,
+    // then the frets clicked into CurrentShape and refreshed. False when the position or the
+    // root index is refused.
+    bool ShowShape(const PerString& frets, int numFrets, int position, bool flats, int rootIndex);
 
   private:
-    // Display refresh and its parts.
+    // The display refresh and its parts.
     void RefreshDisplay(Fingering& shape);
-    void PlaceMarkers(const Fingering& shape);
-    void PlaceBar(const Fingering& shape);
     void ShowAnalysis();
     void ShowChordName(int index);
-    void LayoutStaff(const Fingering& shape);
     void LayoutFrets();
     void DrawFretboard(int position);
-    bool HitTest(int x, int y, int& string, int& fret) const;
 
-    // Scroll bar and list setters that raise the change events; false when the value is
-    // refused (outside the range or the list).
+    // Scroll bar and list setters that raise the control's change event when the value
+    // changes; false when the control refuses the value (outside its range or list).
     bool SetVScrollValue(int value);
     void SetVScrollMax(int max);
     bool SetScrollValue(int value);
     void SetScrollMax(int max);
     bool SetNewScrollValue(int value);
-    void SetNewScrollMin(int min);
-    void SetNewScrollMax(int max);
+    void SetNewScrollRange(int min, int max);
     bool SetComboRootIndex(int index);
     bool SetComboTypeIndex(int index);
 
+    void FillLists();
     void FillComboRoot();
+    void SwitchAccidentals();
+    void ToggleToolTips();
     void ApplyToolTips();
+    void HandOverCandidates(std::vector<Fingering> found);
     void BrowseCandidates();
     void ReportCreateFailure();
-    void HandOverCandidates(std::vector<Fingering> found);
-    void ShowFirstCandidate();
-    bool ReadSettings();
+    void Synthesise(SynthOutcome (SoundEngine::*synth)());
+    bool ApplySettings();
     void StartWithDefaults();
     void WriteSettings();
     void DeleteSoundFiles();
-    void SynthAndRestore(bool chord);
     void SetBusy(bool busy);
     void Notify();
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
+#include <istream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,9 +79,9 @@ class Files {
   public:
     virtual ~Files() = default;
 
-    // At most maxBytes from the start of the file; nullopt when it cannot be read.
-    virtual std::optional<std::string> Read(const std::filesystem::path& file,
-                                            std::size_t maxBytes) = 0;
+    // The file opened for reading, or nullptr when it cannot be opened. Readers take only
+    // the values they need, so a huge file costs nothing.
+    virtual std::unique_ptr<std::istream> OpenForReading(const std::filesystem::path& file) = 0;
 
     // Replaces the file as a whole or leaves it untouched; false on failure.
     virtual bool WriteAtomically(const std::filesystem::path& file, std::string_view bytes) = 0;

@@ -1,0 +1,35 @@
+#include "window/analysis_panel.hpp"
+
+#include <string>
+
+namespace fretwise {
+
+void ClearChordName(DisplayState& display) {
+    AnalysisPanelView& panel = display.panel;
+    panel.thirds = {"Thirds:", false};
+    panel.fifths = {"Fifths:", false};
+    panel.inversion = {"Inversion: ", false};
+    panel.abbrev = {"Abbreviation: ", false};
+    panel.name = {"Name: ", false};
+    display.frameCaption.clear();
+    display.fretboard.shortName.clear();
+}
+
+void ShowChordName(DisplayState& display, const ChordName& name) {
+    ClearChordName(display);
+    AnalysisPanelView& panel = display.panel;
+    panel.inversion = {"Inversion: " + name.Inversion, true};
+    if (name.Root.empty() || name.Thirds != 0) {
+        panel.thirds = {"Thirds: " + std::to_string(name.Thirds), true};
+        panel.fifths = {"Fifths: " + std::to_string(name.Fifths), true};
+        panel.abbrev = {"Abbreviation: " + name.Root + name.Abbrev, true};
+        panel.name = {"Name: " + name.Root + " " + name.Name, true};
+        display.frameCaption = name.Root + " " + name.Name;
+        display.fretboard.shortName = name.Root + " " + name.Abbrev;
+    } else {
+        panel.name = {"Name: " + name.Root + " - " + name.Name, true};
+        display.frameCaption = name.Root + " - " + name.Name;
+    }
+}
+
+}  // namespace fretwise

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "analysis/chord_analysis.hpp"
+#include "window/display_state.hpp"
+
+namespace fretwise {
+
+// Greys the five panel labels with their empty captions and clears the frame caption and
+// the short name.
+void ClearChordName(DisplayState& display);
+
+// Shows one name of the chord in the panel, the frame caption and the short name. Chords
+// fill every label; the octave and the intervals (a root but no third) only name and
+// inversion.
+void ShowChordName(DisplayState& display, const ChordName& name);
+
+}  // namespace fretwise

@@ -1,0 +1,111 @@
+// Start-up with the settings file, and the two ways out: closing and "E&xit".
+#include "storage/settings_file.hpp"
+#include "window/main_controller.hpp"
+
+namespace fretwise {
+
+void MainController::Startup(std::string commandLine) {
+    FillLists();
+    if (ApplySettings()) {
+        OpenF(commandLine);
+    } else {
+        StartWithDefaults();
+    }
+    Notify();
+    services_.desktop.ShowWindow();
+    services_.registrar.Register(
+        {"Fretwise", ".fw", "Chord", services_.paths.dataDir / "fw.ico", ""});
+}
+
+// Applies the settings file line by line; false at the first value that cannot be read or
+// that a control refuses, with the values before it left in force.
+bool MainController::ApplySettings() {
+    const std::unique_ptr<std::istream> in =
+        services_.files.OpenForReading(SettingsFilePath(services_.paths));
+    if (!in) {
+        return false;
+    }
+    const SettingsRead read = ReadSettings(*in);
+    const Settings& stored = read.settings;
+
+    if (!read.Has(kLineNumFrets)) {
+        return false;
+    }
+    numFrets_ = stored.NumFrets;
+    if (!read.Has(kLineToolTips)) {
+        return false;
+    }
+    // The check mark is set against the stored state, then the command toggles it back.
+    display_.menu.toolTipsChecked = !stored.toolTips;
+    ToggleToolTips();
+    if (!read.Has(kLineAllStrings)) {
+        return false;
+    }
+    display_.menu.allStringsChecked = stored.allStrings;
+    if (!read.Has(kLineFlats)) {
+        return false;
+    }
+    if (stored.flats) {
+        SwitchAccidentals();
+    }
+    for (int i = 0; i < kStringCount; ++i) {
+        if (!read.Has(kLineFret0 + i)) {
+            return false;
+        }
+        currentShape_.Fret[i] = stored.Fret[i];
+    }
+
+    LayoutFrets();
+    DrawFretboard(0);
+    RefreshDisplay(currentShape_);
+
+    if (!read.Has(kLineNeckPosition) || !SetVScrollValue(stored.neckPosition)) {
+        return false;
+    }
+    DrawFretboard(display_.vScroll.value);
+    return read.Has(kLineNameIndex) && SetScrollValue(stored.nameIndex) &&
+           read.Has(kLineRootIndex) && SetComboRootIndex(stored.rootIndex) &&
+           read.Has(kLineTypeIndex) && SetComboTypeIndex(stored.typeIndex);
+}
+
+// The start without (the rest of) the settings file: 20 frets, tooltips toggled, flats.
+void MainController::StartWithDefaults() {
+    numFrets_ = 20;
+    ToggleToolTips();
+    display_.menu.accidentalsCaption = "&Use Sharps (#)";
+    // The root list is spelled in flats too, so it agrees with the names on show.
+    FillComboRoot();
+    LayoutFrets();
+    DrawFretboard(0);
+    RefreshDisplay(currentShape_);
+}
+
+void MainController::Close() {
+    WriteSettings();
+    DeleteSoundFiles();
+}
+
+void MainController::WriteSettings() {
+    Settings settings;
+    settings.NumFrets = static_cast<std::int16_t>(numFrets_);
+    settings.toolTips = display_.menu.toolTipsChecked;
+    settings.allStrings = display_.menu.allStringsChecked;
+    settings.flats = Mode() == Accidentals::Flats;
+    settings.Fret = currentShape_.Fret;
+    settings.neckPosition = static_cast<std::int16_t>(display_.vScroll.value);
+    settings.nameIndex = static_cast<std::int16_t>(display_.scroll.value);
+    settings.rootIndex = static_cast<std::int16_t>(display_.comboRoot.selected);
+    settings.typeIndex = static_cast<std::int16_t>(display_.comboType.selected);
+    services_.files.WriteAtomically(SettingsFilePath(services_.paths), SettingsText(settings));
+}
+
+// The temporary sound files are numbered from 0; the first one missing ends the clean-up.
+void MainController::DeleteSoundFiles() {
+    for (int n = 0; n < SoundEngine::kSlotCount; ++n) {
+        if (!services_.files.Remove(services_.sound.SlotFile(n))) {
+            return;
+        }
+    }
+}
+
+}  // namespace fretwise

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "music/fingering.hpp"
+#include "music/pitch.hpp"
+#include "window/display_state.hpp"
+
+namespace fretwise {
+
+// Staff steps count diatonic steps upwards from the open low E string (step 0), 60 twips
+// each; guitar notes are written an octave above their sound on a treble staff.
+constexpr int kHighestStaffStep = 26;
+
+struct StaffStepResult {
+    std::int16_t step = 0;   // within the octave: A -4, B -3, C -2, D -1, E 0, F 1, G 2
+    std::string accidental;  // "#" or "b" for a two-character name, else two blanks
+};
+
+StaffStepResult StaffStep(std::string_view noteName);
+
+// The step at which string g's note is written.
+int StringStaffStep(const Fingering& shape, int string, Accidentals mode);
+
+// Lays out the heads, accidentals, finger numbers and ledger lines of a refreshed shape.
+// A finger number shows its text only when the fretboard shows that string's finger label.
+void LayoutStaff(StaffView& staff, const Fingering& shape, Accidentals mode,
+                 const std::array<bool, kStringCount>& fingerLabelVisible);
+
+}  // namespace fretwise

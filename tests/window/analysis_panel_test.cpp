@@ -1,0 +1,43 @@
+#include "window/analysis_panel.hpp"
+
+#include <gtest/gtest.h>
+
+namespace fretwise {
+namespace {
+
+TEST(AnalysisPanel, ChordFillsEveryLabel) {
+    DisplayState display;
+    ShowChordName(display, {"C", 1, 2, "minor seventh", "m7", "Root Position"});
+    EXPECT_EQ(display.panel.name.caption, "Name: C minor seventh");
+    EXPECT_EQ(display.panel.abbrev.caption, "Abbreviation: Cm7");
+    EXPECT_EQ(display.panel.inversion.caption, "Inversion: Root Position");
+    EXPECT_EQ(display.panel.thirds.caption, "Thirds: 1");
+    EXPECT_EQ(display.panel.fifths.caption, "Fifths: 2");
+    EXPECT_EQ(display.frameCaption, "C minor seventh");
+    EXPECT_EQ(display.fretboard.shortName, "C m7");
+    for (const PanelLabelView* label :
+         {&display.panel.name, &display.panel.abbrev, &display.panel.inversion,
+          &display.panel.thirds, &display.panel.fifths}) {
+        EXPECT_TRUE(label->enabled);
+    }
+}
+
+TEST(AnalysisPanel, IntervalShowsOnlyNameAndInversion) {
+    DisplayState display;
+    ShowChordName(display, {"C", 1, 2, "minor seventh", "m7", "Root Position"});
+    ShowChordName(display, {"E", 0, 1, "Perfect Fifth", "", "First"});
+    EXPECT_EQ(display.panel.name.caption, "Name: E - Perfect Fifth");
+    EXPECT_TRUE(display.panel.name.enabled);
+    EXPECT_EQ(display.panel.inversion.caption, "Inversion: First");
+    EXPECT_TRUE(display.panel.inversion.enabled);
+    EXPECT_EQ(display.panel.abbrev.caption, "Abbreviation: ");
+    EXPECT_FALSE(display.panel.abbrev.enabled);
+    EXPECT_EQ(display.panel.thirds.caption, "Thirds:");
+    EXPECT_FALSE(display.panel.thirds.enabled);
+    EXPECT_EQ(display.panel.fifths.caption, "Fifths:");
+    EXPECT_EQ(display.frameCaption, "E - Perfect Fifth");
+    EXPECT_EQ(display.fretboard.shortName, "");
+}
+
+}  // namespace
+}  // namespace fretwise

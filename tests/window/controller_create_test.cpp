@@ -1,0 +1,135 @@
+#include "create/fingering_search.hpp"
+#include "music/chord_types.hpp"
+#include "window/controller_fixture.hpp"
+
+namespace fretwise::testing {
+namespace {
+
+constexpr int kMajor = 0;
+constexpr int kMinorSecond = 26;
+constexpr PerString kOpen = {0, 0, 0, 0, 0, 0};
+constexpr PerString kOpenNotes = {8, 3, 11, 6, 1, 8};
+
+class CreateTest : public ControllerTest {
+  protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        window->Startup("");
+    }
+
+    void Create(int root, int type) {
+        window->ComboRootClick(root);
+        window->ComboTypeClick(type);
+        window->CommandCreateClick();
+    }
+};
+
+TEST_F(CreateTest, SuccessShowsTheEasiestCandidateAndEnablesBrowsing) {
+    window->VScrollChange(0);
+    Create(0, kMajor);  // A major
+
+    const std::size_t n = window->Candidates().size();
+    ASSERT_GT(n, 1u);
+    EXPECT_EQ(Shown().newScroll.min, 1);
+    EXPECT_EQ(Shown().newScroll.max, static_cast<int>(n));
+    EXPECT_EQ(Shown().newScroll.value, 1);
+    EXPECT_TRUE(Shown().newScroll.enabled);
+    EXPECT_EQ(Frets(), ShapeNotesToFrets(window->Candidates()[0]).Fret);
+    EXPECT_EQ(Shown().frameCaption.substr(0, 2), "A ");
+    EXPECT_TRUE(Shown().commandCreateEnabled);
+    EXPECT_FALSE(Shown().busy);
+    EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window->CreateViewPos(), 0);
+
+    window->NewScrollChange(2);
+    EXPECT_EQ(Frets(), ShapeNotesToFrets(window->Candidates()[1]).Fret);
+}
+
+TEST_F(CreateTest, BrowsingBringsTheNeckBackToWhereTheChordWasCreated) {
+    window->VScrollChange(5);
+    Create(0, kMajor);
+    ASSERT_GT(window->Candidates().size(), 2u);
+    EXPECT_EQ(window->CreateViewPos(), 5);
+
+    window->VScrollChange(0);
+    ClickShape({0, 0, 0, 0, 0, 0});  // clicked changes are replaced by the candidate
+    window->NewScrollChange(3);
+    EXPECT_EQ(Shown().vScroll.value, 5);
+    EXPECT_EQ(Frets(), ShapeNotesToFrets(window->Candidates()[2]).Fret);
+    EXPECT_EQ(Shown().fretboard.fretLabel.caption, "5th fret");
+}
+
+TEST_F(CreateTest, SingleCandidateLeavesBrowsingEnabledOnOneValue) {
+    // Find a chord with exactly one playable fingering somewhere on the neck.
+    std::optional<SearchRequest> single;
+    for (int position = 0; position <= 12 && !single; ++position) {
+        for (int type = 0; type < kChordTypeCount && !single; ++type) {
+            for (int root = 0; root < kRootCount && type != kBlankChordType && !single; ++root) {
+                const SearchRequest request{root, type, position, 20, false};
+                if (FindFingerings(request).candidates.size() == 1) {
+                    single = request;
+                }
+            }
+        }
+    }
+    ASSERT_TRUE(single.has_value());
+    window->VScrollChange(single->position);
+    Create(single->root, single->type);
+    EXPECT_EQ(window->Candidates().size(), 1u);
+    EXPECT_EQ(Shown().newScroll.min, 1);
+    EXPECT_EQ(Shown().newScroll.max, 1);
+    EXPECT_TRUE(Shown().newScroll.enabled);
+}
+
+TEST_F(CreateTest, FailureShowsOpenStringsAndTheMessageOfTheOption) {
+    const struct {
+        bool allStrings;
+        const char* message;
+    } cases[] = {
+        {false, "This chord cannot be created on\r\nthis part of the fretboard."},
+        {true, "This chord cannot be created on this part\r\nof the fretboard using every string."},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        if (c.allStrings) {
+            window->MnuXClick();
+        }
+        Create(0, kMajor);
+        ASSERT_TRUE(Shown().newScroll.enabled);
+        ClickShape({3, 3, 4, 5, 5, 3});
+        Create(0, kMinorSecond);
+
+        EXPECT_EQ(Frets(), kOpen);
+        EXPECT_EQ(Notes(), kOpenNotes);  // playing or saving now uses the open strings
+        EXPECT_FALSE(Shown().newScroll.enabled);
+        EXPECT_TRUE(Shown().commandCreateEnabled);
+        EXPECT_FALSE(Shown().busy);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, c.message);
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+        EXPECT_GT(window->Candidates().size(), 0u);  // the earlier result is kept
+
+        window->CommandPlayClick();
+        EXPECT_EQ(sound->NotesToPlay, (std::vector<double>{19, 14, 10, 5, 0, -5}));
+    }
+}
+
+TEST_F(CreateTest, FailureAfterAFileErrorSavesAValidChordFile) {
+    files.files["/home/u/bad.fw"] = " 20 \r\n 10 \r\n";
+    std::string path = "/home/u/bad.fw";
+    window->OpenF(path);
+    dialogs.answers = {"/home/u/saved.fw"};
+    window->MnuSaveClick();
+    EXPECT_EQ(files.files["/home/u/saved.fw"],
+              " 20 \r\n 8 \r\n 3 \r\n 11 \r\n 6 \r\n 1 \r\n 8 \r\n");
+}
+
+TEST_F(CreateTest, BlankTypeCannotBeChosen) {
+    window->ComboTypeClick(25);
+    EXPECT_EQ(Shown().comboType.selected, 26);
+    EXPECT_EQ(Shown().comboType.Text(), "Minor Second");
+}
+
+}  // namespace
+}  // namespace fretwise::testing

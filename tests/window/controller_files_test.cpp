@@ -1,0 +1,191 @@
+#include <fstream>
+
+#include "storage/chord_file.hpp"
+#include "window/controller_fixture.hpp"
+
+namespace fretwise::testing {
+namespace {
+
+constexpr const char* kDMajorFile = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
+
+class FilesTest : public ControllerTest {
+  protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        window->Startup("");
+    }
+
+    void Open(std::string path) { window->OpenF(path); }
+};
+
+TEST_F(FilesTest, OpenReadsTheNotesAndDerivesTheFrets) {
+    files.files["/home/u/d.fw"] = kDMajorFile;
+    window->VScrollChange(4);
+    Open("  /home/u/d.fw  ");
+    EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
+    EXPECT_EQ(Shown().frameCaption, "D major");
+    EXPECT_EQ(Shown().vScroll.value, 0);
+    EXPECT_FALSE(Shown().newScroll.enabled);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FilesTest, ShortOrBlankPathsOpenNothingSilently) {
+    ClickShape({1, 1, 2, 3, 3, 1});
+    for (const char* path : {"", "   ", "a.f", "  ab  "}) {
+        Open(path);
+    }
+    EXPECT_EQ(Frets(), (PerString{1, 1, 2, 3, 3, 1}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FilesTest, TheTrimmedPathIsHandedBack) {
+    std::string path = "  /home/u/d.fw ";
+    files.files["/home/u/d.fw"] = kDMajorFile;
+    window->OpenF(path);
+    EXPECT_EQ(path, "/home/u/d.fw");
+}
+
+TEST_F(FilesTest, FretCountIsClampedIntoTheLaidOutRange) {
+    const struct {
+        const char* first;
+        int frets;
+    } cases[] = {{" 3 ", 5}, {" 50 ", 20}, {" 12 ", 12}};
+    for (const auto& c : cases) {
+        files.files["/home/u/f.fw"] =
+            std::string(c.first) + "\r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
+        Open("/home/u/f.fw");
+        EXPECT_EQ(window->NumFrets(), c.frets) << c.first;
+        EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
+    }
+}
+
+TEST_F(FilesTest, BadFilesShowOpenStringsAndTheError) {
+    const struct {
+        const char* name;
+        std::optional<std::string> content;
+        int frets;
+    } cases[] = {
+        {"missing", std::nullopt, 20},
+        {"four lines", " 12 \r\n 10 \r\n 6 \r\n 13 \r\n", 12},
+        {"out of range", " 20 \r\n 40000 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n", 20},
+        {"empty", "", 20},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        ClickShape({1, 1, 2, 3, 3, 1});
+        if (c.content) {
+            files.files["/home/u/bad.fw"] = *c.content;
+        }
+        Open("/home/u/bad.fw");
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
+        EXPECT_EQ(dialogs.messages[0].text, "Error opening file");
+        EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0})) << c.name;
+        EXPECT_EQ(Notes(), (PerString{8, 3, 11, 6, 1, 8})) << c.name;
+        EXPECT_EQ(window->NumFrets(), c.frets) << c.name;
+    }
+}
+
+TEST_F(FilesTest, HeldFretBeyondTheFretsDrawnHasNoMarker) {
+    // Five frets, and the high E string at its seventh fret (pitch 15).
+    files.files["/home/u/far.fw"] = " 5 \r\n 15 \r\n 3 \r\n 11 \r\n 6 \r\n 1 \r\n 8 \r\n";
+    Open("/home/u/far.fw");
+    EXPECT_EQ(Frets()[0], 7);
+    EXPECT_FALSE(Shown().fretboard.markers[0].visible);
+    EXPECT_TRUE(Shown().staff.heads[0].visible);
+}
+
+TEST_F(FilesTest, OpenCommandOpensTheChosenFileAndCancelDoesNothing) {
+    files.files["/home/u/d.fw"] = kDMajorFile;
+    dialogs.answers = {std::nullopt, "/home/u/d.fw"};
+    window->MnuOpenClick();
+    EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
+    window->MnuOpenClick();
+    EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
+    EXPECT_EQ(dialogs.requests[0], "open Chord|*.fw");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FilesTest, SaveWritesTheChordUnderTheNameChosen) {
+    ClickShape({2, 3, 2, 0, -1, -1});
+    dialogs.answers = {"/home/u/d.fw"};
+    window->MnuSaveClick();
+    EXPECT_EQ(dialogs.requests.back(), "save D major|Chord|*.fw");
+    EXPECT_EQ(files.files["/home/u/d.fw"], kDMajorFile);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FilesTest, SaveCancelledOrFailed) {
+    files.files["/home/u/d.fw"] = "old";
+    dialogs.answers = {std::nullopt};
+    window->MnuSaveClick();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(files.writes.empty());
+
+    files.failWrites = true;
+    dialogs.answers = {"/home/u/d.fw"};
+    window->MnuSaveClick();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Error saving file");
+    EXPECT_EQ(files.files["/home/u/d.fw"], "old");
+}
+
+TEST_F(FilesTest, PlayButtonsRenderTheChordAndRestoreTheWindow) {
+    ClickShape({0, 1, 0, 2, 3, -1});
+    window->CommandPlayClick();
+    EXPECT_EQ(sound->Strum, StrumMode::Block);
+    window->CommandStrumClick();
+    EXPECT_EQ(sound->Strum, StrumMode::Strummed);
+    ASSERT_EQ(player.played.size(), 2u);
+    EXPECT_EQ(player.played[0].size, 22058u);
+    EXPECT_EQ(sound->NotesToPlay, (std::vector<double>{19, 15, 10, 7, 3}));
+    EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false, true, false}));
+    EXPECT_TRUE(Shown().fretboardEnabled);
+    EXPECT_TRUE(Shown().commandPlayEnabled);
+}
+
+TEST_F(FilesTest, SaveAsWavWritesTheFileInsteadOfPlaying) {
+    ClickShape({0, 1, 0, 2, 3, -1});
+    const std::filesystem::path target = dir / "c.wav";
+    dialogs.answers = {target.string()};
+    window->MnuBCSClick(1);
+    EXPECT_EQ(dialogs.requests.back(), "save C major|WAV file|*.wav");
+    EXPECT_TRUE(player.played.empty());
+    EXPECT_EQ(std::filesystem::file_size(target), 22058u);
+    EXPECT_EQ(sound->WavSavePath, "");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    window->CommandStrumClick();  // the save path was cleared: this plays
+    EXPECT_EQ(player.played.size(), 1u);
+    EXPECT_EQ(ReadBytes(player.played[0].file), ReadBytes(target));
+}
+
+TEST_F(FilesTest, SaveAsWavRefusesCancelledUnchangedAndUnwritableNames) {
+    ClickShape({0, 1, 0, 2, 3, -1});
+    const struct {
+        std::optional<std::string> answer;
+        int messages;
+        int beeps;
+    } cases[] = {
+        {std::nullopt, 0, 0},
+        {"C major", 1, 0},
+        {"", 1, 0},
+        {(dir / "missing" / "c.wav").string(), 1, 1},
+    };
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        dialogs.beeps = 0;
+        dialogs.answers = {c.answer};
+        window->MnuBCSClick(0);
+        EXPECT_EQ(static_cast<int>(dialogs.messages.size()), c.messages);
+        EXPECT_EQ(dialogs.beeps, c.beeps);
+        if (c.messages > 0) {
+            EXPECT_EQ(dialogs.messages[0].text, "Error saving file");
+        }
+        EXPECT_TRUE(player.played.empty());
+        EXPECT_EQ(sound->WavSavePath, "");
+        EXPECT_TRUE(Shown().commandPlayEnabled);
+    }
+}
+
+}  // namespace
+}  // namespace fretwise::testing

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "sound/sound_engine.hpp"
+#include "storage/settings_file.hpp"
+#include "storage/temp_dir.hpp"
+#include "window/fakes.hpp"
+#include "window/geometry.hpp"
+#include "window/main_controller.hpp"
+
+namespace fretwise::testing {
+
+// A controller over fakes; the sound engine is the real one, writing its files into a fresh
+// directory and handing them to the fake player.
+class ControllerTest : public TempDirTest {
+  protected:
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    FakeRegistrar registrar;
+    FakeFiles files;
+    FakePlayer player;
+    FakeClock clock;
+    AppPaths paths{"/opt/fretwise/bin/fretwise", "/opt/fretwise/share", "/home/u/.config/fretwise",
+                   ""};
+    std::unique_ptr<SoundEngine> sound;
+    std::unique_ptr<MainController> window;
+    int notifications = 0;
+
+    // Also used within a test to start again from scratch.
+    void SetUp() override {
+        TempDirTest::SetUp();
+        dialogs = {};
+        desktop = {};
+        registrar = {};
+        files = {};
+        player = {};
+        paths.cacheDir = dir;
+        sound = std::make_unique<SoundEngine>(player, clock, dir);
+        window = std::make_unique<MainController>(
+            WindowServices{dialogs, desktop, registrar, files, *sound, paths});
+        window->SetChangeListener([this] { ++notifications; });
+    }
+
+    std::filesystem::path SettingsPath() const { return SettingsFilePath(paths); }
+
+    void StoreSettings(const Settings& settings) {
+        files.files[SettingsPath()] = SettingsText(settings);
+    }
+
+    // The first `lines` lines of a settings file.
+    void StoreSettingsLines(const Settings& settings, int lines) {
+        const std::string text = SettingsText(settings);
+        std::size_t end = 0;
+        for (int i = 0; i < lines; ++i) {
+            end = text.find('\n', end) + 1;
+        }
+        files.files[SettingsPath()] = text.substr(0, end);
+    }
+
+    const DisplayState& Shown() const { return window->Display(); }
+    const PerString& Frets() const { return window->CurrentShape().Fret; }
+    const PerString& Notes() const { return window->CurrentShape().Note; }
+
+    // A release over string s at the middle of the fret band in view (fret 0: the label).
+    void Click(MouseButton button, int string, int fret) {
+        const int position = Shown().vScroll.value;
+        const int y = fret == 0 ? 400 : 840 + 720 * (fret - position) - 360;
+        window->FretboardRelease(button, geometry::StringX(string), y);
+    }
+
+    void ClickShape(const PerString& frets) {
+        for (int s = 0; s < kStringCount; ++s) {
+            if (frets[s] == kMuted) {
+                if (Frets()[s] != kMuted) {
+                    Click(MouseButton::Right, s, 0);
+                }
+            } else if (Frets()[s] != frets[s]) {
+                Click(MouseButton::Left, s, frets[s]);
+            }
+        }
+    }
+
+    std::uintmax_t LastPlayedSize() const {
+        return player.played.empty() ? 0 : player.played.back().size;
+    }
+};
+
+}  // namespace fretwise::testing

@@ -1,0 +1,157 @@
+#include "window/controller_fixture.hpp"
+
+namespace fretwise::testing {
+namespace {
+
+class MenuTest : public ControllerTest {
+  protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        window->Startup("");
+    }
+};
+
+TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
+    const struct {
+        std::optional<std::string> answer;
+        int frets;  // 0: refused
+    } cases[] = {
+        {"4", 0}, {"21", 0},  {"7.5", 0},   {"abc", 0}, {"", 0},   {std::nullopt, 0},
+        {"5", 5}, {"20", 20}, {" 12 ", 12}, {"8.0", 8}, {"-6", 0},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        ClickShape({1, 1, 2, 3, 3, 1});
+        window->VScrollChange(3);
+        window->ComboRootClick(0);
+        window->ComboTypeClick(0);
+        window->CommandCreateClick();
+        dialogs.answers = {c.answer};
+        window->MnuNFClick();
+
+        ASSERT_EQ(dialogs.requests.back(), "input Enter number of frets to display|20");
+        if (c.frets == 0) {
+            EXPECT_EQ(dialogs.beeps, 1) << c.answer.value_or("(cancel)");
+            EXPECT_EQ(window->NumFrets(), 20);
+            EXPECT_TRUE(Shown().newScroll.enabled);
+        } else {
+            EXPECT_EQ(dialogs.beeps, 0) << *c.answer;
+            EXPECT_EQ(window->NumFrets(), c.frets);
+            EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
+            EXPECT_FALSE(Shown().newScroll.enabled);
+            EXPECT_EQ(Shown().vScroll.value, 0);
+            EXPECT_EQ(Shown().vScroll.max, c.frets > 8 ? c.frets - 8 : 0);
+            EXPECT_EQ(Shown().fretboard.fretLines.size(), static_cast<std::size_t>(c.frets + 1));
+        }
+    }
+}
+
+TEST_F(MenuTest, ToolTipsFollowTheirCheckMark) {
+    ASSERT_FALSE(Shown().menu.toolTipsChecked);
+    window->MnuTTTClick();
+    EXPECT_TRUE(Shown().menu.toolTipsChecked);
+    EXPECT_EQ(Shown().toolTips.frameChord,
+              "Click the fretboard to set fingure positions.  Use the scroll bar to move up and "
+              "down the fretboard");
+    EXPECT_EQ(Shown().toolTips.commandPlay, "Play this chord (as a block chord)");
+    EXPECT_EQ(Shown().toolTips.commandStrum, "Play this chord (strum)");
+    window->MnuTTTClick();
+    EXPECT_EQ(Shown().toolTips.frameChord, "");
+    EXPECT_EQ(Shown().toolTips.commandPlay, "");
+}
+
+TEST_F(MenuTest, AccidentalSwitchRespellsEverythingAndKeepsTheRootSelection) {
+    ClickShape({-1, -1, 1, -1, -1, -1});
+    window->ComboRootClick(4);
+    ASSERT_EQ(Shown().comboRoot.Text(), "Db");
+    window->MnuAccidentalsClick();
+    EXPECT_EQ(Shown().menu.accidentalsCaption, "&Use Flats (b)");
+    EXPECT_EQ(Shown().comboRoot.items.size(), 12u);
+    EXPECT_EQ(Shown().comboRoot.selected, 4);
+    EXPECT_EQ(Shown().comboRoot.Text(), "C#");
+    EXPECT_EQ(Shown().fretboard.stringLabels[2], "G#");
+    EXPECT_EQ(Shown().staff.accidentals[2].text, "#");
+    window->MnuAccidentalsClick();
+    EXPECT_EQ(Shown().fretboard.stringLabels[2], "Ab");
+}
+
+TEST_F(MenuTest, AllStringsOptionOnlyTogglesItsMark) {
+    window->MnuXClick();
+    EXPECT_TRUE(Shown().menu.allStringsChecked);
+    window->MnuXClick();
+    EXPECT_FALSE(Shown().menu.allStringsChecked);
+}
+
+TEST_F(MenuTest, ExitWritesNothingAndDeletesNothing) {
+    files.files[sound->SlotFile(0)] = "RIFF";
+    window->MnuExitClick();
+    EXPECT_EQ(desktop.quit, 1);
+    EXPECT_TRUE(files.writes.empty());
+    EXPECT_TRUE(files.removeAttempts.empty());
+}
+
+TEST_F(MenuTest, CloseWritesTheSettingsAndDeletesSoundFilesUpToTheFirstMissing) {
+    for (int n = 0; n <= 5; ++n) {
+        files.files[sound->SlotFile(n)] = "RIFF";
+    }
+    files.files[sound->SlotFile(7)] = "RIFF";
+    ClickShape({0, 1, 0, 2, 3, -1});
+    window->MnuXClick();
+    window->Close();
+
+    ASSERT_EQ(files.removeAttempts.size(), 7u);
+    for (int n = 0; n <= 6; ++n) {
+        EXPECT_EQ(files.removeAttempts[n], sound->SlotFile(n));
+    }
+    EXPECT_EQ(files.files.count(sound->SlotFile(7)), 1u);
+
+    Settings expected;
+    expected.NumFrets = 20;
+    expected.toolTips = false;
+    expected.allStrings = true;
+    expected.flats = true;
+    expected.Fret = {0, 1, 0, 2, 3, -1};
+    expected.neckPosition = 0;
+    expected.nameIndex = 0;
+    expected.rootIndex = -1;
+    expected.typeIndex = -1;
+    EXPECT_EQ(files.files[SettingsPath()], SettingsText(expected));
+}
+
+TEST_F(MenuTest, SettingsWrittenAtCloseRestoreTheSameWindow) {
+    window->MnuTTTClick();
+    window->MnuAccidentalsClick();
+    ClickShape({0, 1, 0, 2, 0, -1});
+    window->ComboRootClick(3);
+    window->ComboTypeClick(30);
+    window->VScrollChange(4);
+    const DisplayState before = Shown();
+    window->Close();
+
+    const std::map<std::filesystem::path, std::string> kept = files.files;
+    ControllerTest::SetUp();
+    files.files = kept;
+    window->Startup("");
+    EXPECT_EQ(Shown().menu.toolTipsChecked, before.menu.toolTipsChecked);
+    EXPECT_EQ(Shown().menu.accidentalsCaption, before.menu.accidentalsCaption);
+    EXPECT_EQ(Frets(), (PerString{0, 1, 0, 2, 0, -1}));
+    EXPECT_EQ(Shown().comboRoot.selected, 3);
+    EXPECT_EQ(Shown().comboType.selected, 30);
+    EXPECT_EQ(Shown().vScroll.value, 4);
+    EXPECT_EQ(Shown().frameCaption, before.frameCaption);
+    EXPECT_EQ(Shown().scroll.value, before.scroll.value);
+}
+
+TEST_F(MenuTest, HelpAboutAndTunerReachTheDesktop) {
+    window->MnuSupportClick();
+    window->MnuTunerClick();
+    window->MnuAboutClick();
+    EXPECT_EQ(desktop.helpOpened, 1);
+    EXPECT_EQ(desktop.tunerShown, 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("v1.1"), std::string::npos);
+    EXPECT_NE(dialogs.messages[0].text.find("\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace fretwise::testing

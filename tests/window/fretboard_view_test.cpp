@@ -1,0 +1,166 @@
+#include "window/fretboard_view.hpp"
+
+#include <gtest/gtest.h>
+
+namespace fretwise {
+namespace {
+
+Fingering ShapeWithFrets(PerString frets) {
+    Fingering shape;
+    shape.Fret = frets;
+    return shape;
+}
+
+FretboardView Board(int numFrets, int position, const Fingering& shape = {}) {
+    FretboardView view;
+    LayoutFrets(view, numFrets);
+    DrawFretboard(view, numFrets, position, shape);
+    return view;
+}
+
+TEST(FretboardView, NeckScrollsOnlyPastTheEightFretsInView) {
+    EXPECT_EQ(NeckScrollMax(20), 12);
+    EXPECT_EQ(NeckScrollMax(9), 1);
+    EXPECT_EQ(NeckScrollMax(8), 0);
+    EXPECT_EQ(NeckScrollMax(5), 0);
+}
+
+TEST(FretboardView, LayoutPlacesEveryFretLineAndEndsTheStringsBelowTheLast) {
+    const FretboardView view = Board(7, 0);
+    ASSERT_EQ(view.fretLines.size(), 8u);
+    EXPECT_EQ(view.fretLines[0].y, 840);
+    EXPECT_EQ(view.fretLines[0].width, 3);
+    EXPECT_EQ(view.fretLines[7].y, 840 + 7 * 720);
+    EXPECT_EQ(view.fretLines[7].width, 1);
+    EXPECT_EQ(view.strings[3].bottom, 840 + 7 * 720 + 120);
+}
+
+TEST(FretboardView, ScrolledLinesAtOrAboveTheNutAreHidden) {
+    const FretboardView view = Board(20, 3);
+    EXPECT_FALSE(view.fretLines[3].visible);
+    EXPECT_TRUE(view.fretLines[4].visible);
+    EXPECT_EQ(view.fretLines[4].y, 1560);
+    EXPECT_TRUE(view.fretLines[0].visible);
+    EXPECT_EQ(view.fretLines[0].y, 840);
+}
+
+TEST(FretboardView, FretLabelMarksTheFifthFretOrNamesThePosition) {
+    const struct {
+        int position;
+        const char* caption;
+        int top;
+    } cases[] = {{0, "5", 4320},
+                 {4, "5", 1440},
+                 {5, "5th fret", 720},
+                 {7, "7th fret", 720},
+                 {12, "12th fret", 720}};
+    for (const auto& c : cases) {
+        const FretboardView view = Board(20, c.position);
+        EXPECT_EQ(view.fretLabel.caption, c.caption) << c.position;
+        EXPECT_EQ(view.fretLabel.top, c.top) << c.position;
+    }
+}
+
+TEST(FretboardView, MarkersShowOnlyForHeldFretsInView) {
+    const struct {
+        int fret;
+        int position;
+        bool visible;
+        int top;
+    } cases[] = {
+        {3, 0, true, 2400},  {3, 2, true, 960},  {3, 3, false, 0},
+        {3, 5, false, 0},    {8, 0, true, 6000}, {9, 0, false, 6720},
+        {13, 5, true, 6000}, {0, 0, false, 0},   {-1, 0, false, 0},
+    };
+    for (const auto& c : cases) {
+        const Fingering shape = ShapeWithFrets({static_cast<std::int16_t>(c.fret), 0, 0, 0, 0, 0});
+        FretboardView drawn = Board(20, c.position, shape);
+        EXPECT_EQ(drawn.markers[0].visible, c.visible) << c.fret << " at " << c.position;
+        EXPECT_EQ(drawn.markers[0].top, c.top) << c.fret << " at " << c.position;
+
+        FretboardView refreshed = Board(20, c.position);
+        PlaceMarkers(refreshed, 20, c.position, shape);
+        EXPECT_EQ(refreshed.markers[0].visible, c.visible) << c.fret << " at " << c.position;
+        if (c.visible) {
+            EXPECT_EQ(refreshed.markers[0].top, c.top);
+        }
+    }
+}
+
+TEST(FretboardView, MarkerBeyondTheFretsDrawnIsHidden) {
+    // A chord file can hold a fret past the last fret line; it has no place on the board.
+    for (int fret : {6, 7}) {
+        const Fingering shape = ShapeWithFrets({static_cast<std::int16_t>(fret), 0, 0, 0, 0, 0});
+        FretboardView view = Board(5, 0, shape);
+        EXPECT_FALSE(view.markers[0].visible) << fret;
+        PlaceMarkers(view, 5, 0, shape);
+        EXPECT_FALSE(view.markers[0].visible) << fret;
+    }
+}
+
+TEST(FretboardView, MutedStringsAreDashed) {
+    FretboardView view = Board(20, 0);
+    PlaceMarkers(view, 20, 0, ShapeWithFrets({-1, 0, 2, -1, 3, 0}));
+    EXPECT_TRUE(view.strings[0].dashed);
+    EXPECT_FALSE(view.strings[1].dashed);
+    EXPECT_FALSE(view.strings[2].dashed);
+    EXPECT_TRUE(view.strings[3].dashed);
+}
+
+TEST(FretboardView, BarreSpansItsStringsHalfAFretAboveItsLine) {
+    FretboardView view = Board(20, 0);
+    Fingering shape = ShapeWithFrets({3, 3, 3, 3, 3, 3});
+    shape.BarreFrom = 0;
+    shape.BarreTo = 5;
+    shape.BarreFret = 3;
+    PlaceBar(view, shape);
+    EXPECT_TRUE(view.bar.visible);
+    EXPECT_EQ(view.bar.y, 840 + 3 * 720 - 360);
+    EXPECT_EQ(view.bar.x1, 675);
+    EXPECT_EQ(view.bar.x2, 3675);
+
+    DrawFretboard(view, 20, 3, shape);  // scrolled past the barre
+    EXPECT_FALSE(view.bar.visible);
+    DrawFretboard(view, 20, 2, shape);
+    EXPECT_TRUE(view.bar.visible);
+    EXPECT_EQ(view.bar.y, 840 + 360);
+
+    shape.BarreTo = 0;  // no barre
+    PlaceBar(view, shape);
+    EXPECT_FALSE(view.bar.visible);
+}
+
+TEST(FretboardView, HitTestFindsStringAndFret) {
+    const struct {
+        int position;
+        int x;
+        int y;
+        bool hit;
+        int string;
+        int fret;
+    } cases[] = {
+        {0, 3975, 1000, false, 0, 0}, {0, 3974, 1000, true, 0, 1},  {0, 375, 1000, false, 0, 0},
+        {0, 376, 1000, true, 5, 1},   {0, 2175, 1000, true, 2, 1},  // halfway: the higher string
+        {0, 2174, 1000, true, 3, 1},  {0, 2475, 400, true, 2, 0},   {5, 2475, 400, true, 2, 0},
+        {5, 2475, 839, true, 2, 0},   {5, 2475, 840, true, 2, 6},   {5, 2475, 1560, true, 2, 7},
+        {0, 2475, 6599, true, 2, 8},  {0, 2475, 6600, false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const FretboardView view = Board(20, c.position);
+        const std::optional<FretboardHit> hit = HitTest(view, c.x, c.y);
+        ASSERT_EQ(hit.has_value(), c.hit) << c.x << "," << c.y << " at " << c.position;
+        if (c.hit) {
+            EXPECT_EQ(hit->string, c.string) << c.x << "," << c.y;
+            EXPECT_EQ(hit->fret, c.fret) << c.x << "," << c.y;
+        }
+    }
+}
+
+TEST(FretboardView, NoHitBelowTheLastFretLine) {
+    const FretboardView view = Board(5, 0);  // last line at 4440
+    EXPECT_TRUE(HitTest(view, 2000, 4439).has_value());
+    EXPECT_FALSE(HitTest(view, 2000, 4440).has_value());
+}
+
+}  // namespace
+}  // namespace fretwise
