@@ -1,6 +1,7 @@
 #include "export/diagram_image.hpp"
 
 #include <QPainter>
+#include <array>
 
 namespace fretwise {
 
@@ -15,6 +16,23 @@ QImage PaintOnWhite(QSize size, const DiagramPainter& paint) {
     return image;
 }
 
+// Squares every channel (on a 0..1 scale): white stays white and black stays black, while
+// the greys that shrinking leaves of thin lines and small text get darker, so a line that
+// fell across two pixel columns still reads as a line.
+void DarkenGreys(QImage& image) {
+    std::array<uchar, 256> curve{};
+    for (int v = 0; v < 256; ++v) {
+        curve[v] = static_cast<uchar>(v * v / 255);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            line[x] = qRgb(curve[qRed(p)], curve[qGreen(p)], curve[qBlue(p)]);
+        }
+    }
+}
+
 }  // namespace
 
 QImage RenderDiagram(DiagramKind kind, const DiagramPainter& paint) {
@@ -22,10 +40,13 @@ QImage RenderDiagram(DiagramKind kind, const DiagramPainter& paint) {
     if (kind != DiagramKind::Small) {
         return painted;
     }
-    // Area averaging keeps the 3-pixel strings and the 4-pixel fret lines as solid grey-black
-    // lines a pixel wide instead of dropping two rows out of three.
-    return painted.scaled(DiagramSize(kind), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
+    // Area averaging keeps every line (a nearest-pixel shrink would drop two rows out of
+    // three); darkening the greys keeps the heavy lines dark.
+    QImage small =
+        painted.scaled(DiagramSize(kind), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    DarkenGreys(small);
+    return small;
 }
 
 }  // namespace fretwise

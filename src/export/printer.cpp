@@ -31,4 +31,10 @@ bool QtPrinter::PrintCopies(int copies, const PagePainter& page) {
     return painter.end();
 }
 
+bool SystemPrinter::PrintCopies(int copies, const PagePainter& page) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Fretwise chord diagram"));
+    return QtPrinter(printer).PrintCopies(copies, page);
+}
+
 }  // namespace fretwise

@@ -31,4 +31,10 @@ class QtPrinter : public Printer {
     QPrinter& printer_;
 };
 
+// The system's default printer, looked up afresh for every print.
+class SystemPrinter : public Printer {
+  public:
+    bool PrintCopies(int copies, const PagePainter& page) override;
+};
+
 }  // namespace fretwise

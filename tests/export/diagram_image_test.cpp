@@ -16,6 +16,14 @@ int DarkestInColumn(const QImage& image, int x) {
     return darkest;
 }
 
+int DarkestInColumns(const QImage& image, int from, int to) {
+    int darkest = 255;
+    for (int x = from; x < to; ++x) {
+        darkest = std::min(darkest, DarkestInColumn(image, x));
+    }
+    return darkest;
+}
+
 TEST(RenderDiagram, EachPictureHasItsExactPixelSize) {
     const struct {
         DiagramKind kind;
@@ -40,23 +48,25 @@ TEST(RenderDiagram, TheNoteDiagramIsCutFromTheTopLeftOfALargerStaff) {
     EXPECT_EQ(image.pixel(260, 148), qRgb(0, 0, 0));
 }
 
-TEST(RenderDiagram, TheSmallDiagramIsPaintedFullSizeAndShrunkSmoothly) {
-    QSize painted;
-    const QImage image = RenderDiagram(DiagramKind::Small, [&](QPainter& p) {
-        painted = QSize(p.device()->width(), p.device()->height());
-        p.setPen(QPen(Qt::black, 3));
-        p.drawLine(QPointF(150.5, 0), QPointF(150.5, 465));  // a played string, 3 px
-        p.setPen(QPen(Qt::black, 1));
-        p.drawLine(QPointF(250.5, 0), QPointF(250.5, 465));  // a muted string, thin
-    });
-    EXPECT_EQ(painted, QSize(313, 465));
-    ASSERT_EQ(image.size(), QSize(104, 155));
-    // The heavy line survives the shrinking as a solid dark line; the thin one turns grey
-    // but does not vanish, as a nearest-pixel shrink could make it.
-    EXPECT_LT(DarkestInColumn(image, 50), 40);
-    EXPECT_LT(DarkestInColumn(image, 83), 200);
-    EXPECT_GT(DarkestInColumn(image, 83), DarkestInColumn(image, 50));
-    EXPECT_EQ(DarkestInColumn(image, 20), 255);
+TEST(RenderDiagram, TheSmallDiagramKeepsHeavyLinesDarkAndThinLinesVisible) {
+    // Whatever the column a line falls on, the shrunk heavy line stays dark and the thin one
+    // stays visible but lighter.
+    for (int x = 30; x < 36; ++x) {
+        QSize painted;
+        const QImage image = RenderDiagram(DiagramKind::Small, [&](QPainter& p) {
+            painted = QSize(p.device()->width(), p.device()->height());
+            p.fillRect(QRect(x, 0, 3, 465), Qt::black);        // a played string, 3 px
+            p.fillRect(QRect(x + 150, 0, 1, 465), Qt::black);  // a muted string, 1 px
+        });
+        EXPECT_EQ(painted, QSize(313, 465));
+        ASSERT_EQ(image.size(), QSize(104, 155));
+        const int heavy = DarkestInColumns(image, 0, 60);
+        const int thin = DarkestInColumns(image, 60, 104);
+        EXPECT_LT(heavy, 60) << x;
+        EXPECT_LT(thin, 200) << x;
+        EXPECT_GT(thin, heavy + 40) << x;
+        EXPECT_EQ(DarkestInColumn(image, 80), 255) << x;
+    }
 }
 
 }  // namespace
