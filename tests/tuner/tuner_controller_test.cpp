@@ -195,6 +195,26 @@ TEST_F(TunerControllerTest, OutOfRangeInputIsIgnored) {
     EXPECT_FALSE(tuner.LoopOn(7));
 }
 
+#ifdef FRETWISE_TONES_DIR
+TEST(TunerTonesTest, EveryToggleLoopsAToneTheBuildGenerates) {
+    test::FakePlayer player;
+    test::FakeClock clock;
+    SoundEngine engine{player, clock, fs::temp_directory_path()};
+    TunerController tuner{engine, FRETWISE_TONES_DIR};
+    tuner.Load();
+    for (int band = 0; band < 3; ++band) {
+        tuner.SelectBand(band);
+        for (int i = band == 0 ? 0 : TunerController::kBandToggle;
+             i < TunerController::kButtonCount; ++i) {
+            player.calls.clear();
+            tuner.CommandPlayClick(i);
+            ASSERT_EQ(player.calls.size(), 2u) << i << " band " << band;
+            tuner.CommandPlayClick(i);
+        }
+    }
+}
+#endif
+
 TEST(OctaveValueTest, ReadsSignedWholeNumbers) {
     EXPECT_EQ(OctaveValue("+2"), 2.0);
     EXPECT_EQ(OctaveValue("+1"), 1.0);
