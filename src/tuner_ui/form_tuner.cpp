@@ -1,7 +1,6 @@
 #include "tuner_ui/form_tuner.hpp"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
