@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QAction>
+#include <array>
+
+class QMainWindow;
+
+namespace fretwise {
+
+// The menu commands of the main window, one action per item.
+struct MainMenus {
+    QAction* open = nullptr;
+    QAction* save = nullptr;
+    std::array<QAction*, 2> saveWav{};     // as block chord, as 'strummed' chord
+    std::array<QAction*, 3> saveBitmap{};  // chord diagram, small chord diagram, note diagram
+    std::array<QAction*, 3> copy{};        // chord diagram, small chord diagram, note diagram
+    QAction* printChord = nullptr;
+    QAction* printNotes = nullptr;
+    QAction* exit = nullptr;
+    QAction* tuner = nullptr;
+    QAction* metronome = nullptr;
+    QAction* accidentals = nullptr;
+    QAction* allStrings = nullptr;
+    QAction* numberOfFrets = nullptr;
+    QAction* toolTips = nullptr;
+    QAction* onlineHelp = nullptr;
+    QAction* about = nullptr;
+};
+
+// Fills the window's menu bar with the File, Tools, Settings and Help menus.
+MainMenus BuildMainMenus(QMainWindow& window);
+
+}  // namespace fretwise

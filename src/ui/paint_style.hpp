@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+
+namespace fretwise {
+
+// How the fretboard is painted: on screen, or restyled for the exported pictures.
+struct FretboardStyle {
+    QColor background;
+    QColor ink;               // strings, frets, barre, labels
+    QColor marker;            // the round finger markers
+    QColor markerText;        // the finger numbers on them
+    int stringWidth = 1;      // width in pixels of a string that is played
+    int fretWidthFactor = 1;  // multiplies the nut's and the fret lines' widths
+    int barWidthFactor = 1;   // multiplies the barre's width
+    bool stringLabels = true;
+    bool fretLabel = true;
+    bool shortName = false;  // LShort, the large short name across the top
+
+    // The window: LShort hidden, the neck on the window's own colour.
+    static FretboardStyle Screen(const QColor& background);
+    // The chord diagram: as on screen, on white.
+    static FretboardStyle ChordDiagram();
+    // The small chord diagram, drawn big and shrunk to a third: heavy lines, the short name,
+    // no string names and no fret label.
+    static FretboardStyle SmallChordDiagram();
+};
+
+// How the staff is painted; on screen and in the note diagram it is the same picture.
+struct StaffStyle {
+    QColor background = Qt::white;
+    QColor ink = Qt::black;
+    QColor fingerText = QColor(0, 0, 160);
+};
+
+}  // namespace fretwise

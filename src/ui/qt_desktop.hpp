@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+
+#include "window/platform.hpp"
+
+namespace fretwise {
+
+// The main window's surroundings on a Qt desktop.
+class QtDesktop : public Desktop {
+  public:
+    explicit QtDesktop(std::filesystem::path helpPage) : helpPage_(std::move(helpPage)) {}
+
+    void SetWindow(QWidget* window) { window_ = window; }
+
+    // What "Guitar &Tuner" opens: the tuner window, shown modally and kept for later calls.
+    void SetTunerOpener(std::function<void()> openTuner) { openTuner_ = std::move(openTuner); }
+
+    void ShowWindow() override;
+    void OpenHelp() override;
+    void ShowTuner() override;
+    void Quit() override;
+
+  private:
+    std::filesystem::path helpPage_;
+    QPointer<QWidget> window_;
+    std::function<void()> openTuner_;
+};
+
+}  // namespace fretwise
