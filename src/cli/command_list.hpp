@@ -10,5 +10,6 @@ int RunName(Args args, Io io);
 int RunCreate(Args args, Io io);
 int RunWav(Args args, Io io);
 int RunSave(Args args, Io io);
+int RunShow(Args args, Io io);
 
 }  // namespace fretwise::cli

@@ -13,6 +13,7 @@ std::span<const Command> CoreCommands() {
         {"create", "find the playable fingerings of a chord, easiest first", RunCreate},
         {"wav", "render a chord or a note as a WAV file", RunWav},
         {"save", "write a shape to a chord file", RunSave},
+        {"show", "show what the main window shows for a shape", RunShow},
     };
     return kCommands;
 }

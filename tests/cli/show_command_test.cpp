@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/command_list.hpp"
+
+namespace fretwise::cli {
+namespace {
+
+using nlohmann::json;
+
+struct Shown {
+    int status;
+    std::string out, err;
+};
+
+Shown Show(std::vector<std::string> args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunShow(args, {in, out, err});
+    return {status, out.str(), err.str()};
+}
+
+json ShowJson(std::vector<std::string> args) {
+    args.push_back("--json");
+    const Shown r = Show(args);
+    EXPECT_EQ(r.status, kExitOk) << r.err;
+    return json::parse(r.out);
+}
+
+TEST(ShowCommand, OpenEMajorAsTheWindowShowsIt) {
+    const json d = ShowJson({"022100"});
+    std::vector<int> tops;
+    for (const json& head : d["staff"]["heads"]) {
+        EXPECT_EQ(head["left"], 1800);
+        tops.push_back(head["top"]);
+    }
+    EXPECT_EQ(tops, (std::vector<int>{840, 1020, 1140, 1260, 1440, 1680}));
+    EXPECT_EQ(d["staff"]["lower_ledgers"], 3);
+    EXPECT_EQ(d["staff"]["upper_ledgers"], 0);
+    EXPECT_EQ(d["staff"]["accidentals"][2]["text"], "#");
+    EXPECT_EQ(d["staff"]["fingers"][0], nullptr);
+    EXPECT_EQ(d["staff"]["fingers"][2]["text"], "1");
+
+    EXPECT_EQ(d["panel"]["frame"], "E major");
+    EXPECT_EQ(d["panel"]["name"], "Name: E major");
+    EXPECT_EQ(d["panel"]["thirds"], "Thirds: 1");
+    EXPECT_EQ(d["panel"]["enabled"], json({true, true, true, true, true}));
+    EXPECT_EQ(d["panel"]["scroll"], json({{"max", 0}, {"value", 0}, {"enabled", false}}));
+    EXPECT_EQ(d["string_labels"], json({"E", "B", "G#", "E", "B", "E"}));
+    EXPECT_EQ(d["strings_dashed"], json({false, false, false, false, false, false}));
+    EXPECT_EQ(d["markers"][2], json({{"visible", true}, {"top", 960}}));
+    EXPECT_EQ(d["markers"][0]["visible"], false);
+    EXPECT_EQ(d["finger_labels"][2], "1");
+    EXPECT_EQ(d["fret_label"], json({{"caption", "5"}, {"top", 4320}}));
+    EXPECT_EQ(d["bar"]["visible"], false);
+}
+
+TEST(ShowCommand, OptionsReachTheWindow) {
+    const json barre = ShowJson({"133211"});
+    EXPECT_EQ(barre["bar"], json({{"visible", true}, {"y", 1200}, {"x1", 675}, {"x2", 3675}}));
+
+    const json scrolled = ShowJson({"133211", "--position", "5"});
+    EXPECT_EQ(scrolled["fret_label"], json({{"caption", "5th fret"}, {"top", 720}}));
+    EXPECT_EQ(scrolled["markers"][0]["visible"], false);
+    EXPECT_EQ(scrolled["staff"]["fingers"][0]["text"], "");
+
+    const json flats = ShowJson({"x", "x", "6", "6", "6", "4", "--flats"});  // Db major
+    EXPECT_EQ(flats["string_labels"], json({"Ab", "F", "Db", "Ab", "x", "x"}));
+    EXPECT_EQ(flats["panel"]["frame"], "Db major");
+    EXPECT_EQ(flats["strings_dashed"][5], true);
+    EXPECT_EQ(flats["string_labels"][5], "x");
+
+    EXPECT_EQ(ShowJson({"x02010", "--root", "A"})["panel"]["frame"], "A minor seventh");
+    EXPECT_EQ(ShowJson({"x02010", "--root", "C"})["panel"]["frame"], "C sixth");
+}
+
+TEST(ShowCommand, BadArgumentsExitWithStatusTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"02210"},
+        {"022100", "--position", "13"},
+        {"022100", "--frets", "8", "--position", "1"},
+        {"022100", "--frets", "4"},
+        {"022100", "--root", "H"},
+        {"022100", "--position"},
+        {"022100", "--colour"},
+        {"022100", "extra"},
+    };
+    for (const auto& args : cases) {
+        const Shown r = Show(args);
+        EXPECT_EQ(r.status, kExitUsage) << (args.empty() ? "" : args[0]);
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
+    }
+    EXPECT_EQ(Show({"--help"}).status, kExitOk);
+}
+
+TEST(ShowCommand, BatchAnswersEveryLineInOrder) {
+    const Shown r = Show({"--batch", "--frets", "10"}, "022100\nbad\n133211 --position 2\n");
+    EXPECT_EQ(r.status, kExitFailure);
+    std::istringstream lines(r.out);
+    std::vector<json> answers;
+    for (std::string line; std::getline(lines, line);) {
+        answers.push_back(json::parse(line));
+    }
+    ASSERT_EQ(answers.size(), 3u);
+    EXPECT_EQ(answers[0]["panel"]["frame"], "E major");
+    EXPECT_TRUE(answers[1].contains("error"));
+    EXPECT_EQ(answers[2]["fret_label"]["top"], 840 + 720 * 3 - 120);
+    EXPECT_EQ(answers[2], ShowJson({"133211", "--position", "2", "--frets", "10"}));
+}
+
+}  // namespace
+}  // namespace fretwise::cli
