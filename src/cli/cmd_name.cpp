@@ -1,13 +1,11 @@
 #include <ostream>
 #include <string_view>
 
-#include "analysis/assign_fingering.hpp"
-#include "analysis/chord_analysis.hpp"
 #include "cli/batch.hpp"
 #include "cli/chord_args.hpp"
 #include "cli/command_list.hpp"
 #include "cli/json_text.hpp"
-#include "cli/shape_text.hpp"
+#include "cli/named_chord.hpp"
 
 namespace fretwise::cli {
 
@@ -27,79 +25,6 @@ constexpr std::string_view kHelp =
     "  --batch     read one shape with optional options per line from standard input and\n"
     "              print one JSON object per line; a bad line gives {\"error\": ...}\n";
 
-struct Named {
-    Fingering fingering;  // frets, notes, fingers, barre, playable and ease
-    ChordAnalysis analysis;
-};
-
-Named NameShape(const PerString& frets, const ChordArgs& args) {
-    Fingering shape;
-    shape.Fret = frets;
-    const Fingering fingering = AssignFingering(ShapeFretsToNotes(shape), args.numFrets);
-    return {fingering, AnalyseChord(fingering, args.mode)};
-}
-
-void AppendJson(std::string& out, const Named& named) {
-    const Fingering& f = named.fingering;
-    out += "{\"frets\":";
-    AppendJsonArray(out, f.Fret);
-    out += ",\"notes\":";
-    AppendJsonArray(out, f.Note);
-    out += ",\"fingers\":";
-    AppendJsonArray(out, f.Finger);
-    out += ",\"barre\":{\"from\":" + std::to_string(f.BarreFrom) +
-           ",\"to\":" + std::to_string(f.BarreTo) + ",\"fret\":" + std::to_string(f.BarreFret);
-    out += f.Playable ? "},\"playable\":true,\"ease\":" : "},\"playable\":false,\"ease\":";
-    AppendJsonFloat(out, f.Ease);
-    out += ",\"names\":[";
-    for (int k = 0; k < named.analysis.NameCount; ++k) {
-        const ChordName& name = named.analysis.ChordNames[k];
-        out += k > 0 ? ",{\"root\":" : "{\"root\":";
-        AppendJsonString(out, name.Root);
-        out += ",\"name\":";
-        AppendJsonString(out, name.Name);
-        out += ",\"abbrev\":";
-        AppendJsonString(out, name.Abbrev);
-        out += ",\"thirds\":" + std::to_string(name.Thirds) +
-               ",\"fifths\":" + std::to_string(name.Fifths) + ",\"inversion\":";
-        AppendJsonString(out, name.Inversion);
-        out += '}';
-    }
-    out += "]}";
-}
-
-void PrintHuman(std::ostream& out, const Named& named, Accidentals mode) {
-    const Fingering& f = named.fingering;
-    out << "Shape:     " << GuitaristShape(f.Fret) << "  (low E string first)\nNotes:    ";
-    for (int s = kStringCount - 1; s >= 0; --s) {
-        out << ' ' << NoteName(f.Note[s], mode);
-    }
-    out << '\n';
-    if (named.analysis.NameCount == 0) {
-        out << "Name:      none\n";
-    }
-    for (int k = 0; k < named.analysis.NameCount; ++k) {
-        const ChordName& name = named.analysis.ChordNames[k];
-        out << "Name:      " << name.Root << ' ' << name.Name << " (" << name.Root << name.Abbrev
-            << "), thirds " << name.Thirds << ", fifths " << name.Fifths << ", inversion "
-            << name.Inversion << '\n';
-    }
-    out << "Fingers:  ";
-    for (int s = kStringCount - 1; s >= 0; --s) {
-        out << ' ' << (f.Fret[s] == kMuted ? std::string("x") : std::to_string(f.Finger[s]));
-    }
-    out << "  (low E string first, 0 = no finger)\nBarre:     ";
-    if (f.HasBarre()) {
-        out << "fret " << f.BarreFret << ", strings " << f.BarreFrom << " to " << f.BarreTo
-            << " (0 = high E)\n";
-    } else {
-        out << "none\n";
-    }
-    std::string ease;
-    AppendJsonFloat(ease, f.Ease);
-    out << "Playable:  " << (f.Playable ? "yes" : "no") << "\nEase:      " << ease << '\n';
-}
-
 bool AnswerLine(const std::vector<std::string>& line, std::string& out) {
     const ChordArgs args = ParseChordArgs(line, ChordCommand::Name);
     std::string error = args.error;
@@ -114,7 +39,7 @@ bool AnswerLine(const std::vector<std::string>& line, std::string& out) {
         out += JsonError(error);
         return false;
     }
-    AppendJson(out, NameShape(*frets, args));
+    AppendNamedJson(out, NameShape(*frets, args));
     return true;
 }
 
@@ -149,10 +74,10 @@ int RunName(Args argv, Io io) {
     const Named named = NameShape(*frets, args);
     if (args.json) {
         std::string out;
-        AppendJson(out, named);
+        AppendNamedJson(out, named);
         io.out << out << '\n';
     } else {
-        PrintHuman(io.out, named, args.mode);
+        PrintNamed(io.out, named, args.mode);
     }
     return kExitOk;
 }

@@ -9,6 +9,7 @@ int RunVersion(Args args, Io io);
 int RunName(Args args, Io io);
 int RunCreate(Args args, Io io);
 int RunWav(Args args, Io io);
+int RunOpen(Args args, Io io);
 int RunSave(Args args, Io io);
 int RunShow(Args args, Io io);
 

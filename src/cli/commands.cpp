@@ -12,6 +12,7 @@ std::span<const Command> CoreCommands() {
         {"name", "name a shape and finger it", RunName},
         {"create", "find the playable fingerings of a chord, easiest first", RunCreate},
         {"wav", "render a chord or a note as a WAV file", RunWav},
+        {"open", "read a chord file and name its chord", RunOpen},
         {"save", "write a shape to a chord file", RunSave},
         {"show", "show what the main window shows for a shape", RunShow},
     };

@@ -88,5 +88,79 @@ TEST_F(ChordFileCommandsTest, SaveReportsAFileItCannotWrite) {
     EXPECT_NE(r.err.find("Error saving file"), std::string::npos);
 }
 
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST_F(ChordFileCommandsTest, OpenNamesTheChordAsNameDoes) {
+    ASSERT_EQ(RunCommand(RunSave, {"xx0232", "-o", file}).status, kExitOk);
+    const Result human = RunCommand(RunOpen, {file});
+    EXPECT_EQ(human.status, kExitOk) << human.err;
+    EXPECT_EQ(human.out.rfind("Frets:     20 ", 0), 0u) << human.out;
+    EXPECT_NE(human.out.find("Shape:     xx0232"), std::string::npos) << human.out;
+    EXPECT_NE(human.out.find("D major"), std::string::npos) << human.out;
+
+    // Shapes across the neck and every number of frets come back as "name" shows them.
+    const std::vector<std::string> shapes = {"x32010",           "320003",       "xx0232",
+                                             "133211",           "xxxxxx",       "000000",
+                                             "x,12,14,14,13,12", "8 10 10 9 8 8"};
+    for (int frets = 5; frets <= 20; frets += 5) {
+        for (const std::string& shape : shapes) {
+            const std::string n = std::to_string(frets);
+            ASSERT_EQ(RunCommand(RunSave, {shape, "-o", file, "--frets", n}).status, kExitOk);
+            const Result opened = RunCommand(RunOpen, {file, "--json"});
+            const Result named = RunCommand(RunName, {shape, "--frets", n, "--json"});
+            ASSERT_EQ(opened.status, kExitOk) << opened.err;
+            EXPECT_EQ(opened.out, "{\"numFrets\":" + n + "," + named.out.substr(1)) << shape;
+        }
+    }
+}
+
+TEST_F(ChordFileCommandsTest, OpenTakesAnyNumbersTheFileHolds) {
+    // Frets clamped; notes below a string's open note, far above it, or at the ends of the
+    // 16-bit range are fingered and named without harm.
+    WriteBytes(file, "3\r\n-5\r\n32767\r\n-32768\r\n0\r\n7.5\r\n-1\r\n");
+    const Result r = RunCommand(RunOpen, {file, "--json"});
+    EXPECT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"numFrets\":5,", 0), 0u) << r.out;
+}
+
+TEST_F(ChordFileCommandsTest, OpenReportsABadFile) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"empty.fw", "", "line 1 is missing"},
+        {"four.fw", " 20 \r\n 10 \r\n 6 \r\n 13 \r\n", "line 5 is missing"},
+        {"big.fw", " 20 \r\n 40000 \r\n", "line 2 is not a number"},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(dir / c.name, c.bytes);
+        const Result r = RunCommand(RunOpen, {(dir / c.name).string()});
+        EXPECT_EQ(r.status, kExitFailure);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Error opening file"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    }
+    for (const fs::path& unreadable : {dir / "missing.fw", dir}) {
+        const Result r = RunCommand(RunOpen, {unreadable.string()});
+        EXPECT_EQ(r.status, kExitFailure);
+        EXPECT_NE(r.err.find("Error opening file"), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(ChordFileCommandsTest, OpenRefusesBadArguments) {
+    const std::vector<std::vector<std::string>> cases = {
+        {}, {"--json"}, {file, file}, {file, "--flat"}};
+    for (const auto& args : cases) {
+        const Result r = RunCommand(RunOpen, args);
+        EXPECT_EQ(r.status, kExitUsage);
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(RunCommand(RunOpen, {"--help"}).status, kExitOk);
+}
+
 }  // namespace
 }  // namespace fretwise::cli

@@ -1,0 +1,79 @@
+#include "cli/named_chord.hpp"
+
+#include <ostream>
+
+#include "analysis/assign_fingering.hpp"
+#include "cli/json_text.hpp"
+#include "cli/shape_text.hpp"
+
+namespace fretwise::cli {
+
+Named NameShape(const PerString& frets, const ChordArgs& args) {
+    Fingering shape;
+    shape.Fret = frets;
+    const Fingering fingering = AssignFingering(ShapeFretsToNotes(shape), args.numFrets);
+    return {fingering, AnalyseChord(fingering, args.mode)};
+}
+
+void AppendNamedJson(std::string& out, const Named& named) {
+    const Fingering& f = named.fingering;
+    out += "{\"frets\":";
+    AppendJsonArray(out, f.Fret);
+    out += ",\"notes\":";
+    AppendJsonArray(out, f.Note);
+    out += ",\"fingers\":";
+    AppendJsonArray(out, f.Finger);
+    out += ",\"barre\":{\"from\":" + std::to_string(f.BarreFrom) +
+           ",\"to\":" + std::to_string(f.BarreTo) + ",\"fret\":" + std::to_string(f.BarreFret);
+    out += f.Playable ? "},\"playable\":true,\"ease\":" : "},\"playable\":false,\"ease\":";
+    AppendJsonFloat(out, f.Ease);
+    out += ",\"names\":[";
+    for (int k = 0; k < named.analysis.NameCount; ++k) {
+        const ChordName& name = named.analysis.ChordNames[k];
+        out += k > 0 ? ",{\"root\":" : "{\"root\":";
+        AppendJsonString(out, name.Root);
+        out += ",\"name\":";
+        AppendJsonString(out, name.Name);
+        out += ",\"abbrev\":";
+        AppendJsonString(out, name.Abbrev);
+        out += ",\"thirds\":" + std::to_string(name.Thirds) +
+               ",\"fifths\":" + std::to_string(name.Fifths) + ",\"inversion\":";
+        AppendJsonString(out, name.Inversion);
+        out += '}';
+    }
+    out += "]}";
+}
+
+void PrintNamed(std::ostream& out, const Named& named, Accidentals mode) {
+    const Fingering& f = named.fingering;
+    out << "Shape:     " << GuitaristShape(f.Fret) << "  (low E string first)\nNotes:    ";
+    for (int s = kStringCount - 1; s >= 0; --s) {
+        out << ' ' << NoteName(f.Note[s], mode);
+    }
+    out << '\n';
+    if (named.analysis.NameCount == 0) {
+        out << "Name:      none\n";
+    }
+    for (int k = 0; k < named.analysis.NameCount; ++k) {
+        const ChordName& name = named.analysis.ChordNames[k];
+        out << "Name:      " << name.Root << ' ' << name.Name << " (" << name.Root << name.Abbrev
+            << "), thirds " << name.Thirds << ", fifths " << name.Fifths << ", inversion "
+            << name.Inversion << '\n';
+    }
+    out << "Fingers:  ";
+    for (int s = kStringCount - 1; s >= 0; --s) {
+        out << ' ' << (f.Fret[s] == kMuted ? std::string("x") : std::to_string(f.Finger[s]));
+    }
+    out << "  (low E string first, 0 = no finger)\nBarre:     ";
+    if (f.HasBarre()) {
+        out << "fret " << f.BarreFret << ", strings " << f.BarreFrom << " to " << f.BarreTo
+            << " (0 = high E)\n";
+    } else {
+        out << "none\n";
+    }
+    std::string ease;
+    AppendJsonFloat(ease, f.Ease);
+    out << "Playable:  " << (f.Playable ? "yes" : "no") << "\nEase:      " << ease << '\n';
+}
+
+}  // namespace fretwise::cli
