@@ -1,0 +1,12 @@
+#include "cli_qt/qt_commands.hpp"
+
+namespace fretwise::cli {
+
+std::span<const Command> QtCommands() {
+    static const Command kCommands[] = {
+        {"diagram", "write a chord, small chord or note diagram as BMP, PNG or SVG", RunDiagram},
+    };
+    return kCommands;
+}
+
+}  // namespace fretwise::cli

@@ -1,0 +1,9 @@
+#include "export/headless_window.hpp"
+
+namespace fretwise {
+
+HeadlessWindow::HeadlessWindow()
+    : sound_(player_, clock_, std::filesystem::temp_directory_path()),
+      controller_(WindowServices{dialogs_, desktop_, registrar_, files_, sound_, AppPaths{}}) {}
+
+}  // namespace fretwise
