@@ -1,0 +1,63 @@
+#include "export/window_export.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include "export/fakes.hpp"
+#include "export/headless_window.hpp"
+#include "ui/main_window.hpp"
+
+namespace fretwise {
+namespace {
+
+// The F barre chord, frets in string order (high E first).
+constexpr PerString kFBarre = {1, 1, 2, 3, 3, 1};
+
+class WindowExportTest : public ::testing::Test {
+  protected:
+    HeadlessWindow logic;
+    MainController& controller = logic.Controller();
+    MainWindow window{controller};
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    WindowExport exporter{window, controller, dialogs, printer};
+    QTemporaryDir dir;
+
+    void SetUp() override {
+        ASSERT_TRUE(controller.ShowShape(kFBarre, 20, 0, false, -1));
+        window.ShowDisplay();
+        window.show();
+    }
+};
+
+TEST_F(WindowExportTest, TheMenuItemsExportAndPrintWithoutChangingTheWindow) {
+    const QImage before = window.grab().toImage();
+    const MainMenus& menus = window.Menus();
+    const QSize sizes[] = {{313, 465}, {104, 155}, {261, 149}};
+    for (int i = 0; i < 3; ++i) {
+        QGuiApplication::clipboard()->clear();
+        menus.copy[i]->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->image().size(), sizes[i]) << i;
+
+        const QString file = dir.filePath(QString("saved%1").arg(i));
+        dialogs.saveAnswer = file.toStdString();
+        menus.saveBitmap[i]->trigger();
+        QImageReader saved(file + ".bmp");
+        EXPECT_EQ(saved.format(), "bmp") << i;
+        EXPECT_EQ(saved.size(), sizes[i]) << i;
+    }
+    dialogs.inputAnswer = "2";
+    menus.printChord->trigger();
+    menus.printNotes->trigger();
+    EXPECT_EQ(printer.jobs, (std::vector<int>{2, 2}));
+    EXPECT_EQ(dialogs.saveOffers, std::vector<std::string>(3, "F major | Bitmap|*.bmp"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window.grab().toImage(), before);
+}
+
+}  // namespace
+}  // namespace fretwise
