@@ -1,0 +1,74 @@
+#include "sound/wav_check.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "sound/synthesis.hpp"
+
+namespace fretwise {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WavCheckTest : public ::testing::Test {
+  protected:
+    fs::path dir =
+        fs::temp_directory_path() /
+        ("fretwise-wavcheck-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+
+    bool Check(const std::string& bytes) {
+        const fs::path file = dir / "x.wav";
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+        return IsCompleteWavFile(file);
+    }
+};
+
+std::string Text(const std::vector<std::uint8_t>& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+TEST_F(WavCheckTest, AcceptsCompleteFilesOnly) {
+    const std::string chord = Text(RenderChordWav({19, 10}, StrumMode::Block));
+    const std::string note = Text(RenderNoteWav(12));
+    // A chunk the player does not know, before the format chunk, is skipped.
+    std::string extra =
+        chord.substr(0, 12) + "LIST" + std::string("\x03\0\0\0abc\0", 8) + chord.substr(12);
+    struct Case {
+        std::string bytes;
+        bool complete;
+    };
+    const Case cases[] = {
+        {chord, true},
+        {note, true},
+        {note.substr(0, note.size() - 1), true},  // the pad byte may be missing
+        {chord + std::string(100, '\0'), true},
+        {extra, true},
+        {"", false},
+        {std::string("\x01\x02\x03\x04"), false},
+        {chord.substr(0, 30), false},
+        {chord.substr(0, 58), false},
+        {chord.substr(0, 10000), false},
+        {chord.substr(0, chord.size() - 1), false},
+        {"RIFX" + chord.substr(4), false},
+        {chord.substr(0, 8) + "AVI " + chord.substr(12), false},
+        {chord.substr(0, 20) + std::string("\x55\0", 2) + chord.substr(22), false},  // MP3
+        {chord.substr(0, 34) + std::string("\x0C\0", 2) + chord.substr(36), false},  // 12 bits
+        {chord.substr(0, 12) + chord.substr(50), false},  // data without a format chunk
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(Check(cases[i].bytes), cases[i].complete) << "case " << i;
+    }
+}
+
+TEST_F(WavCheckTest, MissingFileAndDirectoryAreNotPlayable) {
+    EXPECT_FALSE(IsCompleteWavFile(dir / "missing.wav"));
+    EXPECT_FALSE(IsCompleteWavFile(dir));
+}
+
+}  // namespace
+}  // namespace fretwise
