@@ -10,5 +10,6 @@ namespace fretwise::cli {
 std::span<const Command> QtCommands();
 
 int RunDiagram(Args args, Io io);
+int RunPlay(Args args, Io io);
 
 }  // namespace fretwise::cli

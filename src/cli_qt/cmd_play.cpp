@@ -1,0 +1,112 @@
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+#include <ostream>
+#include <string_view>
+
+#include "cli/sound_args.hpp"
+#include "cli_qt/qt_commands.hpp"
+#include "player/qt_sound_player.hpp"
+#include "sound/sound_engine.hpp"
+#include "sound/system_clock.hpp"
+
+namespace fretwise::cli {
+
+namespace {
+
+constexpr std::string_view kHelp =
+    "Usage: fretwise-cli play SHAPE [--strum]\n"
+    "       fretwise-cli play --note N\n"
+    "Plays a chord or a single note as the play buttons do and waits for its end.\n"
+    "Without a sound device it plays nothing and exits with status 1.\n\n"
+    "  SHAPE       frets low E string first, e.g. x32010, or six values \"x 3 2 0 1 0\"\n"
+    "  --strum     strum the chord (high E string first, 62.5 ms apart)\n"
+    "  --note N    a single note instead of a chord: 12 is concert A, each step a semitone\n";
+
+constexpr int kChordMilliseconds = 2750;
+constexpr int kNoteMilliseconds = 1250;
+// How long a sound may take to load and start before it counts as not playable.
+constexpr int kStartMilliseconds = 1000;
+
+// Qt's own warnings about missing audio hardware would only repeat our one-line message.
+void QuietQtWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        fputs(qPrintable(message + '\n'), stderr);
+    }
+}
+
+// Runs the event loop until the player has started and finished, or the time is up.
+// Returns whether the sound was seen playing at all.
+bool WaitForTheEnd(const QtSoundPlayer& player, int soundMilliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    bool started = false;
+    while (timer.elapsed() < soundMilliseconds + kStartMilliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (player.IsPlaying()) {
+            started = true;
+        } else if (started || timer.elapsed() > kStartMilliseconds) {
+            break;
+        }
+    }
+    return started;
+}
+
+}  // namespace
+
+int RunPlay(Args args, Io io) {
+    const SoundArgs request = ParseSoundArgs(args, false);
+    if (request.help) {
+        io.out << kHelp;
+        return kExitOk;
+    }
+    if (!request.error.empty()) {
+        io.err << "fretwise-cli play: " << request.error << '\n';
+        return kExitUsage;
+    }
+    if (!request.note && request.chordNotes.empty()) {
+        io.err << "fretwise-cli play: every string is muted, there is nothing to play\n";
+        return kExitFailure;
+    }
+
+    static int argc = 1;
+    static char name[] = "fretwise-cli";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(QuietQtWarnings);
+    int status = kExitOk;
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        io.err << "fretwise-cli play: no sound device, nothing played\n";
+        status = kExitFailure;
+    } else {
+        QTemporaryDir dir;
+        QtSoundPlayer player;
+        SystemClock clock;
+        SoundEngine engine(player, clock, dir.path().toStdString());
+        SynthOutcome outcome;
+        if (request.note) {
+            engine.NotesToPlay = {*request.note};
+            outcome = engine.SynthNote();
+        } else {
+            engine.NotesToPlay = request.chordNotes;
+            engine.Strum = request.strum;
+            outcome = engine.SynthChord();
+        }
+        const int length = request.note ? kNoteMilliseconds : kChordMilliseconds;
+        if (!dir.isValid() || outcome != SynthOutcome::Played || !WaitForTheEnd(player, length)) {
+            io.err << "fretwise-cli play: the sound could not be played\n";
+            status = kExitFailure;
+        }
+    }
+    qInstallMessageHandler(previous);
+    return status;
+}
+
+}  // namespace fretwise::cli
