@@ -99,6 +99,10 @@ TEST_F(MenuTest, CloseWritesTheSettingsAndDeletesSoundFilesUpToTheFirstMissing) 
     window->MnuXClick();
     window->Close();
 
+    // Both live in the user's directories, not beside the program.
+    ASSERT_EQ(files.writes.size(), 1u);
+    EXPECT_EQ(files.writes[0], "/home/u/.config/fretwise/Settings.ini");
+    EXPECT_EQ(sound->SlotFile(0), dir / "chord0.wav");
     ASSERT_EQ(files.removeAttempts.size(), 7u);
     for (int n = 0; n <= 6; ++n) {
         EXPECT_EQ(files.removeAttempts[n], sound->SlotFile(n));
