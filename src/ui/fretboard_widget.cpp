@@ -30,6 +30,9 @@ void FretboardWidget::SetBoard(const FretboardView& board) {
 void FretboardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintFretboard(painter, board_, FretboardStyle::Screen(palette().color(QPalette::Window)));
+    // A sunken edge like a picture box's; the exported pictures have none.
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void FretboardWidget::mouseReleaseEvent(QMouseEvent* event) {

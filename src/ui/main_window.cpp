@@ -89,6 +89,11 @@ void MainWindow::BuildControls() {
 
     BuildCreatePanel();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Frames with their caption set into the top edge, so the controls placed near a
+    // frame's top stay inside it.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px; }"));
 }
 
 void MainWindow::BuildAnalysisPanel() {

@@ -69,7 +69,7 @@ QString AccidentalSign(const std::string& text) {
 
 void PaintAccidentals(QPainter& painter, const StaffView& staff, const StaffStyle& style) {
     painter.setPen(style.ink);
-    painter.setFont(PixelFont(kFamily, 14));
+    painter.setFont(PixelFont(kFamily, 17));
     for (int i = 0; i < kStringCount; ++i) {
         const StaffItemView& sign = staff.accidentals[i];
         if (!sign.visible) {
@@ -84,7 +84,7 @@ void PaintAccidentals(QPainter& painter, const StaffView& staff, const StaffStyl
 
 void PaintFingers(QPainter& painter, const StaffView& staff, const StaffStyle& style) {
     painter.setPen(style.fingerText);
-    painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 10, true));
+    painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 9, true));
     for (const StaffItemView& finger : staff.fingers) {
         if (finger.visible && !finger.text.empty()) {
             const QRectF box(TwipsToPxF(finger.left), TwipsToPxF(finger.top),

@@ -20,6 +20,9 @@ void StaffWidget::SetStaff(const StaffView& staff) {
 void StaffWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintStaff(painter, staff_, StaffStyle{});
+    // A sunken edge like a picture box's; the exported pictures have none.
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 }  // namespace fretwise

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "storage/file_association.hpp"
+
 namespace fretwise {
 
 // What the window logic asks of the desktop, behind small interfaces: Qt adapters in the
@@ -56,15 +58,6 @@ class Desktop {
 
     // Ends the program at once, without the closing steps.
     virtual void Quit() = 0;
-};
-
-// What the chord file type is registered as at the end of start-up.
-struct FileTypeRegistration {
-    std::string programId;    // "Fretwise"
-    std::string extension;    // ".fw"
-    std::string description;  // "Chord"
-    std::filesystem::path icon;
-    std::string commandTemplate;  // empty: the program is started with the file's path
 };
 
 class FileTypeRegistrar {

@@ -1,0 +1,12 @@
+#include "app/desktop_registrar.hpp"
+
+namespace fretwise {
+
+void DesktopRegistrar::Register(const FileTypeRegistration& registration) {
+    // The desktop shows the scalable icon; "fw.ico" stays for other systems.
+    FileTypeRegistration type = registration;
+    type.icon = ChordFileType(paths_).icon;
+    RegisterFileType(type, paths_, UserDataHome());
+}
+
+}  // namespace fretwise

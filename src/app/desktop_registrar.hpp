@@ -1,0 +1,19 @@
+#pragma once
+
+#include "storage/app_paths.hpp"
+#include "window/platform.hpp"
+
+namespace fretwise {
+
+// Registers the chord file type in the user's freedesktop data directory.
+class DesktopRegistrar : public FileTypeRegistrar {
+  public:
+    explicit DesktopRegistrar(AppPaths paths) : paths_(std::move(paths)) {}
+
+    void Register(const FileTypeRegistration& registration) override;
+
+  private:
+    AppPaths paths_;
+};
+
+}  // namespace fretwise

@@ -1,0 +1,57 @@
+// fretwise: the main window over the window logic, with the Qt sound player, dialogs and
+// desktop, the diagram export and printing, and the guitar tuner behind "Guitar &Tuner".
+#include <QApplication>
+#include <QIcon>
+#include <memory>
+
+#include "app/app_locations.hpp"
+#include "app/desktop_registrar.hpp"
+#include "export/printer.hpp"
+#include "export/window_export.hpp"
+#include "player/qt_sound_player.hpp"
+#include "sound/sound_engine.hpp"
+#include "sound/system_clock.hpp"
+#include "tuner_ui/form_tuner.hpp"
+#include "ui/main_window.hpp"
+#include "ui/qt_desktop.hpp"
+#include "ui/qt_dialogs.hpp"
+#include "window/disk_files.hpp"
+#include "window/main_controller.hpp"
+
+int main(int argc, char** argv) {
+    using namespace fretwise;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("fretwise"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Fretwise"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setDesktopFileName(QStringLiteral("fretwise"));
+
+    const AppPaths paths = LocateAppPaths();
+    QApplication::setWindowIcon(
+        QIcon(QString::fromStdString((paths.dataDir / "icons" / "fretwise.svg").string())));
+
+    QtSoundPlayer player;
+    SystemClock clock;
+    SoundEngine engine(player, clock, paths.cacheDir);
+    QtDialogs dialogs;
+    QtDesktop desktop(paths.dataDir / "help" / "index.html");
+    DesktopRegistrar registrar(paths);
+    DiskFiles files;
+    MainController controller({dialogs, desktop, registrar, files, engine, paths});
+
+    MainWindow window(controller);
+    dialogs.SetParent(&window);
+    desktop.SetWindow(&window);
+    SystemPrinter printer;
+    WindowExport exporter(window, controller, dialogs, printer);
+    std::unique_ptr<FormTuner> tuner;
+    desktop.SetTunerOpener([&] {
+        if (!tuner) {
+            tuner = std::make_unique<FormTuner>(engine, paths.dataDir, &window);
+        }
+        tuner->exec();
+    });
+
+    controller.Startup(CommandLineText(QApplication::arguments()));
+    return QApplication::exec();
+}
