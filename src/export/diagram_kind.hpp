@@ -2,6 +2,9 @@
 
 #include <QSize>
 
+#include "ui/twips.hpp"
+#include "window/geometry.hpp"
+
 namespace fretwise {
 
 // The three pictures of the current chord that can be copied, saved or printed.
@@ -11,14 +14,10 @@ enum class DiagramKind {
     Notes,  // the staff
 };
 
-// Logical pixels are 15 twips wide, so the fretboard of 4695 x 6975 twips is 313 x 465 pixels.
-constexpr int kExportTwipsPerPixel = 15;
-constexpr QSize kFretboardTwips{4695, 6975};
-
-// The size the fretboard is painted at before it is copied or shrunk.
+// The size the fretboard is painted at before it is copied or shrunk: 4695 x 6975 twips at
+// 15 twips to the pixel, 313 x 465 pixels.
 constexpr QSize FullFretboardSize() {
-    return {kFretboardTwips.width() / kExportTwipsPerPixel,
-            kFretboardTwips.height() / kExportTwipsPerPixel};
+    return {TwipsToPx(geometry::kFretboardWidth), TwipsToPx(geometry::kFretboardHeight)};
 }
 
 // The exact pixel size of each exported picture: the small diagram is W \ 3 by H \ 3 of the

@@ -4,17 +4,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "ui/twips.hpp"
+#include "window/geometry.hpp"
+
 namespace fretwise {
 
 namespace {
-
-// Window positions in twips, 15 to the logical pixel.
-constexpr int kTwipsPerPixel = 15;
-
-QRect TwipsRect(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
 
 // Frame lies at 120, 120 in the window; the analysis panel, the staff and the creation panel
 // start 5160 twips into the frame.
@@ -24,10 +19,10 @@ constexpr int kFrameHeight = 7695;
 constexpr int kAnalysisLeft = 5160;
 constexpr int kFretboardLeft = 240;
 constexpr int kFretboardTop = 480;
-constexpr int kFretboardWidth = 4695;
-constexpr int kFretboardHeight = 6975;
-constexpr int kStaffWidth = 3975;
-constexpr int kStaffHeight = 2355;
+constexpr int kFretboardWidth = geometry::kFretboardWidth;
+constexpr int kFretboardHeight = geometry::kFretboardHeight;
+constexpr int kStaffWidth = geometry::kStaffWidth;
+constexpr int kStaffHeight = geometry::kStaffHeight;
 // For the note diagram the frame moves down to 240 and the staff to 120, 240 inside it.
 constexpr int kNotesFrameTop = 240;
 constexpr int kNotesStaffLeft = 120;
