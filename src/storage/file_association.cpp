@@ -107,16 +107,19 @@ bool WriteInto(const fs::path& file, const std::string& bytes) {
     return WriteFileAtomically(file, bytes);
 }
 
+// Icon themes take SVG for any size; other formats (such as "fw.ico") are left out.
 void InstallIcon(const FileTypeRegistration& type, const fs::path& dataHome) {
+    if (type.icon.extension() != ".svg") {
+        return;
+    }
     std::ifstream in(type.icon, std::ios::binary);
     std::stringstream bytes;
     if (!(bytes << in.rdbuf())) {
         return;
     }
     const fs::path scalable = dataHome / "icons" / "hicolor" / "scalable";
-    const fs::path extension = type.icon.extension();
-    WriteInto(scalable / "apps" / (Id(type) + extension.string()), bytes.str());
-    WriteInto(scalable / "mimetypes" / (MimeIconName(type) + extension.string()), bytes.str());
+    WriteInto(scalable / "apps" / (Id(type) + ".svg"), bytes.str());
+    WriteInto(scalable / "mimetypes" / (MimeIconName(type) + ".svg"), bytes.str());
 }
 
 void StartIfInstalled(const std::string& tool, const fs::path& argument) {

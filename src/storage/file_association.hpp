@@ -12,11 +12,12 @@ struct FileTypeRegistration {
     std::string programId = "Fretwise";
     std::string extension = ".fw";
     std::string description = "Chord";
-    std::filesystem::path icon;   // the scalable program icon; empty for none
+    std::filesystem::path icon;   // the program icon; only an SVG goes into the icon theme
     std::string commandTemplate;  // what follows the program in the open command; empty: the file
 };
 
-// The registration start-up makes: the standard values with the icon from the data directory.
+// The registration start-up makes: the standard values with the scalable icon from the data
+// directory (the desktop cannot use "fw.ico").
 FileTypeRegistration ChordFileType(const AppPaths& paths);
 
 // $XDG_DATA_HOME, or ~/.local/share when it is unset or not an absolute path.

@@ -121,10 +121,14 @@ TEST_F(FileAssociationTest, FailsSilently) {
     WriteBytes(dir / "not-a-directory", "");
     EXPECT_FALSE(RegisterFileType(type, paths, dir / "not-a-directory"));
 
-    FileTypeRegistration missingIcon = type;
-    missingIcon.icon = dir / "missing.svg";
-    EXPECT_TRUE(RegisterFileType(missingIcon, paths, dataHome));
-    EXPECT_FALSE(fs::exists(dataHome / "icons"));
+    // A missing icon, or one the icon theme cannot take, is left out.
+    WriteBytes(dir / "fw.ico", "not for the desktop");
+    for (const fs::path& icon : {dir / "missing.svg", dir / "fw.ico"}) {
+        FileTypeRegistration other = type;
+        other.icon = icon;
+        EXPECT_TRUE(RegisterFileType(other, paths, dataHome));
+        EXPECT_FALSE(fs::exists(dataHome / "icons"));
+    }
 }
 
 TEST_F(FileAssociationTest, TheDesktopEntryIsValid) {
