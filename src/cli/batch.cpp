@@ -41,4 +41,18 @@ int RunBatch(const std::vector<std::string>& defaults, const BatchLine& answer, 
     return allSucceeded ? kExitOk : kExitFailure;
 }
 
+std::optional<int> StartBatch(const std::vector<std::string>& positional,
+                              const std::vector<std::string>& options, std::string_view lineHolds,
+                              const BatchLine& answer, Io io, std::string& error) {
+    if (!positional.empty()) {
+        error = "--batch reads " + std::string(lineHolds) + " from standard input, not '" +
+                positional[0] + "'";
+        return std::nullopt;
+    }
+    std::vector<std::string> defaults = options;
+    std::erase(defaults, "--batch");
+    std::erase(defaults, "--json");
+    return RunBatch(defaults, answer, io);
+}
+
 }  // namespace fretwise::cli

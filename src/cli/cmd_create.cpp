@@ -96,14 +96,9 @@ int RunCreate(Args argv, Io io) {
     }
     std::string error = args.error;
     if (error.empty() && args.batch) {
-        if (!args.positional.empty()) {
-            error =
-                "--batch reads ROOT and TYPE from standard input, not '" + args.positional[0] + "'";
-        } else {
-            std::vector<std::string> defaults = args.options;
-            std::erase(defaults, "--batch");
-            std::erase(defaults, "--json");
-            return RunBatch(defaults, AnswerLine, io);
+        if (const auto status =
+                StartBatch(args.positional, args.options, "ROOT and TYPE", AnswerLine, io, error)) {
+            return *status;
         }
     }
     std::optional<SearchRequest> request;

@@ -324,14 +324,9 @@ int RunShow(Args argv, Io io) {
     }
     std::string error = args.error;
     if (error.empty() && args.batch) {
-        if (!args.positional.empty()) {
-            error =
-                "--batch reads the shapes from standard input, not '" + args.positional[0] + "'";
-        } else {
-            std::vector<std::string> defaults = args.options;
-            std::erase(defaults, "--batch");
-            std::erase(defaults, "--json");
-            return RunBatch(defaults, AnswerLine, io);
+        if (const auto status =
+                StartBatch(args.positional, args.options, "the shapes", AnswerLine, io, error)) {
+            return *status;
         }
     }
     std::optional<PerString> frets;
