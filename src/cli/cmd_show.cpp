@@ -10,7 +10,7 @@
 #include "cli/shape_arg.hpp"
 #include "cli/shape_text.hpp"
 #include "window/fretboard_view.hpp"
-#include "window/main_controller.hpp"
+#include "window/headless_window.hpp"
 
 namespace fretwise::cli {
 
@@ -139,67 +139,11 @@ std::optional<PerString> ShapeOf(const ShowArgs& args, std::string& error) {
 
 // The window's surroundings do nothing here: no dialog is asked, no sound made, no file
 // touched.
-class QuietDialogs : public Dialogs {
-  public:
-    std::optional<std::string> OpenFile(std::string_view) override { return std::nullopt; }
-    std::optional<std::string> SaveFile(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> Input(std::string_view, std::string_view,
-                                     std::string_view) override {
-        return std::nullopt;
-    }
-    void Message(std::string_view, MessageIcon) override {}
-    void Beep() override {}
-    void SetBusyCursor(bool) override {}
-};
-
-class QuietDesktop : public Desktop {
-  public:
-    void ShowWindow() override {}
-    void OpenHelp() override {}
-    void ShowTuner() override {}
-    void Quit() override {}
-};
-
-class QuietRegistrar : public FileTypeRegistrar {
-  public:
-    void Register(const FileTypeRegistration&) override {}
-};
-
-class NoFiles : public Files {
-  public:
-    std::unique_ptr<std::istream> OpenForReading(const std::filesystem::path&) override {
-        return nullptr;
-    }
-    bool WriteAtomically(const std::filesystem::path&, std::string_view) override { return false; }
-    bool Remove(const std::filesystem::path&) override { return false; }
-};
-
-class SilentPlayer : public SoundPlayer {
-  public:
-    void PlayOnce(const std::filesystem::path&) override {}
-    void Loop(const std::filesystem::path&) override {}
-    void Stop() override {}
-};
-
-class Midnight : public Clock {
-  public:
-    double SecondsAfterMidnight() const override { return 0.0; }
-};
-
 // The window's display for the shape, as the window itself computes it.
 DisplayState ShowShape(const PerString& frets, const ShowArgs& args) {
-    QuietDialogs dialogs;
-    QuietDesktop desktop;
-    QuietRegistrar registrar;
-    NoFiles files;
-    SilentPlayer player;
-    Midnight clock;
-    SoundEngine sound(player, clock, {});
-    MainController window({dialogs, desktop, registrar, files, sound, AppPaths{}});
-    window.ShowShape(frets, args.numFrets, args.position, args.flats, args.root);
-    return window.Display();
+    HeadlessWindow window;
+    window.Controller().ShowShape(frets, args.numFrets, args.position, args.flats, args.root);
+    return window.Controller().Display();
 }
 
 Json Placed(const StaffItemView& item, bool withText) {

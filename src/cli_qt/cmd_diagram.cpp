@@ -9,7 +9,7 @@
 #include "cli/shape_arg.hpp"
 #include "cli_qt/qt_commands.hpp"
 #include "export/diagram_file.hpp"
-#include "export/headless_window.hpp"
+#include "window/headless_window.hpp"
 #include "export/window_diagrams.hpp"
 
 namespace fretwise::cli {

@@ -8,7 +8,7 @@
 
 #include "export/export_commands.hpp"
 #include "export/fakes.hpp"
-#include "export/headless_window.hpp"
+#include "window/headless_window.hpp"
 #include "export/pdf_pages.hpp"
 #include "window/geometry.hpp"
 

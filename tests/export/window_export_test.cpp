@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "export/fakes.hpp"
-#include "export/headless_window.hpp"
+#include "window/headless_window.hpp"
 #include "ui/main_window.hpp"
 
 namespace fretwise {

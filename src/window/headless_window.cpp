@@ -1,4 +1,4 @@
-#include "export/headless_window.hpp"
+#include "window/headless_window.hpp"
 
 namespace fretwise {
 

@@ -10,8 +10,8 @@
 namespace fretwise {
 
 // The main window's logic without a window: its dialogs answer "cancel", nothing is
-// played, read or written. fretwise-cli and the tests use it to show a shape exactly as the window
-// would.
+// played, read or written. fretwise-cli and the tests use it to show a shape exactly as the
+// window would.
 class HeadlessWindow {
   public:
     HeadlessWindow();
