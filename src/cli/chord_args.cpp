@@ -4,7 +4,6 @@
 #include <cctype>
 #include <charconv>
 
-#include "cli/shape_arg.hpp"
 #include "music/chord_types.hpp"
 
 namespace fretwise::cli {
@@ -98,19 +97,6 @@ ChordArgs ParseChordArgs(Args args, ChordCommand command) {
                        std::to_string(kMostFrets) + ", not " + std::to_string(parsed.numFrets);
     }
     return parsed;
-}
-
-std::optional<PerString> ShapeFrom(const ChordArgs& args, std::string& error) {
-    const ShapeArg shape = ParseShape(args.positional);
-    if (!shape.frets) {
-        error = shape.error;
-        return std::nullopt;
-    }
-    if (static_cast<std::size_t>(shape.consumed) != args.positional.size()) {
-        error = "unexpected argument '" + args.positional[shape.consumed] + "' after the shape";
-        return std::nullopt;
-    }
-    return shape.frets;
 }
 
 std::optional<SearchRequest> SearchFrom(const ChordArgs& args, std::string& error) {

@@ -36,9 +36,6 @@ enum class ChordCommand { Name, Create };
 // A later option overrides an earlier one.
 ChordArgs ParseChordArgs(Args args, ChordCommand command);
 
-// "name": the shape, in string order.
-std::optional<PerString> ShapeFrom(const ChordArgs& args, std::string& error);
-
 // "create": root and type from the positional arguments, with the options; the range of
 // the position depends on the number of frets.
 std::optional<SearchRequest> SearchFrom(const ChordArgs& args, std::string& error);

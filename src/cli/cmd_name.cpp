@@ -4,6 +4,7 @@
 #include "cli/batch.hpp"
 #include "cli/chord_args.hpp"
 #include "cli/command_list.hpp"
+#include "cli/shape_arg.hpp"
 #include "cli/json_text.hpp"
 #include "cli/named_chord.hpp"
 
@@ -33,7 +34,7 @@ bool AnswerLine(const std::vector<std::string>& line, std::string& out) {
     }
     std::optional<PerString> frets;
     if (error.empty()) {
-        frets = ShapeFrom(args, error);
+        frets = WholeShape(args.positional, error);
     }
     if (!frets) {
         out += JsonError(error);
@@ -60,7 +61,7 @@ int RunName(Args argv, Io io) {
     }
     std::optional<PerString> frets;
     if (error.empty()) {
-        frets = ShapeFrom(args, error);
+        frets = WholeShape(args.positional, error);
     }
     if (!frets) {
         io.err << "fretwise-cli name: " << error << '\n';

@@ -124,21 +124,6 @@ ShowArgs ParseShowArgs(Args args) {
     return parsed;
 }
 
-std::optional<PerString> ShapeOf(const ShowArgs& args, std::string& error) {
-    const ShapeArg shape = ParseShape(args.positional);
-    if (!shape.frets) {
-        error = shape.error;
-        return std::nullopt;
-    }
-    if (static_cast<std::size_t>(shape.consumed) != args.positional.size()) {
-        error = "unexpected argument '" + args.positional[shape.consumed] + "' after the shape";
-        return std::nullopt;
-    }
-    return shape.frets;
-}
-
-// The window's surroundings do nothing here: no dialog is asked, no sound made, no file
-// touched.
 // The window's display for the shape, as the window itself computes it.
 DisplayState ShowShape(const PerString& frets, const ShowArgs& args) {
     HeadlessWindow window;
@@ -248,7 +233,7 @@ bool AnswerLine(const std::vector<std::string>& line, std::string& out) {
     }
     std::optional<PerString> frets;
     if (error.empty()) {
-        frets = ShapeOf(args, error);
+        frets = WholeShape(args.positional, error);
     }
     if (!frets) {
         out += JsonError(error);
@@ -275,7 +260,7 @@ int RunShow(Args argv, Io io) {
     }
     std::optional<PerString> frets;
     if (error.empty()) {
-        frets = ShapeOf(args, error);
+        frets = WholeShape(args.positional, error);
     }
     if (!frets) {
         io.err << "fretwise-cli show: " << error << '\n';

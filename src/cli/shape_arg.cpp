@@ -84,4 +84,17 @@ ShapeArg ParseShape(Args args) {
     return FromValues({first}, 1);
 }
 
+std::optional<PerString> WholeShape(Args args, std::string& error) {
+    const ShapeArg shape = ParseShape(args);
+    if (!shape.frets) {
+        error = shape.error;
+        return std::nullopt;
+    }
+    if (static_cast<std::size_t>(shape.consumed) != args.size()) {
+        error = "unexpected argument '" + args[shape.consumed] + "' after the shape";
+        return std::nullopt;
+    }
+    return shape.frets;
+}
+
 }  // namespace fretwise::cli

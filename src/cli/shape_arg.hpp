@@ -19,4 +19,7 @@ struct ShapeArg {
 // "x,3,2,0,1,0"), given as one argument or as six. x, X and -1 mean not played; frets 0-24.
 ShapeArg ParseShape(Args args);
 
+// The arguments must hold exactly one shape; otherwise error says why and nothing is returned.
+std::optional<PerString> WholeShape(Args args, std::string& error);
+
 }  // namespace fretwise::cli
