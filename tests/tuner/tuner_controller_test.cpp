@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "sound/fakes.hpp"
-#include "tuner/tuner_tones.hpp"
+#include "tuner/tuner_sandbox.hpp"
 
 namespace fretwise {
 namespace {
@@ -13,28 +10,12 @@ namespace {
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
 
-class TunerControllerTest : public ::testing::Test {
+class TunerControllerTest : public ::testing::Test, public test::TunerSandbox {
   protected:
-    fs::path dir = fs::temp_directory_path() /
-                   ("fretwise-tuner-" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    test::FakePlayer player;
-    test::FakeClock clock;
-    SoundEngine engine{player, clock, dir};
+    TunerControllerTest() : TunerSandbox("fretwise-tuner-") {}
     TunerController tuner{engine, dir / "WAVs"};
 
-    void SetUp() override {
-        clock.now = 1000.0;  // after midnight, so slot 0 is free
-        fs::create_directories(dir / "WAVs");
-        for (std::string_view name : kTunerStringFiles) {
-            std::ofstream(dir / "WAVs" / name) << "RIFF";
-        }
-        for (const BandTone& tone : kBandTones) {
-            std::ofstream(dir / "WAVs" / tone.file) << "RIFF";
-        }
-        tuner.Load();
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { tuner.Load(); }
 
     // The toggles that are on.
     std::vector<int> On() const {

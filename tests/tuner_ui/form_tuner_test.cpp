@@ -6,10 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <fstream>
-
-#include "sound/fakes.hpp"
-#include "tuner/tuner_tones.hpp"
+#include "tuner/tuner_sandbox.hpp"
 
 namespace fretwise {
 namespace {
@@ -25,31 +22,13 @@ QStringList Items(const QComboBox* combo) {
     return items;
 }
 
-class FormTunerTest : public ::testing::Test {
+class FormTunerTest : public ::testing::Test, public test::TunerSandbox {
   protected:
-    fs::path dir = fs::temp_directory_path() /
-                   ("fretwise-form-tuner-" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    test::FakePlayer player;
-    test::FakeClock clock;
-    SoundEngine engine{player, clock, dir};
+    FormTunerTest() : TunerSandbox("fretwise-form-tuner-") {}
     std::unique_ptr<FormTuner> form;
 
-    void SetUp() override {
-        clock.now = 1000.0;  // after midnight, so slot 0 is free
-        fs::create_directories(dir / "WAVs");
-        for (std::string_view name : kTunerStringFiles) {
-            std::ofstream(dir / "WAVs" / name) << "RIFF";
-        }
-        for (const BandTone& tone : kBandTones) {
-            std::ofstream(dir / "WAVs" / tone.file) << "RIFF";
-        }
-        form = std::make_unique<FormTuner>(engine, dir);
-    }
-    void TearDown() override {
-        form.reset();
-        fs::remove_all(dir);
-    }
+    void SetUp() override { form = std::make_unique<FormTuner>(engine, dir); }
+    void TearDown() override { form.reset(); }
 
     template <typename T>
     T* Find(const QString& name) const {
