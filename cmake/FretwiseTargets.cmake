@@ -1,15 +1,30 @@
 # Helpers shared by the per-area CMakeLists.
 
-# Adds the subdirectories of DIR named in the list, skipping those that do not exist yet.
+# Adds the named subdirectories of the current directory, one area each.
 function(fretwise_add_areas)
   foreach(area IN LISTS ARGN)
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/CMakeLists.txt)
-      add_subdirectory(${area})
-    endif()
+    add_subdirectory(${area})
   endforeach()
 endfunction()
 
-# fretwise_add_test(NAME SOURCES ... LIBS ... [CORE])
+# fretwise_add_library(NAME [CORE] SOURCES ... [PUBLIC ...] [PRIVATE ...])
+# The static library of one area. Its headers are included by area ("music/pitch.hpp"), so
+# src/ is on its public include path. PUBLIC and PRIVATE list what it links against. CORE
+# marks the toolkit-free core (music, analysis, creation, synthesis, file formats): it also
+# builds free of shadowing and of implicit narrowing conversions. Signed indexes are the
+# core's convention, so a sign change alone is not flagged (GCC's C++ -Wconversion does not
+# flag it either; clang's would).
+function(fretwise_add_library name)
+  cmake_parse_arguments(L "CORE" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
+  add_library(${name} STATIC ${L_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
+  if(L_CORE)
+    target_compile_options(${name} PRIVATE -Wshadow -Wconversion -Wno-sign-conversion)
+  endif()
+endfunction()
+
+# fretwise_add_test(NAME [CORE] SOURCES ... LIBS ...)
 # One GoogleTest executable per area. CORE marks tests that need no Qt; they carry the
 # label "core" and are the ones the sanitizer build runs.
 function(fretwise_add_test name)
