@@ -4,9 +4,9 @@
 #include "cli/batch.hpp"
 #include "cli/chord_args.hpp"
 #include "cli/command_list.hpp"
-#include "cli/shape_arg.hpp"
 #include "cli/json_text.hpp"
 #include "cli/named_chord.hpp"
+#include "cli/shape_arg.hpp"
 
 namespace fretwise::cli {
 

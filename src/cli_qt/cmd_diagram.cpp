@@ -9,8 +9,8 @@
 #include "cli/shape_arg.hpp"
 #include "cli_qt/qt_commands.hpp"
 #include "export/diagram_file.hpp"
-#include "window/headless_window.hpp"
 #include "export/window_diagrams.hpp"
+#include "window/headless_window.hpp"
 
 namespace fretwise::cli {
 

@@ -18,7 +18,10 @@ struct Kept {
 };
 
 std::uint16_t ClassBit(int note) {
-    return note < 0 ? 0 : static_cast<std::uint16_t>(1u << PitchClass(note));
+    if (note < 0) {
+        return 0;
+    }
+    return static_cast<std::uint16_t>(1u << PitchClass(note));
 }
 
 std::uint16_t ClassBits(const ChordClasses& chord) {

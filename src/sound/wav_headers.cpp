@@ -1,5 +1,6 @@
 #include "sound/wav_headers.hpp"
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -12,6 +13,8 @@ constexpr std::uint32_t kChordSamples = 22000;
 // The note's data chunk covers every sample but the last byte, which is the pad byte of
 // the odd-length chunk.
 constexpr std::uint32_t kNoteSamples = kNoteWavSize - kWavHeaderSize - 1;
+constexpr std::array<std::uint8_t, kChordLeadInSize> kChordLeadIn = {128, 128, 128, 128, 127,
+                                                                     128, 127, 128, 127, 128};
 
 class ByteWriter {
   public:
@@ -64,7 +67,7 @@ WavHeaders InitWavHeaders() {
     WavHeaders headers{};
     ByteWriter chord(headers.ChordWavHeader);
     WriteHeader(chord, kChordWavSize, kChordSamples);
-    for (std::uint8_t sample : {128, 128, 128, 128, 127, 128, 127, 128, 127, 128}) {
+    for (const std::uint8_t sample : kChordLeadIn) {
         chord.Byte(sample);
     }
     ByteWriter note(headers.NoteWavHeader);

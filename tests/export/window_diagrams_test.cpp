@@ -8,9 +8,9 @@
 
 #include "export/export_commands.hpp"
 #include "export/fakes.hpp"
-#include "window/headless_window.hpp"
 #include "export/pdf_pages.hpp"
 #include "window/geometry.hpp"
+#include "window/headless_window.hpp"
 
 namespace fretwise {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "export/fakes.hpp"
-#include "window/headless_window.hpp"
 #include "ui/main_window.hpp"
+#include "window/headless_window.hpp"
 
 namespace fretwise {
 namespace {
