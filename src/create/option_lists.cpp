@@ -30,9 +30,11 @@ bool OptionList::Contains(std::int16_t note) const {
 }
 
 ChordClasses ChordPitchClasses(int root, int type) {
+    // Root index r is the note of pitch number r + 1.
+    const int rootPitch = root + 1;
     ChordClasses chord;
-    for (const std::int16_t f : ChordFormula(type)) {
-        chord.classes[chord.size++] = PitchClass(f + root);
+    for (const std::int16_t semitones : ChordTypeOf(type).Notes()) {
+        chord.classes[chord.size++] = PitchClass(rootPitch + semitones);
     }
     return chord;
 }

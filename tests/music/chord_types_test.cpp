@@ -7,9 +7,9 @@
 namespace fretwise {
 namespace {
 
-std::vector<int> Formula(int index) {
-    const auto f = ChordFormula(index);
-    return {f.begin(), f.end()};
+std::vector<int> Notes(int index) {
+    const auto notes = ChordTypeOf(index).Notes();
+    return {notes.begin(), notes.end()};
 }
 
 TEST(ChordTypes, NamesOutsideTheListAndTheSeparatorAreEmpty) {
@@ -20,30 +20,30 @@ TEST(ChordTypes, NamesOutsideTheListAndTheSeparatorAreEmpty) {
     EXPECT_EQ(ChordTypeName(37), "Octave");
 }
 
-TEST(ChordTypes, NamesThatStandTwiceHaveDifferentFormulas) {
+TEST(ChordTypes, NamesThatStandTwiceHaveDifferentNotes) {
     EXPECT_EQ(ChordTypeName(6), ChordTypeName(33));
-    EXPECT_EQ(Formula(6), (std::vector<int>{1, 4, 8, 10}));
-    EXPECT_EQ(Formula(33), (std::vector<int>{1, 9}));
+    EXPECT_EQ(Notes(6), (std::vector<int>{0, 3, 7, 9}));
+    EXPECT_EQ(Notes(33), (std::vector<int>{0, 8}));
     EXPECT_EQ(ChordTypeName(3), ChordTypeName(35));
     EXPECT_EQ(ChordTypeName(4), ChordTypeName(36));
 }
 
 TEST(ChordTypes, TheSeparatorAndUnknownTypesLookForTheRootAlone) {
     for (int index : {25, -1, 38, 1000}) {
-        EXPECT_EQ(Formula(index), (std::vector<int>{1})) << index;
+        EXPECT_EQ(Notes(index), (std::vector<int>{0})) << index;
     }
 }
 
-TEST(ChordTypes, EveryFormulaStartsAtTheRootAndRises) {
+TEST(ChordTypes, EveryTypeStartsAtTheRootAndRises) {
     for (int index = 0; index < kChordTypeCount; ++index) {
-        const auto f = Formula(index);
-        ASSERT_FALSE(f.empty());
-        EXPECT_EQ(f.front(), 1) << index;
-        for (std::size_t k = 1; k < f.size(); ++k) {
-            EXPECT_LT(f[k - 1], f[k]) << index;
+        const auto notes = Notes(index);
+        ASSERT_FALSE(notes.empty());
+        EXPECT_EQ(notes.front(), 0) << index;
+        for (std::size_t k = 1; k < notes.size(); ++k) {
+            EXPECT_LT(notes[k - 1], notes[k]) << index;
         }
     }
-    EXPECT_EQ(Formula(17), (std::vector<int>{1, 3, 5, 6, 8, 11}));  // Eleventh: six notes
+    EXPECT_EQ(Notes(17), (std::vector<int>{0, 2, 4, 5, 7, 10}));  // Eleventh: six notes
 }
 
 }  // namespace
