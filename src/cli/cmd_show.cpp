@@ -171,19 +171,20 @@ Json ToJson(const DisplayState& d) {
     out["fret_label"] = {{"caption", board.fretLabel.caption}, {"top", board.fretLabel.top}};
     out["string_labels"] = board.stringLabels;
     out["strings_dashed"] = dashed;
-    out["panel"] = {
-        {"name", p.name.caption},
-        {"abbrev", p.abbrev.caption},
-        {"inversion", p.inversion.caption},
-        {"thirds", p.thirds.caption},
-        {"fifths", p.fifths.caption},
-        {"enabled",
-         {p.name.enabled, p.abbrev.enabled, p.inversion.enabled, p.thirds.enabled,
-          p.fifths.enabled}},
-        {"frame", d.frameCaption},
-        {"short", board.shortName},
-        {"scroll",
-         {{"max", d.scroll.max}, {"value", d.scroll.value}, {"enabled", d.scroll.enabled}}}};
+    out["panel"] = {{"name", p.name.caption},
+                    {"abbrev", p.abbrev.caption},
+                    {"inversion", p.inversion.caption},
+                    {"thirds", p.thirds.caption},
+                    {"fifths", p.fifths.caption},
+                    {"enabled",
+                     {p.name.enabled, p.abbrev.enabled, p.inversion.enabled, p.thirds.enabled,
+                      p.fifths.enabled}},
+                    {"frame", d.chordCaption},
+                    {"short", board.shortName},
+                    {"scroll",
+                     {{"max", d.nameScroll.max},
+                      {"value", d.nameScroll.value},
+                      {"enabled", d.nameScroll.enabled}}}};
     out["staff"] = {{"heads", heads},
                     {"accidentals", accidentals},
                     {"fingers", fingers},
@@ -195,11 +196,11 @@ Json ToJson(const DisplayState& d) {
 void PrintHuman(std::ostream& out, const PerString& frets, const DisplayState& d) {
     const FretboardView& board = d.fretboard;
     out << "Shape:      " << GuitaristShape(frets) << "  (low E string first)\n"
-        << "Frame:      " << d.frameCaption << '\n'
+        << "Frame:      " << d.chordCaption << '\n'
         << "Panel:      " << d.panel.name.caption << " | " << d.panel.abbrev.caption << " | "
         << d.panel.inversion.caption << " | " << d.panel.thirds.caption << " | "
         << d.panel.fifths.caption << '\n'
-        << "Names:      " << d.scroll.value + 1 << " of " << d.scroll.max + 1 << '\n'
+        << "Names:      " << d.nameScroll.value + 1 << " of " << d.nameScroll.max + 1 << '\n'
         << "Strings:   ";
     for (int s = kStringCount - 1; s >= 0; --s) {
         out << ' ' << board.stringLabels[s];

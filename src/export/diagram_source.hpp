@@ -17,8 +17,8 @@ class DiagramSource {
     virtual ~DiagramSource() = default;
     virtual DiagramPainter Diagram(DiagramKind kind) const = 0;
     virtual PagePainter Page(PrintKind kind) const = 0;
-    // The caption of Frame: the chord's full name.
-    virtual std::string FrameCaption() const = 0;
+    // The chord's full name, the caption of the frame round the diagrams.
+    virtual std::string ChordCaption() const = 0;
 };
 
 }  // namespace fretwise

@@ -56,7 +56,7 @@ void ExportCommands::CopyToClipboard(DiagramKind kind) {
 void ExportCommands::SaveToFile(DiagramKind kind) {
     // The picture is taken at the click, before the dialog, as the window showed it.
     const DiagramPainter picture = source_.Diagram(kind);
-    const std::string caption = source_.FrameCaption();
+    const std::string caption = source_.ChordCaption();
     const std::optional<std::string> chosen = dialogs_.SaveFile(caption, kBitmapFilter);
     if (!chosen) {
         return;

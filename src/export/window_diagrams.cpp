@@ -31,7 +31,7 @@ DiagramPainter DiagramOf(const DisplayState& display, DiagramKind kind) {
 PagePainter PageOf(const DisplayState& display, PrintKind kind) {
     const bool chord = kind == PrintKind::ChordDiagram;
     return [layout = chord ? ChordDiagramPage() : NoteDiagramPage(),
-            caption = QString::fromStdString(display.frameCaption),
+            caption = QString::fromStdString(display.chordCaption),
             diagram = DiagramOf(display, chord ? DiagramKind::Chord : DiagramKind::Notes)](
                QPainter& painter) { PaintPage(painter, layout, caption, diagram); };
 }

@@ -21,7 +21,7 @@ class WindowDiagrams : public DiagramSource {
 
     DiagramPainter Diagram(DiagramKind kind) const override { return DiagramOf(display_(), kind); }
     PagePainter Page(PrintKind kind) const override { return PageOf(display_(), kind); }
-    std::string FrameCaption() const override { return display_().frameCaption; }
+    std::string ChordCaption() const override { return display_().chordCaption; }
 
   private:
     std::function<const DisplayState&()> display_;

@@ -16,8 +16,8 @@ namespace g = geometry;
 FretboardWidget::FretboardWidget(QWidget* parent)
     : QWidget(parent), neck_(new QScrollBar(Qt::Vertical, this)) {
     setFixedSize(TwipsToPx(g::kFretboardWidth), TwipsToPx(g::kFretboardHeight));
-    neck_->setGeometry(
-        TwipsRect(g::kVScrollLeft, g::kVScrollTop, g::kVScrollWidth, g::kVScrollHeight));
+    neck_->setGeometry(TwipsRect(g::kNeckScrollLeft, g::kNeckScrollTop, g::kNeckScrollWidth,
+                                 g::kNeckScrollHeight));
     neck_->setFocusPolicy(Qt::NoFocus);
     neck_->setPageStep(4);
 }

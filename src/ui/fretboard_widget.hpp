@@ -4,14 +4,13 @@
 
 #include "ui/paint_style.hpp"
 #include "window/display_state.hpp"
-#include "window/main_controller.hpp"
 
 class QScrollBar;
 
 namespace fretwise {
 
-// FrameChord: the painted fretboard with the neck scroll bar VScroll at its right. Mouse
-// releases anywhere on it (on a string name or a finger marker too) are reported in twips.
+// The painted fretboard with the neck scroll bar at its right. Mouse releases anywhere on it
+// (on a string name or a finger marker too) are reported in twips.
 class FretboardWidget : public QWidget {
     Q_OBJECT
   public:

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "window/display_state.hpp"
+
 namespace fretwise {
 namespace {
 
@@ -32,8 +34,8 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.open = AddItem(file, QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     m.save = AddItem(file, QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     QMenu& wav = *file.addMenu(QStringLiteral("Save as &WAV file..."));
-    m.saveWav = {AddItem(wav, QStringLiteral("as block chord")),
-                 AddItem(wav, QStringLiteral("as 'strummed' chord"))};
+    m.saveWavBlock = AddItem(wav, QStringLiteral("as block chord"));
+    m.saveWavStrummed = AddItem(wav, QStringLiteral("as 'strummed' chord"));
     QMenu& bitmap = *file.addMenu(QStringLiteral("Save as &Bitmap"));
     m.saveBitmap = {AddItem(bitmap, QStringLiteral("Chord &Diagram...")),
                     AddItem(bitmap, QStringLiteral("&Small Chord Diagram...")),
@@ -56,7 +58,7 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.metronome->setEnabled(false);
 
     QMenu& settings = *bar.addMenu(QStringLiteral("&Settings"));
-    m.accidentals = AddItem(settings, QStringLiteral("&Use Flats (b)"));
+    m.accidentals = AddItem(settings, QString::fromUtf8(AccidentalsCaption(Accidentals::Sharps)));
     m.allStrings = AddCheckItem(settings, QStringLiteral("Created chords always use all &strings"));
     m.numberOfFrets = AddItem(settings, QStringLiteral("Set number of &frets..."));
 

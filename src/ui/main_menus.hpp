@@ -11,7 +11,8 @@ namespace fretwise {
 struct MainMenus {
     QAction* open = nullptr;
     QAction* save = nullptr;
-    std::array<QAction*, 2> saveWav{};     // as block chord, as 'strummed' chord
+    QAction* saveWavBlock = nullptr;       // "as block chord"
+    QAction* saveWavStrummed = nullptr;    // "as 'strummed' chord"
     std::array<QAction*, 3> saveBitmap{};  // chord diagram, small chord diagram, note diagram
     std::array<QAction*, 3> copy{};        // chord diagram, small chord diagram, note diagram
     QAction* printChord = nullptr;

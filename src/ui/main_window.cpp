@@ -52,7 +52,7 @@ QPushButton* PictureButton(QWidget* parent, const char* name, const QIcon& pictu
 
 MainWindow::MainWindow(MainController& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller) {
-    setObjectName(QStringLiteral("MAIN"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Fretwise v1.1 - chords for guitarists"));
     menus_ = BuildMainMenus(*this);
     BuildControls();
@@ -62,7 +62,7 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     ShowDisplay();
 }
 
-QScrollBar* MainWindow::VScroll() const {
+QScrollBar* MainWindow::NeckScroll() const {
     return fretboard_->NeckScrollBar();
 }
 
@@ -70,21 +70,21 @@ void MainWindow::BuildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    frame_ = new QGroupBox(client);
-    frame_->setObjectName(QStringLiteral("Frame"));
-    frame_->setGeometry(TwipsRect(120, 120, 9375, 7695));
-    client->setFixedSize(frame_->geometry().right() + 1 + TwipsToPx(kMargin),
-                         frame_->geometry().bottom() + 1 + TwipsToPx(kMargin));
+    chordFrame_ = new QGroupBox(client);
+    chordFrame_->setObjectName(QStringLiteral("chordFrame"));
+    chordFrame_->setGeometry(TwipsRect(120, 120, 9375, 7695));
+    client->setFixedSize(chordFrame_->geometry().right() + 1 + TwipsToPx(kMargin),
+                         chordFrame_->geometry().bottom() + 1 + TwipsToPx(kMargin));
 
-    fretboard_ = new FretboardWidget(frame_);
-    fretboard_->setObjectName(QStringLiteral("FrameChord"));
+    fretboard_ = new FretboardWidget(chordFrame_);
+    fretboard_->setObjectName(QStringLiteral("fretboard"));
     fretboard_->move(TwipsToPx(240), TwipsToPx(480));
-    fretboard_->NeckScrollBar()->setObjectName(QStringLiteral("VScroll"));
+    fretboard_->NeckScrollBar()->setObjectName(QStringLiteral("neckScroll"));
 
     BuildAnalysisPanel();
 
-    staff_ = new StaffWidget(frame_);
-    staff_->setObjectName(QStringLiteral("PictureBox"));
+    staff_ = new StaffWidget(chordFrame_);
+    staff_->setObjectName(QStringLiteral("staff"));
     staff_->move(TwipsToPx(5160), TwipsToPx(3000));
 
     BuildCreatePanel();
@@ -97,68 +97,73 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::BuildAnalysisPanel() {
-    analysis_ = new QGroupBox(QStringLiteral("Analysis"), frame_);
-    analysis_->setObjectName(QStringLiteral("FrameAnalysis"));
-    analysis_->setGeometry(TwipsRect(5160, 360, 3975, 2295));
+    analysisPanel_ = new QGroupBox(QStringLiteral("Analysis"), chordFrame_);
+    analysisPanel_->setObjectName(QStringLiteral("analysisPanel"));
+    analysisPanel_->setGeometry(TwipsRect(5160, 360, 3975, 2295));
     // Name, abbreviation and inversion as placed; thirds and fifths get room for their number.
-    name_ = PanelLabel(analysis_, "LblName", 360, 2775);
-    abbrev_ = PanelLabel(analysis_, "LblShort", 720, 2655);
-    inversion_ = PanelLabel(analysis_, "LblInversion", 1080, 2655);
-    thirds_ = PanelLabel(analysis_, "Lbl3rds", 1440, 1800);
-    fifths_ = PanelLabel(analysis_, "Lbl5ths", 1800, 1800);
-    scroll_ = HorizontalScrollBar(analysis_, "Scroll", TwipsRect(3000, 240, 855, 315));
-    play_ = PictureButton(analysis_, "CommandPlay", PlayPicture(), TwipsRect(2580, 1560, 555, 495));
-    strum_ =
-        PictureButton(analysis_, "CommandStrum", StrumPicture(), TwipsRect(3240, 1560, 555, 495));
+    name_ = PanelLabel(analysisPanel_, "nameLabel", 360, 2775);
+    abbrev_ = PanelLabel(analysisPanel_, "abbreviationLabel", 720, 2655);
+    inversion_ = PanelLabel(analysisPanel_, "inversionLabel", 1080, 2655);
+    thirds_ = PanelLabel(analysisPanel_, "thirdsLabel", 1440, 1800);
+    fifths_ = PanelLabel(analysisPanel_, "fifthsLabel", 1800, 1800);
+    nameScroll_ = HorizontalScrollBar(analysisPanel_, "nameScroll", TwipsRect(3000, 240, 855, 315));
+    playButton_ =
+        PictureButton(analysisPanel_, "playButton", PlayPicture(), TwipsRect(2580, 1560, 555, 495));
+    strumButton_ = PictureButton(analysisPanel_, "strumButton", StrumPicture(),
+                                 TwipsRect(3240, 1560, 555, 495));
 }
 
 void MainWindow::BuildCreatePanel() {
-    create_ = new QGroupBox(QStringLiteral("Create"), frame_);
-    create_->setObjectName(QStringLiteral("FrameCreate"));
-    create_->setGeometry(TwipsRect(5160, 5580, 3975, 1875));
-    root_ = new QComboBox(create_);
-    root_->setObjectName(QStringLiteral("ComboRoot"));
-    root_->setGeometry(TwipsRect(120, 360, 855, kComboHeight));
-    type_ = new QComboBox(create_);
-    type_->setObjectName(QStringLiteral("ComboType"));
-    type_->setGeometry(TwipsRect(1080, 360, 2775, kComboHeight));
-    type_->setMaxVisibleItems(20);
-    createButton_ = new QPushButton(QStringLiteral("Create"), create_);
-    createButton_->setObjectName(QStringLiteral("CommandCreate"));
+    createPanel_ = new QGroupBox(QStringLiteral("Create"), chordFrame_);
+    createPanel_->setObjectName(QStringLiteral("createPanel"));
+    createPanel_->setGeometry(TwipsRect(5160, 5580, 3975, 1875));
+    rootList_ = new QComboBox(createPanel_);
+    rootList_->setObjectName(QStringLiteral("rootList"));
+    rootList_->setGeometry(TwipsRect(120, 360, 855, kComboHeight));
+    typeList_ = new QComboBox(createPanel_);
+    typeList_->setObjectName(QStringLiteral("typeList"));
+    typeList_->setGeometry(TwipsRect(1080, 360, 2775, kComboHeight));
+    typeList_->setMaxVisibleItems(20);
+    createButton_ = new QPushButton(QStringLiteral("Create"), createPanel_);
+    createButton_->setObjectName(QStringLiteral("createButton"));
     createButton_->setGeometry(TwipsRect(120, 780, 3735, 435));
-    newScroll_ = HorizontalScrollBar(create_, "NewScroll", TwipsRect(120, 1320, 3735, 375));
+    candidateScroll_ =
+        HorizontalScrollBar(createPanel_, "candidateScroll", TwipsRect(120, 1320, 3735, 375));
 }
 
 void MainWindow::Connect() {
     MainController& c = controller_;
     connect(fretboard_, &FretboardWidget::Released, this,
             [&c](MouseButton button, int x, int y) { c.FretboardRelease(button, x, y); });
-    connect(VScroll(), &QScrollBar::valueChanged, this, [&c](int v) { c.VScrollChange(v); });
-    connect(scroll_, &QScrollBar::valueChanged, this, [&c](int v) { c.ScrollChange(v); });
-    connect(newScroll_, &QScrollBar::valueChanged, this, [&c](int v) { c.NewScrollChange(v); });
-    connect(root_, &QComboBox::currentIndexChanged, this, [&c](int i) { c.ComboRootClick(i); });
-    connect(type_, &QComboBox::currentIndexChanged, this, [&c](int i) { c.ComboTypeClick(i); });
-    connect(createButton_, &QPushButton::clicked, this, [&c] { c.CommandCreateClick(); });
-    connect(play_, &QPushButton::clicked, this, [&c] { c.CommandPlayClick(); });
-    connect(strum_, &QPushButton::clicked, this, [&c] { c.CommandStrumClick(); });
+    connect(NeckScroll(), &QScrollBar::valueChanged, this, [&c](int v) { c.ScrollNeck(v); });
+    connect(nameScroll_, &QScrollBar::valueChanged, this, [&c](int v) { c.ChooseChordName(v); });
+    connect(candidateScroll_, &QScrollBar::valueChanged, this,
+            [&c](int v) { c.ChooseCandidate(v); });
+    connect(rootList_, &QComboBox::currentIndexChanged, this, [&c](int i) { c.SelectRoot(i); });
+    connect(typeList_, &QComboBox::currentIndexChanged, this,
+            [&c](int i) { c.SelectChordType(i); });
+    connect(createButton_, &QPushButton::clicked, this, [&c] { c.CreateChord(); });
+    connect(playButton_, &QPushButton::clicked, this, [&c] { c.PlayChord(StrumMode::Block); });
+    connect(strumButton_, &QPushButton::clicked, this, [&c] { c.PlayChord(StrumMode::Strummed); });
 }
 
 void MainWindow::ConnectMenus() {
     MainController& c = controller_;
     const MainMenus& m = menus_;
-    connect(m.open, &QAction::triggered, this, [&c] { c.MnuOpenClick(); });
-    connect(m.save, &QAction::triggered, this, [&c] { c.MnuSaveClick(); });
-    for (int i = 0; i < static_cast<int>(m.saveWav.size()); ++i) {
-        connect(m.saveWav[i], &QAction::triggered, this, [&c, i] { c.MnuBCSClick(i); });
-    }
-    connect(m.exit, &QAction::triggered, this, [&c] { c.MnuExitClick(); });
-    connect(m.tuner, &QAction::triggered, this, [&c] { c.MnuTunerClick(); });
-    connect(m.accidentals, &QAction::triggered, this, [&c] { c.MnuAccidentalsClick(); });
-    connect(m.allStrings, &QAction::triggered, this, [&c] { c.MnuXClick(); });
-    connect(m.numberOfFrets, &QAction::triggered, this, [&c] { c.MnuNFClick(); });
-    connect(m.toolTips, &QAction::triggered, this, [&c] { c.MnuTTTClick(); });
-    connect(m.onlineHelp, &QAction::triggered, this, [&c] { c.MnuSupportClick(); });
-    connect(m.about, &QAction::triggered, this, [&c] { c.MnuAboutClick(); });
+    connect(m.open, &QAction::triggered, this, [&c] { c.ChooseChordFileToOpen(); });
+    connect(m.save, &QAction::triggered, this, [&c] { c.SaveChordFile(); });
+    connect(m.saveWavBlock, &QAction::triggered, this,
+            [&c] { c.SaveChordAsWav(StrumMode::Block); });
+    connect(m.saveWavStrummed, &QAction::triggered, this,
+            [&c] { c.SaveChordAsWav(StrumMode::Strummed); });
+    connect(m.exit, &QAction::triggered, this, [&c] { c.Exit(); });
+    connect(m.tuner, &QAction::triggered, this, [&c] { c.ShowTuner(); });
+    connect(m.accidentals, &QAction::triggered, this, [&c] { c.ToggleAccidentals(); });
+    connect(m.allStrings, &QAction::triggered, this, [&c] { c.ToggleAllStrings(); });
+    connect(m.numberOfFrets, &QAction::triggered, this, [&c] { c.AskFretCount(); });
+    connect(m.toolTips, &QAction::triggered, this, [&c] { c.ToggleToolTips(); });
+    connect(m.onlineHelp, &QAction::triggered, this, [&c] { c.OpenHelp(); });
+    connect(m.about, &QAction::triggered, this, [&c] { c.ShowAbout(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

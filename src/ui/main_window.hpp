@@ -16,10 +16,9 @@ namespace fretwise {
 class FretboardWidget;
 class StaffWidget;
 
-// MAIN: the window's controls at their fixed places, painted from the controller's display
+// The main window: its controls at their fixed places, painted from the controller's display
 // state. Every event goes to the controller; whenever the controller reports a change the
-// window shows its display state again. The controls carry the names the window logic uses
-// (objectName "FrameChord", "ComboRoot", ...).
+// window shows its display state again. Each control's objectName is its accessor's name.
 class MainWindow : public QMainWindow {
   public:
     explicit MainWindow(MainController& controller, QWidget* parent = nullptr);
@@ -28,24 +27,24 @@ class MainWindow : public QMainWindow {
     void ShowDisplay();
 
     const MainMenus& Menus() const { return menus_; }
-    QGroupBox* Frame() const { return frame_; }
-    FretboardWidget* FrameChord() const { return fretboard_; }
-    StaffWidget* PictureBox() const { return staff_; }
-    QGroupBox* FrameAnalysis() const { return analysis_; }
-    QGroupBox* FrameCreate() const { return create_; }
-    QLabel* LblName() const { return name_; }
-    QLabel* LblShort() const { return abbrev_; }
-    QLabel* LblInversion() const { return inversion_; }
-    QLabel* Lbl3rds() const { return thirds_; }
-    QLabel* Lbl5ths() const { return fifths_; }
-    QScrollBar* VScroll() const;
-    QScrollBar* Scroll() const { return scroll_; }
-    QScrollBar* NewScroll() const { return newScroll_; }
-    QComboBox* ComboRoot() const { return root_; }
-    QComboBox* ComboType() const { return type_; }
-    QPushButton* CommandCreate() const { return createButton_; }
-    QPushButton* CommandPlay() const { return play_; }
-    QPushButton* CommandStrum() const { return strum_; }
+    QGroupBox* ChordFrame() const { return chordFrame_; }  // captioned with the chord's name
+    FretboardWidget* Fretboard() const { return fretboard_; }
+    StaffWidget* Staff() const { return staff_; }
+    QGroupBox* AnalysisPanel() const { return analysisPanel_; }
+    QGroupBox* CreatePanel() const { return createPanel_; }
+    QLabel* NameLabel() const { return name_; }
+    QLabel* AbbreviationLabel() const { return abbrev_; }
+    QLabel* InversionLabel() const { return inversion_; }
+    QLabel* ThirdsLabel() const { return thirds_; }
+    QLabel* FifthsLabel() const { return fifths_; }
+    QScrollBar* NeckScroll() const;
+    QScrollBar* NameScroll() const { return nameScroll_; }
+    QScrollBar* CandidateScroll() const { return candidateScroll_; }
+    QComboBox* RootList() const { return rootList_; }
+    QComboBox* TypeList() const { return typeList_; }
+    QPushButton* CreateButton() const { return createButton_; }
+    QPushButton* PlayButton() const { return playButton_; }
+    QPushButton* StrumButton() const { return strumButton_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,23 +58,23 @@ class MainWindow : public QMainWindow {
 
     MainController& controller_;
     MainMenus menus_;
-    QGroupBox* frame_ = nullptr;
+    QGroupBox* chordFrame_ = nullptr;
     FretboardWidget* fretboard_ = nullptr;
     StaffWidget* staff_ = nullptr;
-    QGroupBox* analysis_ = nullptr;
+    QGroupBox* analysisPanel_ = nullptr;
     QLabel* name_ = nullptr;
     QLabel* abbrev_ = nullptr;
     QLabel* inversion_ = nullptr;
     QLabel* thirds_ = nullptr;
     QLabel* fifths_ = nullptr;
-    QScrollBar* scroll_ = nullptr;
-    QPushButton* play_ = nullptr;
-    QPushButton* strum_ = nullptr;
-    QGroupBox* create_ = nullptr;
-    QComboBox* root_ = nullptr;
-    QComboBox* type_ = nullptr;
+    QScrollBar* nameScroll_ = nullptr;
+    QPushButton* playButton_ = nullptr;
+    QPushButton* strumButton_ = nullptr;
+    QGroupBox* createPanel_ = nullptr;
+    QComboBox* rootList_ = nullptr;
+    QComboBox* typeList_ = nullptr;
     QPushButton* createButton_ = nullptr;
-    QScrollBar* newScroll_ = nullptr;
+    QScrollBar* candidateScroll_ = nullptr;
 };
 
 }  // namespace fretwise

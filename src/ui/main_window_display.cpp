@@ -50,15 +50,15 @@ void ShowCombo(QComboBox& combo, const ComboView& view) {
 }
 
 void ShowToolTips(MainWindow& w, const ToolTipsView& tips) {
-    w.FrameChord()->setToolTip(Q(tips.frameChord));
-    w.FrameAnalysis()->setToolTip(Q(tips.frameAnalysis));
-    w.FrameCreate()->setToolTip(Q(tips.frameCreate));
-    w.PictureBox()->setToolTip(Q(tips.pictureBox));
-    w.ComboType()->setToolTip(Q(tips.comboType));
-    w.ComboRoot()->setToolTip(Q(tips.comboRoot));
-    w.CommandCreate()->setToolTip(Q(tips.commandCreate));
-    w.CommandStrum()->setToolTip(Q(tips.commandStrum));
-    w.CommandPlay()->setToolTip(Q(tips.commandPlay));
+    w.Fretboard()->setToolTip(Q(tips.fretboard));
+    w.AnalysisPanel()->setToolTip(Q(tips.analysisPanel));
+    w.CreatePanel()->setToolTip(Q(tips.createPanel));
+    w.Staff()->setToolTip(Q(tips.staff));
+    w.TypeList()->setToolTip(Q(tips.typeList));
+    w.RootList()->setToolTip(Q(tips.rootList));
+    w.CreateButton()->setToolTip(Q(tips.createButton));
+    w.StrumButton()->setToolTip(Q(tips.strumButton));
+    w.PlayButton()->setToolTip(Q(tips.playButton));
 }
 
 void ShowMenus(const MainMenus& menus, const MenuView& view) {
@@ -71,27 +71,27 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
 
 void MainWindow::ShowDisplay() {
     const DisplayState& d = controller_.Display();
-    frame_->setTitle(Q(d.frameCaption));
+    chordFrame_->setTitle(Q(d.chordCaption));
     fretboard_->SetBoard(d.fretboard);
     fretboard_->setEnabled(d.fretboardEnabled);
-    ShowScrollBar(*VScroll(), d.vScroll);
-    ShowScrollBar(*scroll_, d.scroll);
-    ShowScrollBar(*newScroll_, d.newScroll);
+    ShowScrollBar(*NeckScroll(), d.neckScroll);
+    ShowScrollBar(*nameScroll_, d.nameScroll);
+    ShowScrollBar(*candidateScroll_, d.candidateScroll);
     ShowLabel(*name_, d.panel.name);
     ShowLabel(*abbrev_, d.panel.abbrev);
     ShowLabel(*inversion_, d.panel.inversion);
     ShowLabel(*thirds_, d.panel.thirds);
     ShowLabel(*fifths_, d.panel.fifths);
     staff_->SetStaff(d.staff);
-    ShowCombo(*root_, d.comboRoot);
-    ShowCombo(*type_, d.comboType);
+    ShowCombo(*rootList_, d.rootList);
+    ShowCombo(*typeList_, d.typeList);
     ShowMenus(menus_, d.menu);
     ShowToolTips(*this, d.toolTips);
-    play_->setEnabled(d.commandPlayEnabled);
-    strum_->setEnabled(d.commandStrumEnabled);
-    createButton_->setEnabled(d.commandCreateEnabled);
+    playButton_->setEnabled(d.playEnabled);
+    strumButton_->setEnabled(d.strumEnabled);
+    createButton_->setEnabled(d.createEnabled);
     ShowWaitCursor(d.busy);
-    if (d.focus == FocusRequest::CommandCreate) {
+    if (d.focus == FocusRequest::CreateButton) {
         createButton_->setFocus();
     }
 }

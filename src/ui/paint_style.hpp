@@ -15,9 +15,9 @@ struct FretboardStyle {
     int barWidthFactor = 1;   // multiplies the barre's width
     bool stringLabels = true;
     bool fretLabel = true;
-    bool shortName = false;  // LShort, the large short name across the top
+    bool shortName = false;  // the large short name across the top
 
-    // The window: LShort hidden, the neck on the window's own colour.
+    // The window: the short name hidden, the neck on the window's own colour.
     static FretboardStyle Screen(const QColor& background);
     // The chord diagram: as on screen, on white.
     static FretboardStyle ChordDiagram();

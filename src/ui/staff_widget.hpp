@@ -6,7 +6,7 @@
 
 namespace fretwise {
 
-// PictureBox: the chord written on a treble staff, on white.
+// The chord written on a treble staff, on white.
 class StaffWidget : public QWidget {
   public:
     explicit StaffWidget(QWidget* parent = nullptr);

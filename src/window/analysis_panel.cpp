@@ -11,7 +11,7 @@ void ClearChordName(DisplayState& display) {
     panel.inversion = {"Inversion: ", false};
     panel.abbrev = {"Abbreviation: ", false};
     panel.name = {"Name: ", false};
-    display.frameCaption.clear();
+    display.chordCaption.clear();
     display.fretboard.shortName.clear();
 }
 
@@ -24,11 +24,11 @@ void ShowChordName(DisplayState& display, const ChordName& name) {
         panel.fifths = {"Fifths: " + std::to_string(name.Fifths), true};
         panel.abbrev = {"Abbreviation: " + name.Root + name.Abbrev, true};
         panel.name = {"Name: " + name.Root + " " + name.Name, true};
-        display.frameCaption = name.Root + " " + name.Name;
+        display.chordCaption = name.Root + " " + name.Name;
         display.fretboard.shortName = name.Root + " " + name.Abbrev;
     } else {
         panel.name = {"Name: " + name.Root + " - " + name.Name, true};
-        display.frameCaption = name.Root + " - " + name.Name;
+        display.chordCaption = name.Root + " - " + name.Name;
     }
 }
 

@@ -5,20 +5,20 @@
 
 namespace fretwise {
 
-void MainController::CommandCreateClick() {
+void MainController::CreateChord() {
     SetBusy(true);
-    display_.commandCreateEnabled = false;
-    display_.newScroll.enabled = false;
+    display_.createEnabled = false;
+    display_.candidateScroll.enabled = false;
     Notify();
 
-    const int position = display_.vScroll.value;
+    const int position = display_.neckScroll.value;
     createViewPos_ = position;
     DrawFretboard(position);
 
     SearchRequest request;
     // With no root selected the list index -1 gives the same pitch classes as the last root.
-    request.root = display_.comboRoot.selected >= 0 ? display_.comboRoot.selected : kRootCount - 1;
-    request.type = display_.comboType.selected;
+    request.root = display_.rootList.selected >= 0 ? display_.rootList.selected : kRootCount - 1;
+    request.type = display_.typeList.selected;
     request.position = position;
     request.numFrets = numFrets_;
     request.allStrings = display_.menu.allStringsChecked;
@@ -33,42 +33,39 @@ void MainController::CommandCreateClick() {
 
 void MainController::HandOverCandidates(std::vector<Fingering> found) {
     candidates_ = std::move(found);
-    SetNewScrollRange(1, static_cast<int>(candidates_.size()));
-    SetNewScrollValue(1);
+    SetCandidateRange(1, static_cast<int>(candidates_.size()));
+    SetCandidateNumber(1);
 
-    Fingering blank{};
-    RefreshDisplay(blank);
-    currentShape_ = ShapeNotesToFrets(candidates_.front());
-    RefreshDisplay(currentShape_);
+    RefreshDisplay(Fingering{});
+    RefreshDisplay(ShapeNotesToFrets(candidates_.front()));
 
     SetBusy(false);
-    display_.newScroll.enabled = true;
-    display_.commandCreateEnabled = true;
-    display_.focus = FocusRequest::CommandCreate;
+    display_.candidateScroll.enabled = true;
+    display_.createEnabled = true;
+    display_.focus = FocusRequest::CreateButton;
 }
 
 void MainController::BrowseCandidates() {
-    Fingering blank{};
-    RefreshDisplay(blank);
-    const int chosen = display_.newScroll.value;
+    RefreshDisplay(Fingering{});
+    const int chosen = display_.candidateScroll.value;
     if (chosen >= 1 && chosen <= static_cast<int>(candidates_.size())) {
-        currentShape_ = ShapeNotesToFrets(candidates_[chosen - 1]);
+        RefreshDisplay(ShapeNotesToFrets(candidates_[chosen - 1]));
+    } else {
+        RefreshDisplay(currentShape_);
     }
-    RefreshDisplay(currentShape_);
     // Back to the part of the neck the chord was created on.
-    if (createViewPos_ <= display_.vScroll.max) {
-        SetVScrollValue(createViewPos_);
+    if (createViewPos_ <= display_.neckScroll.max) {
+        SetNeckPosition(createViewPos_);
     }
-    DrawFretboard(display_.vScroll.value);
+    DrawFretboard(display_.neckScroll.value);
 }
 
 void MainController::ReportCreateFailure() {
-    Fingering blank{};
-    RefreshDisplay(blank);
+    RefreshDisplay(Fingering{});
     SetBusy(false);
-    display_.newScroll.enabled = false;
-    display_.commandCreateEnabled = true;
-    display_.focus = FocusRequest::CommandCreate;
+    display_.candidateScroll.enabled = false;
+    display_.createEnabled = true;
+    display_.focus = FocusRequest::CreateButton;
     Notify();
     services_.dialogs.Message(CreateFailureMessage(display_.menu.allStringsChecked),
                               MessageIcon::Information);

@@ -12,24 +12,23 @@ constexpr std::string_view kChordFilter = "Chord|*.fw";
 // Paths shorter than this are no file (an empty command line, a stray character).
 constexpr std::size_t kShortestPath = 4;
 
-void TrimSpaces(std::string& text) {
+std::string_view TrimSpaces(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        text.clear();
-        return;
+    if (first == std::string_view::npos) {
+        return {};
     }
-    text.erase(text.find_last_not_of(' ') + 1);
-    text.erase(0, first);
+    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
 }  // namespace
 
-void MainController::OpenF(std::string& path) {
-    TrimSpaces(path);
+void MainController::OpenChordFile(std::string_view untrimmed) {
+    const std::string_view path = TrimSpaces(untrimmed);
     if (path.size() < kShortestPath) {
         return;
     }
-    const std::unique_ptr<std::istream> in = services_.files.OpenForReading(path);
+    const std::unique_ptr<std::istream> in =
+        services_.files.OpenForReading(std::filesystem::path(path));
     ChordFileRead read;
     read.failure = ReadFailure::CannotOpen;
     if (in) {
@@ -38,38 +37,34 @@ void MainController::OpenF(std::string& path) {
 
     if (read.NumFrets) {
         numFrets_ = *read.NumFrets;
-        Fingering own{};
-        RefreshDisplay(own);
-        display_.newScroll.enabled = false;
+        RefreshDisplay(Fingering{});
+        display_.candidateScroll.enabled = false;
         LayoutFrets();
-        currentShape_ = own;
     }
     if (!read.ok()) {
-        Fingering blank{};
-        RefreshDisplay(blank);
+        RefreshDisplay(Fingering{});
         Notify();
         services_.dialogs.Message("Error opening file", MessageIcon::None);
         return;
     }
-    currentShape_.Note = read.Note;
-    currentShape_ = ShapeNotesToFrets(currentShape_);
-    Fingering fingered = AssignFingering(currentShape_, numFrets_);
-    RefreshDisplay(fingered);
+    Fingering opened = currentShape_;
+    opened.Note = read.Note;
+    RefreshDisplay(AssignFingering(ShapeNotesToFrets(opened), numFrets_));
 }
 
-void MainController::MnuOpenClick() {
+void MainController::ChooseChordFileToOpen() {
     Notify();
-    std::optional<std::string> chosen = services_.dialogs.OpenFile(kChordFilter);
+    const std::optional<std::string> chosen = services_.dialogs.OpenFile(kChordFilter);
     if (chosen) {
-        OpenF(*chosen);
+        OpenChordFile(*chosen);
     }
     Notify();
 }
 
-void MainController::MnuSaveClick() {
+void MainController::SaveChordFile() {
     Notify();
     const std::optional<std::string> chosen =
-        services_.dialogs.SaveFile(display_.frameCaption, kChordFilter);
+        services_.dialogs.SaveFile(display_.chordCaption, kChordFilter);
     if (!chosen || chosen->empty()) {
         return;
     }

@@ -4,10 +4,10 @@
 
 namespace fretwise {
 
-void MainController::Startup(std::string commandLine) {
+void MainController::Startup(std::string_view commandLine) {
     FillLists();
     if (ApplySettings()) {
-        OpenF(commandLine);
+        OpenChordFile(commandLine);
     } else {
         StartWithDefaults();
     }
@@ -37,7 +37,7 @@ bool MainController::ApplySettings() {
     }
     // The check mark is set against the stored state, then the command toggles it back.
     display_.menu.toolTipsChecked = !stored.toolTips;
-    ToggleToolTips();
+    SwitchToolTips();
     if (!read.Has(kLineAllStrings)) {
         return false;
     }
@@ -59,22 +59,22 @@ bool MainController::ApplySettings() {
     DrawFretboard(0);
     RefreshDisplay(currentShape_);
 
-    if (!read.Has(kLineNeckPosition) || !SetVScrollValue(stored.neckPosition)) {
+    if (!read.Has(kLineNeckPosition) || !SetNeckPosition(stored.neckPosition)) {
         return false;
     }
-    DrawFretboard(display_.vScroll.value);
-    return read.Has(kLineNameIndex) && SetScrollValue(stored.nameIndex) &&
-           read.Has(kLineRootIndex) && SetComboRootIndex(stored.rootIndex) &&
-           read.Has(kLineTypeIndex) && SetComboTypeIndex(stored.typeIndex);
+    DrawFretboard(display_.neckScroll.value);
+    return read.Has(kLineNameIndex) && SetNameIndex(stored.nameIndex) && read.Has(kLineRootIndex) &&
+           SetRootIndex(stored.rootIndex) && read.Has(kLineTypeIndex) &&
+           SetTypeIndex(stored.typeIndex);
 }
 
 // The start without (the rest of) the settings file: 20 frets, tooltips toggled, flats.
 void MainController::StartWithDefaults() {
     numFrets_ = 20;
-    ToggleToolTips();
-    display_.menu.accidentalsCaption = "&Use Sharps (#)";
+    SwitchToolTips();
+    UseAccidentals(Accidentals::Flats);
     // The root list is spelled in flats too, so it agrees with the names on show.
-    FillComboRoot();
+    FillRootList();
     LayoutFrets();
     DrawFretboard(0);
     RefreshDisplay(currentShape_);
@@ -90,12 +90,12 @@ void MainController::WriteSettings() {
     settings.NumFrets = static_cast<std::int16_t>(numFrets_);
     settings.toolTips = display_.menu.toolTipsChecked;
     settings.allStrings = display_.menu.allStringsChecked;
-    settings.flats = Mode() == Accidentals::Flats;
+    settings.flats = accidentals_ == Accidentals::Flats;
     settings.Fret = currentShape_.Fret;
-    settings.neckPosition = static_cast<std::int16_t>(display_.vScroll.value);
-    settings.nameIndex = static_cast<std::int16_t>(display_.scroll.value);
-    settings.rootIndex = static_cast<std::int16_t>(display_.comboRoot.selected);
-    settings.typeIndex = static_cast<std::int16_t>(display_.comboType.selected);
+    settings.neckPosition = static_cast<std::int16_t>(display_.neckScroll.value);
+    settings.nameIndex = static_cast<std::int16_t>(display_.nameScroll.value);
+    settings.rootIndex = static_cast<std::int16_t>(display_.rootList.selected);
+    settings.typeIndex = static_cast<std::int16_t>(display_.typeList.selected);
     services_.files.WriteAtomically(SettingsFilePath(services_.paths), SettingsText(settings));
 }
 

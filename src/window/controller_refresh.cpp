@@ -37,52 +37,51 @@ void LabelFingers(FretboardView& view, Fingering& shape) {
 
 }  // namespace
 
-void MainController::RefreshDisplay(Fingering& shape) {
-    // The current shape's notes always follow its frets, so playing or saving it right after
-    // a refresh of a blank record sounds and writes the open strings.
-    currentShape_ = ShapeFretsToNotes(shape);
-    shape = ShapeFretsToNotes(shape);
-    shape = AssignFingering(shape, numFrets_);
+// The notes always follow the frets, so playing or saving right after a refresh of a blank
+// record sounds and writes the open strings.
+void MainController::RefreshDisplay(Fingering shape) {
+    shape = AssignFingering(ShapeFretsToNotes(shape), numFrets_);
 
     FretboardView& board = display_.fretboard;
-    PlaceMarkers(board, numFrets_, display_.vScroll.value, shape);
+    PlaceMarkers(board, numFrets_, display_.neckScroll.value, shape);
     PlaceBar(board, shape);
 
-    analysis_ = AnalyseChord(shape, Mode());
+    analysis_ = AnalyseChord(shape, accidentals_);
     ShowAnalysis();
 
     LabelFingers(board, shape);
 
     std::array<bool, kStringCount> fingerLabelVisible{};
     for (int i = 0; i < kStringCount; ++i) {
-        board.stringLabels[i] = NoteName(shape.Note[i], Mode());
+        board.stringLabels[i] = NoteName(shape.Note[i], accidentals_);
         fingerLabelVisible[i] = board.markers[i].visible;
     }
-    LayoutStaff(display_.staff, shape, Mode(), fingerLabelVisible);
+    LayoutStaff(display_.staff, shape, accidentals_, fingerLabelVisible);
+    currentShape_ = shape;
 }
 
 void MainController::ShowAnalysis() {
-    ScrollBarView& scroll = display_.scroll;
+    ScrollBarView& scroll = display_.nameScroll;
     const int count = analysis_.NameCount;
     if (count == 0) {
-        SetScrollMax(0);
+        SetNameScrollMax(0);
         scroll.enabled = false;
         ClearChordName(display_);
         return;
     }
     scroll.enabled = count - 1 > 0;
     int chosen = 0;
-    SetScrollMax(count - 1);
+    SetNameScrollMax(count - 1);
     if (scroll.enabled) {
         // The root chosen for creation picks the name to show; the last match wins.
-        const std::string root = display_.comboRoot.Text();
+        const std::string root = display_.rootList.Text();
         for (int n = 0; n < count; ++n) {
             if (analysis_.ChordNames[n].Root == root) {
                 chosen = n;
             }
         }
     }
-    SetScrollValue(chosen);
+    SetNameIndex(chosen);
     ShowChordName(chosen);
 }
 

@@ -12,24 +12,14 @@ constexpr std::string_view kErrorSaving = "Error saving file";
 
 }  // namespace
 
-void MainController::CommandPlayClick() {
-    services_.sound.Strum = StrumMode::Block;
-    PlayChord();
-    Notify();
-}
-
-void MainController::CommandStrumClick() {
-    services_.sound.Strum = StrumMode::Strummed;
-    PlayChord();
-    Notify();
-}
-
-void MainController::PlayChord() {
+void MainController::PlayChord(StrumMode strum) {
+    services_.sound.Strum = strum;
     services_.sound.NotesToPlay = ChordNotesToPlay(currentShape_);
     Synthesise(&SoundEngine::SynthChord);
+    Notify();
 }
 
-void MainController::PlayNotex(int string) {
+void MainController::PlayString(int string) {
     if (string < 0 || string >= kStringCount) {
         return;
     }
@@ -42,7 +32,7 @@ void MainController::PlayNotex(int string) {
 // always undone and the save path always cleared, whatever the engine does.
 void MainController::Synthesise(SynthOutcome (SoundEngine::*synth)()) {
     SetBusy(true);
-    display_.commandPlayEnabled = display_.commandStrumEnabled = false;
+    display_.playEnabled = display_.strumEnabled = false;
     display_.fretboardEnabled = false;
     Notify();
 
@@ -59,15 +49,14 @@ void MainController::Synthesise(SynthOutcome (SoundEngine::*synth)()) {
     }
 
     sound.WavSavePath.clear();
-    display_.commandPlayEnabled = display_.commandStrumEnabled = true;
+    display_.playEnabled = display_.strumEnabled = true;
     display_.fretboardEnabled = true;
     SetBusy(false);
 }
 
-void MainController::MnuBCSClick(int index) {
-    services_.sound.Strum = index == 1 ? StrumMode::Strummed : StrumMode::Block;
+void MainController::SaveChordAsWav(StrumMode strum) {
     Notify();
-    const std::string offered = display_.frameCaption;
+    const std::string offered = display_.chordCaption;
     const std::optional<std::string> chosen = services_.dialogs.SaveFile(offered, "WAV file|*.wav");
     if (!chosen) {
         return;
@@ -77,8 +66,7 @@ void MainController::MnuBCSClick(int index) {
         return;
     }
     services_.sound.WavSavePath = *chosen;
-    PlayChord();
-    Notify();
+    PlayChord(strum);
 }
 
 }  // namespace fretwise

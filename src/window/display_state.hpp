@@ -2,23 +2,27 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "music/fingering.hpp"
+#include "music/pitch.hpp"
 
 namespace fretwise {
 
 // Everything the main window shows, as plain data in twips. The controller produces it; the
 // views paint it and nothing else. Per-string arrays are indexed by string (0 = high E).
 
-// A vertical string line S(i); x is fixed (geometry::StringX), the ends follow the frets.
+enum class MouseButton { Left, Right, Other };  // any button but the right counts as left
+
+// A string line; x is fixed (geometry::StringX), the ends follow the frets.
 struct StringLineView {
     int top = 840;
     int bottom = 840;
     bool dashed = false;  // a string that is not played
 };
 
-// A horizontal fret line Fret(k), drawn from geometry::kFretLineLeft to kFretLineRight.
+// A fret line, drawn from geometry::kFretLineLeft to kFretLineRight.
 // Line 0 is the nut (width 3); the others are width 1.
 struct FretLineView {
     int y = 840;
@@ -26,12 +30,12 @@ struct FretLineView {
     int width = 1;
 };
 
-// A finger marker F(i) and its label FL(i), which share visibility and position.
+// A finger marker and the finger number on it, which share visibility and position.
 // The left edge is fixed: geometry::StringX(i) - geometry::kMarkerLeftOfString.
 struct MarkerView {
     bool visible = false;
     int top = 0;
-    std::string fingerText;  // caption of FL(i)
+    std::string fingerText;  // the finger number shown on the marker
 };
 
 struct BarView {
@@ -52,8 +56,8 @@ struct FretboardView {
     std::array<MarkerView, kStringCount> markers{};
     BarView bar;
     FretLabelView fretLabel;
-    std::array<std::string, kStringCount> stringLabels{};  // captions of L(i)
-    std::string shortName;                                 // LShort
+    std::array<std::string, kStringCount> stringLabels{};  // note names above the strings
+    std::string shortName;  // the chord's short name across the top (in the small diagram)
 };
 
 struct ScrollBarView {
@@ -68,13 +72,13 @@ struct PanelLabelView {
     bool enabled = false;
 };
 
-// The analysis panel FrameAnalysis.
+// The "Analysis" panel.
 struct AnalysisPanelView {
-    PanelLabelView name{"Name: ", false};            // LblName
-    PanelLabelView abbrev{"Abbreviation: ", false};  // LblShort
-    PanelLabelView inversion{"Inversion: ", false};  // LblInversion
-    PanelLabelView thirds{"Thirds:", false};         // Lbl3rds
-    PanelLabelView fifths{"Fifths:", false};         // Lbl5ths
+    PanelLabelView name{"Name: ", false};
+    PanelLabelView abbrev{"Abbreviation: ", false};
+    PanelLabelView inversion{"Inversion: ", false};
+    PanelLabelView thirds{"Thirds:", false};
+    PanelLabelView fifths{"Fifths:", false};
 };
 
 // A control placed on the staff: a note head, an accidental sign or a finger number.
@@ -85,12 +89,12 @@ struct StaffItemView {
     std::string text;  // empty for heads
 };
 
-// The notation in PictureBox. Ledger lines are shown from the staff outwards:
+// The chord on the treble staff. Ledger lines are shown from the staff outwards:
 // upperLedgers of geometry::UpperLedgerY(0..), lowerLedgers of LowerLedgerY(0..).
 struct StaffView {
-    std::array<StaffItemView, kStringCount> heads{};        // Head(i)
-    std::array<StaffItemView, kStringCount> accidentals{};  // Label(i)
-    std::array<StaffItemView, kStringCount> fingers{};      // NLabel(i)
+    std::array<StaffItemView, kStringCount> heads{};
+    std::array<StaffItemView, kStringCount> accidentals{};  // sharp or flat signs
+    std::array<StaffItemView, kStringCount> fingers{};      // finger numbers beside the heads
     int upperLedgers = 0;
     int lowerLedgers = 0;
 };
@@ -105,44 +109,49 @@ struct ComboView {
     }
 };
 
+// The Settings menu's accidentals item names the spelling it switches to.
+constexpr std::string_view AccidentalsCaption(Accidentals inUse) {
+    return inUse == Accidentals::Sharps ? "&Use Flats (b)" : "&Use Sharps (#)";
+}
+
 struct MenuView {
-    std::string accidentalsCaption = "&Use Flats (b)";  // mnuAccidentals
-    bool toolTipsChecked = true;                        // mnuTTT
-    bool allStringsChecked = false;                     // mnuX
+    std::string accidentalsCaption{AccidentalsCaption(Accidentals::Sharps)};
+    bool toolTipsChecked = true;     // Help > "&ToolTips"
+    bool allStringsChecked = false;  // Settings > "Created chords always use all &strings"
 };
 
 // Tooltip texts of the nine controls that carry one; all empty while tooltips are off.
 struct ToolTipsView {
-    std::string frameChord;
-    std::string frameAnalysis;
-    std::string frameCreate;
-    std::string pictureBox;
-    std::string comboType;
-    std::string comboRoot;
-    std::string commandCreate;
-    std::string commandStrum;
-    std::string commandPlay;
+    std::string fretboard;
+    std::string analysisPanel;
+    std::string createPanel;
+    std::string staff;
+    std::string typeList;
+    std::string rootList;
+    std::string createButton;
+    std::string strumButton;
+    std::string playButton;
 };
 
 // Which control the window should give the keyboard focus to after a handler.
-enum class FocusRequest { None, CommandCreate };
+enum class FocusRequest { None, CreateButton };
 
 struct DisplayState {
-    std::string frameCaption;  // caption of Frame: the chord's full name
+    std::string chordCaption;  // the chord's full name, the caption of the frame round it all
     FretboardView fretboard;
-    ScrollBarView vScroll{0, 0, 0, true};     // neck position (first fret in view)
-    ScrollBarView scroll{0, 0, 0, false};     // index of the chord name shown
-    ScrollBarView newScroll{1, 1, 1, false};  // number of the created candidate shown
+    ScrollBarView neckScroll{0, 0, 0, true};        // first fret in view
+    ScrollBarView nameScroll{0, 0, 0, false};       // index of the chord name shown
+    ScrollBarView candidateScroll{1, 1, 1, false};  // number of the created candidate shown
     AnalysisPanelView panel;
     StaffView staff;
-    ComboView comboRoot;
-    ComboView comboType;
+    ComboView rootList;  // the root to create
+    ComboView typeList;  // the chord type to create
     MenuView menu;
     ToolTipsView toolTips;
-    bool fretboardEnabled = true;  // FrameChord
-    bool commandPlayEnabled = true;
-    bool commandStrumEnabled = true;
-    bool commandCreateEnabled = true;
+    bool fretboardEnabled = true;
+    bool playEnabled = true;
+    bool strumEnabled = true;
+    bool createEnabled = true;
     bool busy = false;  // the hourglass pointer
     FocusRequest focus = FocusRequest::None;
 };

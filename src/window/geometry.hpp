@@ -1,11 +1,11 @@
 #pragma once
 
 // The fixed geometry of the main window's drawing areas, in twips (15 twips per logical
-// pixel). Positions inside the fretboard are relative to FrameChord; positions on the staff
-// are relative to PictureBox.
+// pixel). Positions inside the fretboard are relative to the fretboard's top left corner;
+// positions on the staff to the staff's.
 namespace fretwise::geometry {
 
-// Fretboard (FrameChord).
+// Fretboard.
 constexpr int kFretboardWidth = 4695;
 constexpr int kFretboardHeight = 6975;
 constexpr int kNutY = 840;
@@ -33,28 +33,28 @@ constexpr int StringX(int string) {
 constexpr int kMarkerSize = 495;
 constexpr int kMarkerLeftOfString = 240;
 
-// String labels L above the nut.
+// The note names above the nut.
 constexpr int kStringLabelTop = 360;
 constexpr int kStringLabelWidth = 615;
 constexpr int kStringLabelHeight = 375;
 constexpr int kStringLabelLeftOfString = 120;
 
-// The fret-position label LabelFret.
+// The label saying which fret is in view ("5", "7th fret").
 constexpr int kFretLabelLeft = 0;
 constexpr int kFretLabelWidth = 615;
 constexpr int kFretLabelHeight = 255;
 
-// The neck scroll bar VScroll.
-constexpr int kVScrollLeft = 4160;
-constexpr int kVScrollTop = 840;
-constexpr int kVScrollWidth = 255;
-constexpr int kVScrollHeight = 5895;
+// The neck scroll bar at the fretboard's right.
+constexpr int kNeckScrollLeft = 4160;
+constexpr int kNeckScrollTop = 840;
+constexpr int kNeckScrollWidth = 255;
+constexpr int kNeckScrollHeight = 5895;
 
-// The short chord name LShort across the top of the fretboard.
+// The short chord name across the top of the fretboard.
 constexpr int kShortNameWidth = 4695;
 constexpr int kShortNameHeight = 855;
 
-// Staff (PictureBox).
+// Staff.
 constexpr int kStaffWidth = 3975;
 constexpr int kStaffHeight = 2355;
 constexpr int kStaffLineLeft = 600;

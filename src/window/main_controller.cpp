@@ -12,9 +12,6 @@ namespace fretwise {
 
 namespace {
 
-constexpr std::string_view kUseFlatsCaption = "&Use Flats (b)";
-constexpr std::string_view kUseSharpsCaption = "&Use Sharps (#)";
-
 bool InRange(int value, const ScrollBarView& bar) {
     return value >= bar.min && value <= bar.max;
 }
@@ -30,14 +27,9 @@ MainController::MainController(WindowServices services) : services_(services) {
     display_.fretboard.fretLines = {
         {geometry::kNutY, true, geometry::kNutLineWidth},
         {geometry::kNutY + geometry::kFretSpacing, true, geometry::kFretLineWidth}};
-    display_.menu.accidentalsCaption = kUseFlatsCaption;
+    UseAccidentals(Accidentals::Sharps);
     display_.menu.toolTipsChecked = true;
     ApplyToolTips();
-}
-
-Accidentals MainController::Mode() const {
-    return display_.menu.accidentalsCaption == kUseFlatsCaption ? Accidentals::Sharps
-                                                                : Accidentals::Flats;
 }
 
 void MainController::Notify() {
@@ -55,20 +47,20 @@ void MainController::SetBusy(bool busy) {
 // Scroll bars and lists. Setting a value raises the control's change event when the value
 // changes, as the window's own controls do; a refused value changes nothing.
 
-bool MainController::SetVScrollValue(int value) {
-    ScrollBarView& bar = display_.vScroll;
-    if (!InRange(value, bar)) {
+bool MainController::SetNeckPosition(int firstFret) {
+    ScrollBarView& bar = display_.neckScroll;
+    if (!InRange(firstFret, bar)) {
         return false;
     }
-    if (value != bar.value) {
-        bar.value = value;
-        DrawFretboard(value);
+    if (firstFret != bar.value) {
+        bar.value = firstFret;
+        DrawFretboard(firstFret);
     }
     return true;
 }
 
-void MainController::SetVScrollMax(int max) {
-    ScrollBarView& bar = display_.vScroll;
+void MainController::SetNeckScrollMax(int max) {
+    ScrollBarView& bar = display_.neckScroll;
     bar.max = max;
     if (bar.value > max) {
         bar.value = max;
@@ -76,20 +68,20 @@ void MainController::SetVScrollMax(int max) {
     }
 }
 
-bool MainController::SetScrollValue(int value) {
-    ScrollBarView& bar = display_.scroll;
-    if (!InRange(value, bar)) {
+bool MainController::SetNameIndex(int index) {
+    ScrollBarView& bar = display_.nameScroll;
+    if (!InRange(index, bar)) {
         return false;
     }
-    if (value != bar.value) {
-        bar.value = value;
-        ShowChordName(value);
+    if (index != bar.value) {
+        bar.value = index;
+        ShowChordName(index);
     }
     return true;
 }
 
-void MainController::SetScrollMax(int max) {
-    ScrollBarView& bar = display_.scroll;
+void MainController::SetNameScrollMax(int max) {
+    ScrollBarView& bar = display_.nameScroll;
     bar.max = max;
     if (bar.value > max) {
         bar.value = max;
@@ -97,20 +89,20 @@ void MainController::SetScrollMax(int max) {
     }
 }
 
-bool MainController::SetNewScrollValue(int value) {
-    ScrollBarView& bar = display_.newScroll;
-    if (!InRange(value, bar)) {
+bool MainController::SetCandidateNumber(int number) {
+    ScrollBarView& bar = display_.candidateScroll;
+    if (!InRange(number, bar)) {
         return false;
     }
-    if (value != bar.value) {
-        bar.value = value;
+    if (number != bar.value) {
+        bar.value = number;
         BrowseCandidates();
     }
     return true;
 }
 
-void MainController::SetNewScrollRange(int min, int max) {
-    ScrollBarView& bar = display_.newScroll;
+void MainController::SetCandidateRange(int min, int max) {
+    ScrollBarView& bar = display_.candidateScroll;
     bar.min = min;
     bar.max = max;
     const int clamped = std::clamp(bar.value, min, max);
@@ -120,16 +112,16 @@ void MainController::SetNewScrollRange(int min, int max) {
     }
 }
 
-bool MainController::SetComboRootIndex(int index) {
-    if (!InList(index, display_.comboRoot)) {
+bool MainController::SetRootIndex(int index) {
+    if (!InList(index, display_.rootList)) {
         return false;
     }
-    display_.comboRoot.selected = index;
+    display_.rootList.selected = index;
     return true;
 }
 
-bool MainController::SetComboTypeIndex(int index) {
-    ComboView& combo = display_.comboType;
+bool MainController::SetTypeIndex(int index) {
+    ComboView& combo = display_.typeList;
     if (!InList(index, combo)) {
         return false;
     }
@@ -141,21 +133,21 @@ bool MainController::SetComboTypeIndex(int index) {
     return true;
 }
 
-void MainController::FillComboRoot() {
-    ComboView& combo = display_.comboRoot;
+void MainController::FillRootList() {
+    ComboView& combo = display_.rootList;
     const int remembered = combo.selected;
     combo.items.clear();
     for (int pitch = 1; pitch <= kRootCount; ++pitch) {
-        combo.items.emplace_back(NoteName(pitch, Mode()));
+        combo.items.emplace_back(NoteName(pitch, accidentals_));
     }
     combo.selected = remembered;
 }
 
 void MainController::FillLists() {
-    FillComboRoot();
-    display_.comboType.items.clear();
+    FillRootList();
+    display_.typeList.items.clear();
     for (int type = 0; type < kChordTypeCount; ++type) {
-        display_.comboType.items.emplace_back(ChordTypeName(type));
+        display_.typeList.items.emplace_back(ChordTypeName(type));
     }
 }
 
@@ -165,21 +157,21 @@ void MainController::ApplyToolTips() {
         tips = ToolTipsView{};
         return;
     }
-    tips.frameChord =
+    tips.fretboard =
         "Click the fretboard to set fingure positions.  Use the scroll bar to move up and down "
         "the fretboard";
-    tips.frameAnalysis =
+    tips.analysisPanel =
         "Chord information - use the scroll bar to scroll between different names for the "
         "same chord";
-    tips.frameCreate =
+    tips.createPanel =
         "Create this chord - use the scroll bar to scroll between the different possibilities "
         "created";
-    tips.pictureBox = "The notation of this chord";
-    tips.comboType = "Select the chord type to create";
-    tips.comboRoot = "Select a root for the chord to be created";
-    tips.commandCreate = "Click to create this chord on the selected part of the fretboard";
-    tips.commandStrum = "Play this chord (strum)";
-    tips.commandPlay = "Play this chord (as a block chord)";
+    tips.staff = "The notation of this chord";
+    tips.typeList = "Select the chord type to create";
+    tips.rootList = "Select a root for the chord to be created";
+    tips.createButton = "Click to create this chord on the selected part of the fretboard";
+    tips.strumButton = "Play this chord (strum)";
+    tips.playButton = "Play this chord (as a block chord)";
 }
 
 // Event handlers.
@@ -198,65 +190,68 @@ void MainController::FretboardRelease(MouseButton button, int x, int y) {
         currentShape_.Fret[s] = static_cast<std::int16_t>(f);
         RefreshDisplay(currentShape_);
     } else if (f != kMuted) {
-        services_.sound.Strum = StrumMode::Block;
-        PlayNotex(s);
+        PlayString(s);
     }
     Notify();
 }
 
-void MainController::VScrollChange(int value) {
-    SetVScrollValue(value);
+void MainController::ScrollNeck(int firstFret) {
+    SetNeckPosition(firstFret);
     Notify();
 }
 
-void MainController::ScrollChange(int value) {
-    SetScrollValue(value);
+void MainController::ChooseChordName(int index) {
+    SetNameIndex(index);
     Notify();
 }
 
-void MainController::NewScrollChange(int value) {
-    SetNewScrollValue(value);
+void MainController::ChooseCandidate(int number) {
+    SetCandidateNumber(number);
     Notify();
 }
 
-void MainController::ComboRootClick(int index) {
-    SetComboRootIndex(index);
+void MainController::SelectRoot(int index) {
+    SetRootIndex(index);
     Notify();
 }
 
-void MainController::ComboTypeClick(int index) {
-    SetComboTypeIndex(index);
+void MainController::SelectChordType(int index) {
+    SetTypeIndex(index);
     Notify();
 }
 
-void MainController::MnuAccidentalsClick() {
+void MainController::ToggleAccidentals() {
     SwitchAccidentals();
     Notify();
 }
 
-void MainController::SwitchAccidentals() {
-    display_.menu.accidentalsCaption =
-        Mode() == Accidentals::Sharps ? kUseSharpsCaption : kUseFlatsCaption;
-    RefreshDisplay(currentShape_);
-    FillComboRoot();
+void MainController::UseAccidentals(Accidentals mode) {
+    accidentals_ = mode;
+    display_.menu.accidentalsCaption = AccidentalsCaption(mode);
 }
 
-void MainController::MnuXClick() {
+void MainController::SwitchAccidentals() {
+    UseAccidentals(accidentals_ == Accidentals::Sharps ? Accidentals::Flats : Accidentals::Sharps);
+    RefreshDisplay(currentShape_);
+    FillRootList();
+}
+
+void MainController::ToggleAllStrings() {
     display_.menu.allStringsChecked = !display_.menu.allStringsChecked;
     Notify();
 }
 
-void MainController::MnuTTTClick() {
-    ToggleToolTips();
+void MainController::ToggleToolTips() {
+    SwitchToolTips();
     Notify();
 }
 
-void MainController::ToggleToolTips() {
+void MainController::SwitchToolTips() {
     display_.menu.toolTipsChecked = !display_.menu.toolTipsChecked;
     ApplyToolTips();
 }
 
-void MainController::MnuNFClick() {
+void MainController::AskFretCount() {
     Notify();
     const std::optional<std::string> answer =
         services_.dialogs.Input("Enter number of frets to display", "", std::to_string(numFrets_));
@@ -266,29 +261,28 @@ void MainController::MnuNFClick() {
         return;
     }
     numFrets_ = static_cast<int>(*value);
-    Fingering blank{};
-    RefreshDisplay(blank);
-    display_.newScroll.enabled = false;
+    RefreshDisplay(Fingering{});
+    display_.candidateScroll.enabled = false;
     LayoutFrets();
     Notify();
 }
 
-void MainController::MnuTunerClick() {
+void MainController::ShowTuner() {
     services_.desktop.ShowTuner();
 }
 
-void MainController::MnuSupportClick() {
+void MainController::OpenHelp() {
     services_.desktop.OpenHelp();
 }
 
-void MainController::MnuAboutClick() {
+void MainController::ShowAbout() {
     services_.dialogs.Message(
         "Fretwise v1.1 - chords for guitarists. Further information is available from the "
         "Fretwise website.\r\nWritten by the Fretwise developers.",
         MessageIcon::None);
 }
 
-void MainController::MnuExitClick() {
+void MainController::Exit() {
     services_.desktop.Quit();
 }
 
@@ -296,8 +290,8 @@ void MainController::MnuExitClick() {
 
 void MainController::LayoutFrets() {
     fretwise::LayoutFrets(display_.fretboard, numFrets_);
-    SetVScrollValue(0);
-    SetVScrollMax(NeckScrollMax(numFrets_));
+    SetNeckPosition(0);
+    SetNeckScrollMax(NeckScrollMax(numFrets_));
 }
 
 void MainController::DrawFretboard(int position) {
@@ -310,14 +304,14 @@ bool MainController::ShowShape(const PerString& frets, int numFrets, int positio
     numFrets_ = ClampFrets(numFrets);
     LayoutFrets();
     DrawFretboard(0);
-    if (!SetVScrollValue(position)) {
+    if (!SetNeckPosition(position)) {
         return false;
     }
     DrawFretboard(position);
-    if (flats != (Mode() == Accidentals::Flats)) {
+    if (flats != (accidentals_ == Accidentals::Flats)) {
         SwitchAccidentals();
     }
-    if (!SetComboRootIndex(rootIndex)) {
+    if (!SetRootIndex(rootIndex)) {
         return false;
     }
     currentShape_.Fret = frets;

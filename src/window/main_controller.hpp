@@ -25,12 +25,10 @@ struct WindowServices {
     AppPaths paths;
 };
 
-enum class MouseButton { Left, Right, Other };  // any button but the right counts as left
-
 // The main window without its widgets: it owns the window's state, runs every event handler
 // in the order the window defines, and keeps a DisplayState of everything the window shows.
-// The view forwards each event to the method of the same name and repaints from Display()
-// whenever the change listener is called. All methods run on the user-interface thread.
+// The view forwards each user action to the method of that action and repaints from
+// Display() whenever the change listener is called. All methods run on the user-interface thread.
 class MainController {
   public:
     explicit MainController(WindowServices services);
@@ -44,54 +42,58 @@ class MainController {
     // Start-up: lists filled, settings read value by value (fallback from the first value
     // that cannot be read or applied), the command-line chord file opened, the window shown,
     // the file type registered. commandLine is the program's arguments joined by spaces.
-    void Startup(std::string commandLine);
+    void Startup(std::string_view commandLine);
 
     // Closing the window: the settings file written, the temporary sound files deleted.
     void Close();
 
     // "E&xit": ends the program at once; nothing written, nothing deleted.
-    void MnuExitClick();
+    void Exit();
 
     // A mouse-button release on the fretboard (or on a label inside it) at x, y in twips
-    // relative to FrameChord.
+    // from the fretboard's top left corner: sets the string's fret, or plays the string
+    // when it already holds that fret.
     void FretboardRelease(MouseButton button, int x, int y);
 
-    // Scroll bar changes; each sets the value and runs the change handler when it differs.
-    void VScrollChange(int value);
-    void ScrollChange(int value);
-    void NewScrollChange(int value);
+    // The three scroll bars and the two lists of the "Create" panel; each sets the value and
+    // runs its change handler when the value differs.
+    void ScrollNeck(int firstFret);    // the neck scroll bar beside the fretboard
+    void ChooseChordName(int index);   // the scroll bar of the "Analysis" panel
+    void ChooseCandidate(int number);  // the scroll bar under "Create"
+    void SelectRoot(int index);        // -1: none
+    void SelectChordType(int index);   // -1: none
 
-    // List selections (-1: none).
-    void ComboRootClick(int index);
-    void ComboTypeClick(int index);
+    // The "Create" button: searches the fingerings of the chosen chord in the frets in view.
+    void CreateChord();
 
-    void CommandCreateClick();
-    void CommandPlayClick();
-    void CommandStrumClick();
+    // The play buttons of the "Analysis" panel play the chord on the fretboard.
+    void PlayChord(StrumMode strum);
+
+    // Plays one string of the chord on the fretboard.
+    void PlayString(int string);
+
+    // Opens a chord file by path (surrounding spaces ignored; shorter than four characters:
+    // nothing), as the command line and File > "&Open..." do.
+    void OpenChordFile(std::string_view path);
 
     // Menu commands.
-    void MnuOpenClick();
-    void MnuSaveClick();
-    void MnuBCSClick(int index);  // "Save as &WAV file..." 0 block, 1 strummed
-    void MnuTunerClick();
-    void MnuAccidentalsClick();
-    void MnuXClick();
-    void MnuNFClick();
-    void MnuTTTClick();
-    void MnuSupportClick();
-    void MnuAboutClick();
-
-    // Public methods of the window.
-    void PlayChord();
-    void PlayNotex(int string);
-    void OpenF(std::string& path);  // trims path in place
+    void ChooseChordFileToOpen();          // "&Open...": the open dialog, then OpenChordFile
+    void SaveChordFile();                  // "&Save...": asks for a name, writes a chord file
+    void SaveChordAsWav(StrumMode strum);  // "Save as &WAV file..." > block or 'strummed'
+    void ShowTuner();                      // "Guitar &Tuner"
+    void ToggleAccidentals();              // "&Use Flats (b)" / "&Use Sharps (#)"
+    void ToggleAllStrings();               // "Created chords always use all &strings"
+    void AskFretCount();                   // "Set number of &frets..."
+    void ToggleToolTips();                 // "&ToolTips"
+    void OpenHelp();                       // "&Online Help..."
+    void ShowAbout();                      // "&About..."
 
     // The window's state.
     const Fingering& CurrentShape() const { return currentShape_; }
     int NumFrets() const { return numFrets_; }
     const std::vector<Fingering>& Candidates() const { return candidates_; }
     int CreateViewPos() const { return createViewPos_; }
-    Accidentals Mode() const;
+    Accidentals AccidentalMode() const { return accidentals_; }
 
     // What fretwise-cli show prints: the lists filled, the frets laid out for numFrets, the
     // neck at position, the accidental mode and the root list's selection (-1: none) set,
@@ -100,8 +102,9 @@ class MainController {
     bool ShowShape(const PerString& frets, int numFrets, int position, bool flats, int rootIndex);
 
   private:
-    // The display refresh and its parts.
-    void RefreshDisplay(Fingering& shape);
+    // The display refresh and its parts. RefreshDisplay shows shape, fingered, as the chord
+    // on the fretboard: it becomes CurrentShape.
+    void RefreshDisplay(Fingering shape);
     void ShowAnalysis();
     void ShowChordName(int index);
     void LayoutFrets();
@@ -109,19 +112,22 @@ class MainController {
 
     // Scroll bar and list setters that raise the control's change event when the value
     // changes; false when the control refuses the value (outside its range or list).
-    bool SetVScrollValue(int value);
-    void SetVScrollMax(int max);
-    bool SetScrollValue(int value);
-    void SetScrollMax(int max);
-    bool SetNewScrollValue(int value);
-    void SetNewScrollRange(int min, int max);
-    bool SetComboRootIndex(int index);
-    bool SetComboTypeIndex(int index);
+    bool SetNeckPosition(int firstFret);
+    void SetNeckScrollMax(int max);
+    bool SetNameIndex(int index);
+    void SetNameScrollMax(int max);
+    bool SetCandidateNumber(int number);
+    void SetCandidateRange(int min, int max);
+    bool SetRootIndex(int index);
+    bool SetTypeIndex(int index);
+
+    // State changes shared by the commands and start-up, without the change notification.
+    void UseAccidentals(Accidentals mode);  // the mode and the menu caption only
+    void SwitchAccidentals();               // the other mode, everything spelled anew
+    void SwitchToolTips();
 
     void FillLists();
-    void FillComboRoot();
-    void SwitchAccidentals();
-    void ToggleToolTips();
+    void FillRootList();
     void ApplyToolTips();
     void HandOverCandidates(std::vector<Fingering> found);
     void BrowseCandidates();
@@ -142,6 +148,7 @@ class MainController {
     int numFrets_ = 0;
     std::vector<Fingering> candidates_;  // best first; element 0 is candidate 1
     int createViewPos_ = 0;
+    Accidentals accidentals_ = Accidentals::Sharps;
     ChordAnalysis analysis_{};
 };
 

@@ -85,7 +85,7 @@ class FakeSource : public DiagramSource {
     PagePainter Page(PrintKind) const override {
         return [](QPainter& p) { p.drawRect(10, 10, 300, 400); };
     }
-    std::string FrameCaption() const override { return caption; }
+    std::string ChordCaption() const override { return caption; }
 };
 
 }  // namespace fretwise

@@ -105,8 +105,8 @@ TEST(WindowDiagrams, ExportingLeavesTheDisplayStateAsItWas) {
     for (DiagramKind kind : {DiagramKind::Chord, DiagramKind::Small, DiagramKind::Notes}) {
         EXPECT_EQ(Render(display, kind), Render(before, kind));
     }
-    EXPECT_EQ(display.frameCaption, before.frameCaption);
-    EXPECT_EQ(display.vScroll.value, before.vScroll.value);
+    EXPECT_EQ(display.chordCaption, before.chordCaption);
+    EXPECT_EQ(display.neckScroll.value, before.neckScroll.value);
 }
 
 TEST(WindowDiagrams, TwoCopiesOfEitherPrintMakeATwoPagePdf) {

@@ -29,22 +29,22 @@ TEST_F(WindowTest, ClickedShapesAreNamedInTheCaptionAndThePanel) {
     };
     for (const Case& c : cases) {
         Finger(c.shape);
-        EXPECT_EQ(window->Frame()->title(), c.name) << c.shape;
-        EXPECT_EQ(Caption(window->LblName()), "Name: " + c.name) << c.shape;
-        EXPECT_EQ(Caption(window->LblShort()), c.abbrev) << c.shape;
-        EXPECT_EQ(Caption(window->LblInversion()), "Inversion: Root Position") << c.shape;
-        EXPECT_TRUE(window->LblName()->isEnabled());
+        EXPECT_EQ(window->ChordFrame()->title(), c.name) << c.shape;
+        EXPECT_EQ(Caption(window->NameLabel()), "Name: " + c.name) << c.shape;
+        EXPECT_EQ(Caption(window->AbbreviationLabel()), c.abbrev) << c.shape;
+        EXPECT_EQ(Caption(window->InversionLabel()), "Inversion: Root Position") << c.shape;
+        EXPECT_TRUE(window->NameLabel()->isEnabled());
     }
 }
 
 TEST_F(WindowTest, RightClickMutesAndOpensAString) {
     Click(5, 3, Qt::RightButton);
     EXPECT_EQ(controller.CurrentShape().Fret[5], -1);
-    EXPECT_TRUE(window->FrameChord()->Board().strings[5].dashed);
-    EXPECT_EQ(window->FrameChord()->Board().stringLabels[5], "x");
+    EXPECT_TRUE(window->Fretboard()->Board().strings[5].dashed);
+    EXPECT_EQ(window->Fretboard()->Board().stringLabels[5], "x");
     Click(5, 3, Qt::RightButton);
     EXPECT_EQ(controller.CurrentShape().Fret[5], 0);
-    EXPECT_FALSE(window->FrameChord()->Board().strings[5].dashed);
+    EXPECT_FALSE(window->Fretboard()->Board().strings[5].dashed);
     EXPECT_TRUE(player.played.empty());
 }
 
@@ -54,7 +54,7 @@ TEST_F(WindowTest, SecondClickOnAHeldPositionPlaysThatString) {
     EXPECT_TRUE(player.played.empty());
     Click(3, 2);
     ASSERT_EQ(player.played.size(), 1u);
-    EXPECT_TRUE(window->FrameChord()->isEnabled());
+    EXPECT_TRUE(window->Fretboard()->isEnabled());
 }
 
 TEST_F(WindowTest, ClickOnTheStringNameSelectsTheOpenString) {
@@ -64,18 +64,18 @@ TEST_F(WindowTest, ClickOnTheStringNameSelectsTheOpenString) {
 }
 
 TEST_F(WindowTest, CreateFillsTheCandidateScrollBar) {
-    window->ComboRoot()->setCurrentIndex(window->ComboRoot()->findText("A"));
-    window->ComboType()->setCurrentIndex(window->ComboType()->findText("Major"));
-    QTest::mouseClick(window->CommandCreate(), Qt::LeftButton);
+    window->RootList()->setCurrentIndex(window->RootList()->findText("A"));
+    window->TypeList()->setCurrentIndex(window->TypeList()->findText("Major"));
+    QTest::mouseClick(window->CreateButton(), Qt::LeftButton);
 
     const int n = static_cast<int>(controller.Candidates().size());
     ASSERT_GT(n, 1);
-    QScrollBar* bar = window->NewScroll();
+    QScrollBar* bar = window->CandidateScroll();
     EXPECT_TRUE(bar->isEnabled());
     EXPECT_EQ(bar->minimum(), 1);
     EXPECT_EQ(bar->maximum(), n);
     EXPECT_EQ(bar->value(), 1);
-    EXPECT_EQ(window->Frame()->title(), "A major");
+    EXPECT_EQ(window->ChordFrame()->title(), "A major");
 
     for (int k = 2; k <= n; ++k) {
         bar->setValue(k);
@@ -110,8 +110,8 @@ TEST_F(WindowTest, MenuItemsHaveTheirCaptionsAndShortcuts) {
     const Item items[] = {
         {m.open, "&Open...", "Ctrl+O"},
         {m.save, "&Save...", "Ctrl+S"},
-        {m.saveWav[0], "as block chord", ""},
-        {m.saveWav[1], "as 'strummed' chord", ""},
+        {m.saveWavBlock, "as block chord", ""},
+        {m.saveWavStrummed, "as 'strummed' chord", ""},
         {m.saveBitmap[0], "Chord &Diagram...", ""},
         {m.saveBitmap[1], "&Small Chord Diagram...", ""},
         {m.saveBitmap[2], "&Note Diagram...", ""},
@@ -146,15 +146,15 @@ TEST_F(WindowTest, AccidentalsItemSwitchesCaptionAndNames) {
     EXPECT_EQ(window->Menus().accidentals->text(), "&Use Sharps (#)");
     window->Menus().accidentals->trigger();
     EXPECT_EQ(window->Menus().accidentals->text(), "&Use Flats (b)");
-    EXPECT_EQ(window->ComboRoot()->itemText(1), "A#");
+    EXPECT_EQ(window->RootList()->itemText(1), "A#");
     window->Menus().accidentals->trigger();
-    EXPECT_EQ(window->ComboRoot()->itemText(1), "Bb");
+    EXPECT_EQ(window->RootList()->itemText(1), "Bb");
 }
 
 TEST_F(WindowTest, ToolTipsFollowTheMenuItem) {
-    QWidget* controls[] = {window->FrameChord(),    window->FrameAnalysis(), window->FrameCreate(),
-                           window->PictureBox(),    window->ComboType(),     window->ComboRoot(),
-                           window->CommandCreate(), window->CommandStrum(),  window->CommandPlay()};
+    QWidget* controls[] = {window->Fretboard(),    window->AnalysisPanel(), window->CreatePanel(),
+                           window->Staff(),        window->TypeList(),      window->RootList(),
+                           window->CreateButton(), window->StrumButton(),   window->PlayButton()};
     EXPECT_FALSE(window->Menus().toolTips->isChecked());
     for (QWidget* control : controls) {
         EXPECT_TRUE(control->toolTip().isEmpty()) << control->objectName().toStdString();
@@ -164,11 +164,11 @@ TEST_F(WindowTest, ToolTipsFollowTheMenuItem) {
     for (QWidget* control : controls) {
         EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
     }
-    EXPECT_EQ(window->CommandPlay()->toolTip(), "Play this chord (as a block chord)");
-    EXPECT_EQ(window->CommandStrum()->toolTip(), "Play this chord (strum)");
-    EXPECT_EQ(window->PictureBox()->toolTip(), "The notation of this chord");
+    EXPECT_EQ(window->PlayButton()->toolTip(), "Play this chord (as a block chord)");
+    EXPECT_EQ(window->StrumButton()->toolTip(), "Play this chord (strum)");
+    EXPECT_EQ(window->Staff()->toolTip(), "The notation of this chord");
     window->Menus().toolTips->trigger();
-    EXPECT_TRUE(window->CommandPlay()->toolTip().isEmpty());
+    EXPECT_TRUE(window->PlayButton()->toolTip().isEmpty());
 }
 
 TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
@@ -177,17 +177,12 @@ TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
         QRect geometry;
     };
     const Place places[] = {
-        {window->Frame(), {8, 8, 625, 513}},
-        {window->FrameChord(), {16, 32, 313, 465}},
-        {window->FrameAnalysis(), {344, 24, 265, 153}},
-        {window->PictureBox(), {344, 200, 265, 157}},
-        {window->FrameCreate(), {344, 372, 265, 125}},
-        {window->Scroll(), {200, 16, 57, 21}},
-        {window->CommandPlay(), {172, 104, 37, 33}},
-        {window->CommandStrum(), {216, 104, 37, 33}},
-        {window->VScroll(), {277, 56, 17, 393}},
-        {window->CommandCreate(), {8, 52, 249, 29}},
-        {window->NewScroll(), {8, 88, 249, 25}},
+        {window->ChordFrame(), {8, 8, 625, 513}},       {window->Fretboard(), {16, 32, 313, 465}},
+        {window->AnalysisPanel(), {344, 24, 265, 153}}, {window->Staff(), {344, 200, 265, 157}},
+        {window->CreatePanel(), {344, 372, 265, 125}},  {window->NameScroll(), {200, 16, 57, 21}},
+        {window->PlayButton(), {172, 104, 37, 33}},     {window->StrumButton(), {216, 104, 37, 33}},
+        {window->NeckScroll(), {277, 56, 17, 393}},     {window->CreateButton(), {8, 52, 249, 29}},
+        {window->CandidateScroll(), {8, 88, 249, 25}},
     };
     for (const Place& p : places) {
         EXPECT_EQ(p.control->geometry(), p.geometry) << p.control->objectName().toStdString();
@@ -195,28 +190,29 @@ TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
 }
 
 TEST_F(WindowTest, ScrollBarsNeverTakeTheFocus) {
-    for (QScrollBar* bar : {window->VScroll(), window->Scroll(), window->NewScroll()}) {
+    for (QScrollBar* bar :
+         {window->NeckScroll(), window->NameScroll(), window->CandidateScroll()}) {
         EXPECT_EQ(bar->focusPolicy(), Qt::NoFocus);
     }
 }
 
 TEST_F(WindowTest, NeckScrollBarMovesTheView) {
     Click(0, 3);
-    EXPECT_TRUE(window->FrameChord()->Board().markers[0].visible);
-    window->VScroll()->setValue(3);
-    EXPECT_FALSE(window->FrameChord()->Board().markers[0].visible);
-    EXPECT_EQ(window->FrameChord()->Board().fretLabel.caption, "5");
-    window->VScroll()->setValue(7);
-    EXPECT_EQ(window->FrameChord()->Board().fretLabel.caption, "7th fret");
+    EXPECT_TRUE(window->Fretboard()->Board().markers[0].visible);
+    window->NeckScroll()->setValue(3);
+    EXPECT_FALSE(window->Fretboard()->Board().markers[0].visible);
+    EXPECT_EQ(window->Fretboard()->Board().fretLabel.caption, "5");
+    window->NeckScroll()->setValue(7);
+    EXPECT_EQ(window->Fretboard()->Board().fretLabel.caption, "7th fret");
 }
 
 TEST_F(WindowTest, PlayButtonsPlayAndComeBackEnabled) {
-    QTest::mouseClick(window->CommandPlay(), Qt::LeftButton);
-    QTest::mouseClick(window->CommandStrum(), Qt::LeftButton);
+    QTest::mouseClick(window->PlayButton(), Qt::LeftButton);
+    QTest::mouseClick(window->StrumButton(), Qt::LeftButton);
     EXPECT_EQ(player.played.size(), 2u);
-    EXPECT_TRUE(window->CommandPlay()->isEnabled());
-    EXPECT_TRUE(window->CommandStrum()->isEnabled());
-    EXPECT_TRUE(window->FrameChord()->isEnabled());
+    EXPECT_TRUE(window->PlayButton()->isEnabled());
+    EXPECT_TRUE(window->StrumButton()->isEnabled());
+    EXPECT_TRUE(window->Fretboard()->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

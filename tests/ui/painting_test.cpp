@@ -23,7 +23,7 @@ QImage PaintBoard(const FretboardView& board, const FretboardStyle& style, int s
 
 TEST_F(WindowTest, FretboardShowsMarkersBarreAndMutedStrings) {
     Finger("133211");  // F barre on the first fret
-    const FretboardView& board = window->FrameChord()->Board();
+    const FretboardView& board = window->Fretboard()->Board();
     ASSERT_TRUE(board.bar.visible);
     for (int scale : {1, 2}) {
         const QImage image = PaintBoard(board, FretboardStyle::ChordDiagram(), scale);
@@ -39,7 +39,7 @@ TEST_F(WindowTest, FretboardShowsMarkersBarreAndMutedStrings) {
     }
 
     Click(5, 1, Qt::RightButton);
-    const QImage muted = PaintBoard(window->FrameChord()->Board(), FretboardStyle::ChordDiagram());
+    const QImage muted = PaintBoard(window->Fretboard()->Board(), FretboardStyle::ChordDiagram());
     int dark = 0;
     for (int y = 60; y < 400; ++y) {
         dark += IsDark(muted, 45, y) ? 1 : 0;
@@ -50,7 +50,7 @@ TEST_F(WindowTest, FretboardShowsMarkersBarreAndMutedStrings) {
 
 TEST_F(WindowTest, SmallDiagramStyleShowsTheShortNameAndNoLabels) {
     Finger("022100");
-    const FretboardView& board = window->FrameChord()->Board();
+    const FretboardView& board = window->Fretboard()->Board();
     const QImage screen = PaintBoard(board, FretboardStyle::ChordDiagram());
     const QImage small = PaintBoard(board, FretboardStyle::SmallChordDiagram());
     auto darkIn = [](const QImage& image, const QRect& area) {
@@ -73,7 +73,7 @@ TEST_F(WindowTest, SmallDiagramStyleShowsTheShortNameAndNoLabels) {
 
 TEST_F(WindowTest, StaffShowsOneHeadPerSoundingString) {
     Finger("022100");
-    const StaffView& staff = window->PictureBox()->Staff();
+    const StaffView& staff = window->Staff()->Staff();
     QImage image(265, 157, QImage::Format_RGB32);
     QPainter painter(&image);
     PaintStaff(painter, staff, StaffStyle{});

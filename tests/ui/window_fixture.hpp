@@ -50,7 +50,7 @@ class WindowTest : public ::testing::Test {
     }
 
     void Click(int string, int fret, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(window->FrameChord(), button, Qt::NoModifier, FretPoint(string, fret));
+        QTest::mouseClick(window->Fretboard(), button, Qt::NoModifier, FretPoint(string, fret));
     }
 
     // Fingers a shape written low E first, as guitarists write it ("x32010").

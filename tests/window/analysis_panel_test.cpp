@@ -13,7 +13,7 @@ TEST(AnalysisPanel, ChordFillsEveryLabel) {
     EXPECT_EQ(display.panel.inversion.caption, "Inversion: Root Position");
     EXPECT_EQ(display.panel.thirds.caption, "Thirds: 1");
     EXPECT_EQ(display.panel.fifths.caption, "Fifths: 2");
-    EXPECT_EQ(display.frameCaption, "C minor seventh");
+    EXPECT_EQ(display.chordCaption, "C minor seventh");
     EXPECT_EQ(display.fretboard.shortName, "C m7");
     for (const PanelLabelView* label :
          {&display.panel.name, &display.panel.abbrev, &display.panel.inversion,
@@ -35,7 +35,7 @@ TEST(AnalysisPanel, IntervalShowsOnlyNameAndInversion) {
     EXPECT_EQ(display.panel.thirds.caption, "Thirds:");
     EXPECT_FALSE(display.panel.thirds.enabled);
     EXPECT_EQ(display.panel.fifths.caption, "Fifths:");
-    EXPECT_EQ(display.frameCaption, "E - Perfect Fifth");
+    EXPECT_EQ(display.chordCaption, "E - Perfect Fifth");
     EXPECT_EQ(display.fretboard.shortName, "");
 }
 

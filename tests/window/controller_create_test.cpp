@@ -18,44 +18,44 @@ class CreateTest : public ControllerTest {
     }
 
     void Create(int root, int type) {
-        window->ComboRootClick(root);
-        window->ComboTypeClick(type);
-        window->CommandCreateClick();
+        window->SelectRoot(root);
+        window->SelectChordType(type);
+        window->CreateChord();
     }
 };
 
 TEST_F(CreateTest, SuccessShowsTheEasiestCandidateAndEnablesBrowsing) {
-    window->VScrollChange(0);
+    window->ScrollNeck(0);
     Create(0, kMajor);  // A major
 
     const std::size_t n = window->Candidates().size();
     ASSERT_GT(n, 1u);
-    EXPECT_EQ(Shown().newScroll.min, 1);
-    EXPECT_EQ(Shown().newScroll.max, static_cast<int>(n));
-    EXPECT_EQ(Shown().newScroll.value, 1);
-    EXPECT_TRUE(Shown().newScroll.enabled);
+    EXPECT_EQ(Shown().candidateScroll.min, 1);
+    EXPECT_EQ(Shown().candidateScroll.max, static_cast<int>(n));
+    EXPECT_EQ(Shown().candidateScroll.value, 1);
+    EXPECT_TRUE(Shown().candidateScroll.enabled);
     EXPECT_EQ(Frets(), ShapeNotesToFrets(window->Candidates()[0]).Fret);
-    EXPECT_EQ(Shown().frameCaption.substr(0, 2), "A ");
-    EXPECT_TRUE(Shown().commandCreateEnabled);
+    EXPECT_EQ(Shown().chordCaption.substr(0, 2), "A ");
+    EXPECT_TRUE(Shown().createEnabled);
     EXPECT_FALSE(Shown().busy);
     EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(window->CreateViewPos(), 0);
 
-    window->NewScrollChange(2);
+    window->ChooseCandidate(2);
     EXPECT_EQ(Frets(), ShapeNotesToFrets(window->Candidates()[1]).Fret);
 }
 
 TEST_F(CreateTest, BrowsingBringsTheNeckBackToWhereTheChordWasCreated) {
-    window->VScrollChange(5);
+    window->ScrollNeck(5);
     Create(0, kMajor);
     ASSERT_GT(window->Candidates().size(), 2u);
     EXPECT_EQ(window->CreateViewPos(), 5);
 
-    window->VScrollChange(0);
+    window->ScrollNeck(0);
     ClickShape({0, 0, 0, 0, 0, 0});  // clicked changes are replaced by the candidate
-    window->NewScrollChange(3);
-    EXPECT_EQ(Shown().vScroll.value, 5);
+    window->ChooseCandidate(3);
+    EXPECT_EQ(Shown().neckScroll.value, 5);
     EXPECT_EQ(Frets(), ShapeNotesToFrets(window->Candidates()[2]).Fret);
     EXPECT_EQ(Shown().fretboard.fretLabel.caption, "5th fret");
 }
@@ -74,12 +74,12 @@ TEST_F(CreateTest, SingleCandidateLeavesBrowsingEnabledOnOneValue) {
         }
     }
     ASSERT_TRUE(single.has_value());
-    window->VScrollChange(single->position);
+    window->ScrollNeck(single->position);
     Create(single->root, single->type);
     EXPECT_EQ(window->Candidates().size(), 1u);
-    EXPECT_EQ(Shown().newScroll.min, 1);
-    EXPECT_EQ(Shown().newScroll.max, 1);
-    EXPECT_TRUE(Shown().newScroll.enabled);
+    EXPECT_EQ(Shown().candidateScroll.min, 1);
+    EXPECT_EQ(Shown().candidateScroll.max, 1);
+    EXPECT_TRUE(Shown().candidateScroll.enabled);
 }
 
 TEST_F(CreateTest, FailureShowsOpenStringsAndTheMessageOfTheOption) {
@@ -93,24 +93,24 @@ TEST_F(CreateTest, FailureShowsOpenStringsAndTheMessageOfTheOption) {
     for (const auto& c : cases) {
         SetUp();
         if (c.allStrings) {
-            window->MnuXClick();
+            window->ToggleAllStrings();
         }
         Create(0, kMajor);
-        ASSERT_TRUE(Shown().newScroll.enabled);
+        ASSERT_TRUE(Shown().candidateScroll.enabled);
         ClickShape({3, 3, 4, 5, 5, 3});
         Create(0, kMinorSecond);
 
         EXPECT_EQ(Frets(), kOpen);
         EXPECT_EQ(Notes(), kOpenNotes);  // playing or saving now uses the open strings
-        EXPECT_FALSE(Shown().newScroll.enabled);
-        EXPECT_TRUE(Shown().commandCreateEnabled);
+        EXPECT_FALSE(Shown().candidateScroll.enabled);
+        EXPECT_TRUE(Shown().createEnabled);
         EXPECT_FALSE(Shown().busy);
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_EQ(dialogs.messages[0].text, c.message);
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
         EXPECT_GT(window->Candidates().size(), 0u);  // the earlier result is kept
 
-        window->CommandPlayClick();
+        window->PlayChord(StrumMode::Block);
         EXPECT_EQ(sound->NotesToPlay, (std::vector<double>{19, 14, 10, 5, 0, -5}));
     }
 }
@@ -118,17 +118,17 @@ TEST_F(CreateTest, FailureShowsOpenStringsAndTheMessageOfTheOption) {
 TEST_F(CreateTest, FailureAfterAFileErrorSavesAValidChordFile) {
     files.files["/home/u/bad.fw"] = " 20 \r\n 10 \r\n";
     std::string path = "/home/u/bad.fw";
-    window->OpenF(path);
+    window->OpenChordFile(path);
     dialogs.answers = {"/home/u/saved.fw"};
-    window->MnuSaveClick();
+    window->SaveChordFile();
     EXPECT_EQ(files.files["/home/u/saved.fw"],
               " 20 \r\n 8 \r\n 3 \r\n 11 \r\n 6 \r\n 1 \r\n 8 \r\n");
 }
 
 TEST_F(CreateTest, BlankTypeCannotBeChosen) {
-    window->ComboTypeClick(25);
-    EXPECT_EQ(Shown().comboType.selected, 26);
-    EXPECT_EQ(Shown().comboType.Text(), "Minor Second");
+    window->SelectChordType(25);
+    EXPECT_EQ(Shown().typeList.selected, 26);
+    EXPECT_EQ(Shown().typeList.Text(), "Minor Second");
 }
 
 }  // namespace

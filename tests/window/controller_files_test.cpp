@@ -14,35 +14,26 @@ class FilesTest : public ControllerTest {
         ControllerTest::SetUp();
         window->Startup("");
     }
-
-    void Open(std::string path) { window->OpenF(path); }
 };
 
 TEST_F(FilesTest, OpenReadsTheNotesAndDerivesTheFrets) {
     files.files["/home/u/d.fw"] = kDMajorFile;
-    window->VScrollChange(4);
-    Open("  /home/u/d.fw  ");
+    window->ScrollNeck(4);
+    window->OpenChordFile("  /home/u/d.fw  ");
     EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
-    EXPECT_EQ(Shown().frameCaption, "D major");
-    EXPECT_EQ(Shown().vScroll.value, 0);
-    EXPECT_FALSE(Shown().newScroll.enabled);
+    EXPECT_EQ(Shown().chordCaption, "D major");
+    EXPECT_EQ(Shown().neckScroll.value, 0);
+    EXPECT_FALSE(Shown().candidateScroll.enabled);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(FilesTest, ShortOrBlankPathsOpenNothingSilently) {
     ClickShape({1, 1, 2, 3, 3, 1});
     for (const char* path : {"", "   ", "a.f", "  ab  "}) {
-        Open(path);
+        window->OpenChordFile(path);
     }
     EXPECT_EQ(Frets(), (PerString{1, 1, 2, 3, 3, 1}));
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(FilesTest, TheTrimmedPathIsHandedBack) {
-    std::string path = "  /home/u/d.fw ";
-    files.files["/home/u/d.fw"] = kDMajorFile;
-    window->OpenF(path);
-    EXPECT_EQ(path, "/home/u/d.fw");
 }
 
 TEST_F(FilesTest, FretCountIsClampedIntoTheLaidOutRange) {
@@ -53,7 +44,7 @@ TEST_F(FilesTest, FretCountIsClampedIntoTheLaidOutRange) {
     for (const auto& c : cases) {
         files.files["/home/u/f.fw"] =
             std::string(c.first) + "\r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
-        Open("/home/u/f.fw");
+        window->OpenChordFile("/home/u/f.fw");
         EXPECT_EQ(window->NumFrets(), c.frets) << c.first;
         EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
     }
@@ -76,7 +67,7 @@ TEST_F(FilesTest, BadFilesShowOpenStringsAndTheError) {
         if (c.content) {
             files.files["/home/u/bad.fw"] = *c.content;
         }
-        Open("/home/u/bad.fw");
+        window->OpenChordFile("/home/u/bad.fw");
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
         EXPECT_EQ(dialogs.messages[0].text, "Error opening file");
         EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0})) << c.name;
@@ -88,7 +79,7 @@ TEST_F(FilesTest, BadFilesShowOpenStringsAndTheError) {
 TEST_F(FilesTest, HeldFretBeyondTheFretsDrawnHasNoMarker) {
     // Five frets, and the high E string at its seventh fret (pitch 15).
     files.files["/home/u/far.fw"] = " 5 \r\n 15 \r\n 3 \r\n 11 \r\n 6 \r\n 1 \r\n 8 \r\n";
-    Open("/home/u/far.fw");
+    window->OpenChordFile("/home/u/far.fw");
     EXPECT_EQ(Frets()[0], 7);
     EXPECT_FALSE(Shown().fretboard.markers[0].visible);
     EXPECT_TRUE(Shown().staff.heads[0].visible);
@@ -97,9 +88,9 @@ TEST_F(FilesTest, HeldFretBeyondTheFretsDrawnHasNoMarker) {
 TEST_F(FilesTest, OpenCommandOpensTheChosenFileAndCancelDoesNothing) {
     files.files["/home/u/d.fw"] = kDMajorFile;
     dialogs.answers = {std::nullopt, "/home/u/d.fw"};
-    window->MnuOpenClick();
+    window->ChooseChordFileToOpen();
     EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
-    window->MnuOpenClick();
+    window->ChooseChordFileToOpen();
     EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
     EXPECT_EQ(dialogs.requests[0], "open Chord|*.fw");
     EXPECT_TRUE(dialogs.messages.empty());
@@ -108,7 +99,7 @@ TEST_F(FilesTest, OpenCommandOpensTheChosenFileAndCancelDoesNothing) {
 TEST_F(FilesTest, SaveWritesTheChordUnderTheNameChosen) {
     ClickShape({2, 3, 2, 0, -1, -1});
     dialogs.answers = {"/home/u/d.fw"};
-    window->MnuSaveClick();
+    window->SaveChordFile();
     EXPECT_EQ(dialogs.requests.back(), "save D major|Chord|*.fw");
     EXPECT_EQ(files.files["/home/u/d.fw"], kDMajorFile);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -117,13 +108,13 @@ TEST_F(FilesTest, SaveWritesTheChordUnderTheNameChosen) {
 TEST_F(FilesTest, SaveCancelledOrFailed) {
     files.files["/home/u/d.fw"] = "old";
     dialogs.answers = {std::nullopt};
-    window->MnuSaveClick();
+    window->SaveChordFile();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(files.writes.empty());
 
     files.failWrites = true;
     dialogs.answers = {"/home/u/d.fw"};
-    window->MnuSaveClick();
+    window->SaveChordFile();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Error saving file");
     EXPECT_EQ(files.files["/home/u/d.fw"], "old");
@@ -131,30 +122,30 @@ TEST_F(FilesTest, SaveCancelledOrFailed) {
 
 TEST_F(FilesTest, PlayButtonsRenderTheChordAndRestoreTheWindow) {
     ClickShape({0, 1, 0, 2, 3, -1});
-    window->CommandPlayClick();
+    window->PlayChord(StrumMode::Block);
     EXPECT_EQ(sound->Strum, StrumMode::Block);
-    window->CommandStrumClick();
+    window->PlayChord(StrumMode::Strummed);
     EXPECT_EQ(sound->Strum, StrumMode::Strummed);
     ASSERT_EQ(player.played.size(), 2u);
     EXPECT_EQ(player.played[0].size, 22058u);
     EXPECT_EQ(sound->NotesToPlay, (std::vector<double>{19, 15, 10, 7, 3}));
     EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false, true, false}));
     EXPECT_TRUE(Shown().fretboardEnabled);
-    EXPECT_TRUE(Shown().commandPlayEnabled);
+    EXPECT_TRUE(Shown().playEnabled);
 }
 
 TEST_F(FilesTest, SaveAsWavWritesTheFileInsteadOfPlaying) {
     ClickShape({0, 1, 0, 2, 3, -1});
     const std::filesystem::path target = dir / "c.wav";
     dialogs.answers = {target.string()};
-    window->MnuBCSClick(1);
+    window->SaveChordAsWav(StrumMode::Strummed);
     EXPECT_EQ(dialogs.requests.back(), "save C major|WAV file|*.wav");
     EXPECT_TRUE(player.played.empty());
     EXPECT_EQ(std::filesystem::file_size(target), 22058u);
     EXPECT_EQ(sound->WavSavePath, "");
     EXPECT_TRUE(dialogs.messages.empty());
 
-    window->CommandStrumClick();  // the save path was cleared: this plays
+    window->PlayChord(StrumMode::Strummed);  // the save path was cleared: this plays
     EXPECT_EQ(player.played.size(), 1u);
     EXPECT_EQ(ReadBytes(player.played[0].file), ReadBytes(target));
 }
@@ -175,7 +166,7 @@ TEST_F(FilesTest, SaveAsWavRefusesCancelledUnchangedAndUnwritableNames) {
         dialogs.messages.clear();
         dialogs.beeps = 0;
         dialogs.answers = {c.answer};
-        window->MnuBCSClick(0);
+        window->SaveChordAsWav(StrumMode::Block);
         EXPECT_EQ(static_cast<int>(dialogs.messages.size()), c.messages);
         EXPECT_EQ(dialogs.beeps, c.beeps);
         if (c.messages > 0) {
@@ -183,7 +174,7 @@ TEST_F(FilesTest, SaveAsWavRefusesCancelledUnchangedAndUnwritableNames) {
         }
         EXPECT_TRUE(player.played.empty());
         EXPECT_EQ(sound->WavSavePath, "");
-        EXPECT_TRUE(Shown().commandPlayEnabled);
+        EXPECT_TRUE(Shown().playEnabled);
     }
 }
 

@@ -64,7 +64,7 @@ class ControllerTest : public TempDirTest {
 
     // A release over string s at the middle of the fret band in view (fret 0: the label).
     void Click(MouseButton button, int string, int fret) {
-        const int position = Shown().vScroll.value;
+        const int position = Shown().neckScroll.value;
         const int y = fret == 0 ? 400 : 840 + 720 * (fret - position) - 360;
         window->FretboardRelease(button, geometry::StringX(string), y);
     }

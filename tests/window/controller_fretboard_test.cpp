@@ -29,8 +29,8 @@ TEST_F(FretboardClickTest, LeftClickSetsTheFretAndASecondClickPlaysTheString) {
     EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false}));
     EXPECT_FALSE(Shown().busy);
     EXPECT_TRUE(Shown().fretboardEnabled);
-    EXPECT_TRUE(Shown().commandPlayEnabled);
-    EXPECT_TRUE(Shown().commandStrumEnabled);
+    EXPECT_TRUE(Shown().playEnabled);
+    EXPECT_TRUE(Shown().strumEnabled);
 }
 
 TEST_F(FretboardClickTest, LeftClickOnAMutedStringSetsItWithoutPlaying) {
@@ -87,20 +87,20 @@ TEST_F(FretboardClickTest, ClicksOutsideTheStringsDoNothing) {
     window->FretboardRelease(MouseButton::Left, 375, 1000);
     window->FretboardRelease(MouseButton::Left, 2475, 6600);
     EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(Shown().frameCaption, before.frameCaption);
+    EXPECT_EQ(Shown().chordCaption, before.chordCaption);
 }
 
 TEST_F(FretboardClickTest, ScrollingMovesMarkersButKeepsTheChord) {
     ClickShape({1, 1, 2, 3, 3, 1});  // F barre
-    const std::string name = Shown().frameCaption;
+    const std::string name = Shown().chordCaption;
     EXPECT_TRUE(Shown().fretboard.bar.visible);
-    window->VScrollChange(2);
-    EXPECT_EQ(Shown().vScroll.value, 2);
+    window->ScrollNeck(2);
+    EXPECT_EQ(Shown().neckScroll.value, 2);
     EXPECT_FALSE(Shown().fretboard.bar.visible);
     EXPECT_FALSE(Shown().fretboard.markers[0].visible);
     EXPECT_TRUE(Shown().fretboard.markers[3].visible);
     EXPECT_EQ(Shown().fretboard.fretLabel.top, 840 + 720 * 3 - 120);
-    EXPECT_EQ(Shown().frameCaption, name);
+    EXPECT_EQ(Shown().chordCaption, name);
 
     // Clicks on a scrolled neck count from the first fret in view.
     Click(MouseButton::Left, 0, 5);
@@ -110,31 +110,31 @@ TEST_F(FretboardClickTest, ScrollingMovesMarkersButKeepsTheChord) {
 
 TEST_F(FretboardClickTest, ShownNameFollowsTheCreationRoot) {
     ClickShape({0, 1, 0, 2, 0, -1});  // A minor seventh, also C sixth
-    ASSERT_TRUE(Shown().scroll.enabled);
-    ASSERT_GE(Shown().scroll.max, 1);
-    window->ComboRootClick(3);  // "C"
+    ASSERT_TRUE(Shown().nameScroll.enabled);
+    ASSERT_GE(Shown().nameScroll.max, 1);
+    window->SelectRoot(3);  // "C"
     Click(MouseButton::Right, 5, 0);
     Click(MouseButton::Right, 5, 0);  // refresh the same chord
-    EXPECT_EQ(Shown().frameCaption.substr(0, 2), "C ");
-    const int shownC = Shown().scroll.value;
+    EXPECT_EQ(Shown().chordCaption.substr(0, 2), "C ");
+    const int shownC = Shown().nameScroll.value;
 
-    window->ComboRootClick(0);  // "A"
+    window->SelectRoot(0);  // "A"
     Click(MouseButton::Right, 5, 0);
     Click(MouseButton::Right, 5, 0);
-    EXPECT_EQ(Shown().frameCaption.substr(0, 2), "A ");
-    EXPECT_NE(Shown().scroll.value, shownC);
+    EXPECT_EQ(Shown().chordCaption.substr(0, 2), "A ");
+    EXPECT_NE(Shown().nameScroll.value, shownC);
 
-    window->ScrollChange(shownC);
-    EXPECT_EQ(Shown().frameCaption.substr(0, 2), "C ");
+    window->ChooseChordName(shownC);
+    EXPECT_EQ(Shown().chordCaption.substr(0, 2), "C ");
 }
 
 TEST_F(FretboardClickTest, SilentChordShowsNoName) {
     ClickShape({-1, -1, -1, -1, -1, -1});
-    EXPECT_EQ(Shown().frameCaption, "");
+    EXPECT_EQ(Shown().chordCaption, "");
     EXPECT_EQ(Shown().panel.thirds.caption, "Thirds:");
     EXPECT_FALSE(Shown().panel.name.enabled);
-    EXPECT_FALSE(Shown().scroll.enabled);
-    EXPECT_EQ(Shown().scroll.max, 0);
+    EXPECT_FALSE(Shown().nameScroll.enabled);
+    EXPECT_EQ(Shown().nameScroll.max, 0);
 }
 
 }  // namespace

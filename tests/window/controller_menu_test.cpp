@@ -22,25 +22,25 @@ TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
     for (const auto& c : cases) {
         SetUp();
         ClickShape({1, 1, 2, 3, 3, 1});
-        window->VScrollChange(3);
-        window->ComboRootClick(0);
-        window->ComboTypeClick(0);
-        window->CommandCreateClick();
+        window->ScrollNeck(3);
+        window->SelectRoot(0);
+        window->SelectChordType(0);
+        window->CreateChord();
         dialogs.answers = {c.answer};
-        window->MnuNFClick();
+        window->AskFretCount();
 
         ASSERT_EQ(dialogs.requests.back(), "input Enter number of frets to display|20");
         if (c.frets == 0) {
             EXPECT_EQ(dialogs.beeps, 1) << c.answer.value_or("(cancel)");
             EXPECT_EQ(window->NumFrets(), 20);
-            EXPECT_TRUE(Shown().newScroll.enabled);
+            EXPECT_TRUE(Shown().candidateScroll.enabled);
         } else {
             EXPECT_EQ(dialogs.beeps, 0) << *c.answer;
             EXPECT_EQ(window->NumFrets(), c.frets);
             EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
-            EXPECT_FALSE(Shown().newScroll.enabled);
-            EXPECT_EQ(Shown().vScroll.value, 0);
-            EXPECT_EQ(Shown().vScroll.max, c.frets > 8 ? c.frets - 8 : 0);
+            EXPECT_FALSE(Shown().candidateScroll.enabled);
+            EXPECT_EQ(Shown().neckScroll.value, 0);
+            EXPECT_EQ(Shown().neckScroll.max, c.frets > 8 ? c.frets - 8 : 0);
             EXPECT_EQ(Shown().fretboard.fretLines.size(), static_cast<std::size_t>(c.frets + 1));
         }
     }
@@ -48,43 +48,43 @@ TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
 
 TEST_F(MenuTest, ToolTipsFollowTheirCheckMark) {
     ASSERT_FALSE(Shown().menu.toolTipsChecked);
-    window->MnuTTTClick();
+    window->ToggleToolTips();
     EXPECT_TRUE(Shown().menu.toolTipsChecked);
-    EXPECT_EQ(Shown().toolTips.frameChord,
+    EXPECT_EQ(Shown().toolTips.fretboard,
               "Click the fretboard to set fingure positions.  Use the scroll bar to move up and "
               "down the fretboard");
-    EXPECT_EQ(Shown().toolTips.commandPlay, "Play this chord (as a block chord)");
-    EXPECT_EQ(Shown().toolTips.commandStrum, "Play this chord (strum)");
-    window->MnuTTTClick();
-    EXPECT_EQ(Shown().toolTips.frameChord, "");
-    EXPECT_EQ(Shown().toolTips.commandPlay, "");
+    EXPECT_EQ(Shown().toolTips.playButton, "Play this chord (as a block chord)");
+    EXPECT_EQ(Shown().toolTips.strumButton, "Play this chord (strum)");
+    window->ToggleToolTips();
+    EXPECT_EQ(Shown().toolTips.fretboard, "");
+    EXPECT_EQ(Shown().toolTips.playButton, "");
 }
 
 TEST_F(MenuTest, AccidentalSwitchRespellsEverythingAndKeepsTheRootSelection) {
     ClickShape({-1, -1, 1, -1, -1, -1});
-    window->ComboRootClick(4);
-    ASSERT_EQ(Shown().comboRoot.Text(), "Db");
-    window->MnuAccidentalsClick();
+    window->SelectRoot(4);
+    ASSERT_EQ(Shown().rootList.Text(), "Db");
+    window->ToggleAccidentals();
     EXPECT_EQ(Shown().menu.accidentalsCaption, "&Use Flats (b)");
-    EXPECT_EQ(Shown().comboRoot.items.size(), 12u);
-    EXPECT_EQ(Shown().comboRoot.selected, 4);
-    EXPECT_EQ(Shown().comboRoot.Text(), "C#");
+    EXPECT_EQ(Shown().rootList.items.size(), 12u);
+    EXPECT_EQ(Shown().rootList.selected, 4);
+    EXPECT_EQ(Shown().rootList.Text(), "C#");
     EXPECT_EQ(Shown().fretboard.stringLabels[2], "G#");
     EXPECT_EQ(Shown().staff.accidentals[2].text, "#");
-    window->MnuAccidentalsClick();
+    window->ToggleAccidentals();
     EXPECT_EQ(Shown().fretboard.stringLabels[2], "Ab");
 }
 
 TEST_F(MenuTest, AllStringsOptionOnlyTogglesItsMark) {
-    window->MnuXClick();
+    window->ToggleAllStrings();
     EXPECT_TRUE(Shown().menu.allStringsChecked);
-    window->MnuXClick();
+    window->ToggleAllStrings();
     EXPECT_FALSE(Shown().menu.allStringsChecked);
 }
 
 TEST_F(MenuTest, ExitWritesNothingAndDeletesNothing) {
     files.files[sound->SlotFile(0)] = "RIFF";
-    window->MnuExitClick();
+    window->Exit();
     EXPECT_EQ(desktop.quit, 1);
     EXPECT_TRUE(files.writes.empty());
     EXPECT_TRUE(files.removeAttempts.empty());
@@ -96,7 +96,7 @@ TEST_F(MenuTest, CloseWritesTheSettingsAndDeletesSoundFilesUpToTheFirstMissing) 
     }
     files.files[sound->SlotFile(7)] = "RIFF";
     ClickShape({0, 1, 0, 2, 3, -1});
-    window->MnuXClick();
+    window->ToggleAllStrings();
     window->Close();
 
     // Both live in the user's directories, not beside the program.
@@ -123,12 +123,12 @@ TEST_F(MenuTest, CloseWritesTheSettingsAndDeletesSoundFilesUpToTheFirstMissing) 
 }
 
 TEST_F(MenuTest, SettingsWrittenAtCloseRestoreTheSameWindow) {
-    window->MnuTTTClick();
-    window->MnuAccidentalsClick();
+    window->ToggleToolTips();
+    window->ToggleAccidentals();
     ClickShape({0, 1, 0, 2, 0, -1});
-    window->ComboRootClick(3);
-    window->ComboTypeClick(30);
-    window->VScrollChange(4);
+    window->SelectRoot(3);
+    window->SelectChordType(30);
+    window->ScrollNeck(4);
     const DisplayState before = Shown();
     window->Close();
 
@@ -139,17 +139,17 @@ TEST_F(MenuTest, SettingsWrittenAtCloseRestoreTheSameWindow) {
     EXPECT_EQ(Shown().menu.toolTipsChecked, before.menu.toolTipsChecked);
     EXPECT_EQ(Shown().menu.accidentalsCaption, before.menu.accidentalsCaption);
     EXPECT_EQ(Frets(), (PerString{0, 1, 0, 2, 0, -1}));
-    EXPECT_EQ(Shown().comboRoot.selected, 3);
-    EXPECT_EQ(Shown().comboType.selected, 30);
-    EXPECT_EQ(Shown().vScroll.value, 4);
-    EXPECT_EQ(Shown().frameCaption, before.frameCaption);
-    EXPECT_EQ(Shown().scroll.value, before.scroll.value);
+    EXPECT_EQ(Shown().rootList.selected, 3);
+    EXPECT_EQ(Shown().typeList.selected, 30);
+    EXPECT_EQ(Shown().neckScroll.value, 4);
+    EXPECT_EQ(Shown().chordCaption, before.chordCaption);
+    EXPECT_EQ(Shown().nameScroll.value, before.nameScroll.value);
 }
 
 TEST_F(MenuTest, HelpAboutAndTunerReachTheDesktop) {
-    window->MnuSupportClick();
-    window->MnuTunerClick();
-    window->MnuAboutClick();
+    window->OpenHelp();
+    window->ShowTuner();
+    window->ShowAbout();
     EXPECT_EQ(desktop.helpOpened, 1);
     EXPECT_EQ(desktop.tunerShown, 1);
     ASSERT_EQ(dialogs.messages.size(), 1u);

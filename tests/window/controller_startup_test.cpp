@@ -28,20 +28,20 @@ TEST_F(StartupTest, FirstStartWithoutSettingsUsesTheDefaults) {
 
     EXPECT_EQ(window->NumFrets(), 20);
     EXPECT_FALSE(Shown().menu.toolTipsChecked);
-    EXPECT_EQ(Shown().toolTips.frameChord, "");
+    EXPECT_EQ(Shown().toolTips.fretboard, "");
     EXPECT_EQ(Shown().menu.accidentalsCaption, "&Use Sharps (#)");
-    EXPECT_EQ(window->Mode(), Accidentals::Flats);
+    EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats);
     EXPECT_EQ(Frets(), kOpen);
     EXPECT_EQ(Notes(), kOpenNotes);
-    EXPECT_EQ(Shown().vScroll.value, 0);
-    EXPECT_EQ(Shown().vScroll.max, 12);
-    EXPECT_FALSE(Shown().newScroll.enabled);
+    EXPECT_EQ(Shown().neckScroll.value, 0);
+    EXPECT_EQ(Shown().neckScroll.max, 12);
+    EXPECT_FALSE(Shown().candidateScroll.enabled);
     EXPECT_TRUE(dialogs.messages.empty());
     // The root list is spelled in flats, like the names on show.
-    EXPECT_EQ(Shown().comboRoot.items[1], "Bb");
-    EXPECT_EQ(Shown().comboRoot.items[11], "Ab");
-    EXPECT_EQ(Shown().comboType.items.size(), 38u);
-    EXPECT_EQ(Shown().comboType.items[26], "Minor Second");
+    EXPECT_EQ(Shown().rootList.items[1], "Bb");
+    EXPECT_EQ(Shown().rootList.items[11], "Ab");
+    EXPECT_EQ(Shown().typeList.items.size(), 38u);
+    EXPECT_EQ(Shown().typeList.items[26], "Minor Second");
     EXPECT_EQ(Shown().fretboard.fretLines.size(), 21u);
     EXPECT_EQ(Shown().fretboard.fretLabel.caption, "5");
 
@@ -61,22 +61,22 @@ TEST_F(StartupTest, CompleteSettingsAreAppliedAndTheCommandLineFileOpened) {
 
     EXPECT_FALSE(Shown().menu.toolTipsChecked);
     EXPECT_TRUE(Shown().menu.allStringsChecked);
-    EXPECT_EQ(window->Mode(), Accidentals::Sharps);
-    EXPECT_EQ(Shown().comboRoot.items[1], "A#");
-    EXPECT_EQ(Shown().comboRoot.selected, 3);
-    EXPECT_EQ(Shown().comboType.selected, 5);
+    EXPECT_EQ(window->AccidentalMode(), Accidentals::Sharps);
+    EXPECT_EQ(Shown().rootList.items[1], "A#");
+    EXPECT_EQ(Shown().rootList.selected, 3);
+    EXPECT_EQ(Shown().typeList.selected, 5);
     // The file opened last: a D major shape, and the neck back at the top.
     EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
-    EXPECT_EQ(Shown().frameCaption, "D major");
-    EXPECT_EQ(Shown().vScroll.value, 0);
+    EXPECT_EQ(Shown().chordCaption, "D major");
+    EXPECT_EQ(Shown().neckScroll.value, 0);
 }
 
 TEST_F(StartupTest, SettingsWithoutCommandLineKeepTheStoredChordAndView) {
     StoreSettings(StoredCMajor());
     window->Startup("");
     EXPECT_EQ(Frets(), (PerString{0, 1, 0, 2, 3, -1}));
-    EXPECT_EQ(Shown().frameCaption, "C major");
-    EXPECT_EQ(Shown().vScroll.value, 2);
+    EXPECT_EQ(Shown().chordCaption, "C major");
+    EXPECT_EQ(Shown().neckScroll.value, 2);
     EXPECT_EQ(Shown().fretboard.fretLabel.caption, "5");
     EXPECT_EQ(Shown().fretboard.fretLabel.top, 840 + 720 * 3 - 120);
 }
@@ -92,11 +92,11 @@ TEST_F(StartupTest, NeckPositionAboveTheMaximumFallsBackFromLineEleven) {
     EXPECT_EQ(window->NumFrets(), 20);
     EXPECT_FALSE(Shown().menu.toolTipsChecked);  // the stored state, inverted by the fallback
     EXPECT_TRUE(Shown().menu.allStringsChecked);
-    EXPECT_EQ(window->Mode(), Accidentals::Flats);
-    EXPECT_EQ(Shown().comboRoot.items[1], "Bb");
+    EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats);
+    EXPECT_EQ(Shown().rootList.items[1], "Bb");
     EXPECT_EQ(Frets(), (PerString{0, 1, 0, 2, 3, -1}));  // no file opened
-    EXPECT_EQ(Shown().vScroll.value, 0);
-    EXPECT_EQ(Shown().comboRoot.selected, -1);
+    EXPECT_EQ(Shown().neckScroll.value, 0);
+    EXPECT_EQ(Shown().rootList.selected, -1);
 }
 
 TEST_F(StartupTest, FallbackKeepsWhatWasReadBeforeTheFirstFailure) {
@@ -120,8 +120,8 @@ TEST_F(StartupTest, FallbackKeepsWhatWasReadBeforeTheFirstFailure) {
         EXPECT_EQ(window->NumFrets(), 20) << c.lines;
         EXPECT_EQ(Frets(), c.frets) << c.lines;
         EXPECT_EQ(Shown().menu.allStringsChecked, c.allStrings) << c.lines;
-        EXPECT_EQ(window->Mode(), Accidentals::Flats) << c.lines;
-        EXPECT_EQ(Shown().comboRoot.items[1], "Bb") << c.lines;
+        EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats) << c.lines;
+        EXPECT_EQ(Shown().rootList.items[1], "Bb") << c.lines;
         EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << c.lines;
     }
 }
@@ -139,7 +139,7 @@ TEST_F(StartupTest, LineFourChoosesTheAccidentals) {
         s.Fret = {-1, -1, 1, -1, -1, -1};  // G#/Ab
         StoreSettings(s);
         window->Startup("");
-        EXPECT_EQ(Shown().comboRoot.items[1], c.secondRoot);
+        EXPECT_EQ(Shown().rootList.items[1], c.secondRoot);
         EXPECT_EQ(Shown().menu.accidentalsCaption, c.caption);
         EXPECT_EQ(Shown().fretboard.stringLabels[2], c.flats ? "Ab" : "G#");
     }
@@ -152,7 +152,7 @@ TEST_F(StartupTest, FewFretsCannotScrollSoAStoredPositionIsRefused) {
     StoreSettings(s);
     window->Startup("");
     EXPECT_EQ(window->NumFrets(), 7);
-    EXPECT_EQ(Shown().vScroll.max, 0);
+    EXPECT_EQ(Shown().neckScroll.max, 0);
 
     SetUp();
     s.neckPosition = 1;
@@ -174,7 +174,8 @@ TEST_F(StartupTest, ListIndexesOutsideTheListsAreRefused) {
         s.typeIndex = c.type;
         StoreSettings(s);
         window->Startup("");
-        EXPECT_EQ(window->Mode() == Accidentals::Sharps, c.applied) << c.root << " " << c.type;
+        EXPECT_EQ(window->AccidentalMode() == Accidentals::Sharps, c.applied)
+            << c.root << " " << c.type;
     }
 }
 
@@ -183,7 +184,7 @@ TEST_F(StartupTest, TheBlankTypeBecomesMinorSecond) {
     s.typeIndex = 25;
     StoreSettings(s);
     window->Startup("");
-    EXPECT_EQ(Shown().comboType.selected, 26);
+    EXPECT_EQ(Shown().typeList.selected, 26);
 }
 
 }  // namespace
