@@ -10,17 +10,6 @@ namespace fretwise {
 
 namespace {
 
-DiagramKind KindOfIndex(int index) {
-    switch (index % 3) {
-        case 0:
-            return DiagramKind::Chord;
-        case 1:
-            return DiagramKind::Small;
-        default:
-            return DiagramKind::Notes;
-    }
-}
-
 // Shows the hourglass for its lifetime, so every way out of a print resets the pointer.
 class BusyCursor {
   public:
@@ -35,25 +24,14 @@ class BusyCursor {
 
 }  // namespace
 
-void ExportCommands::MnuCopyCClick(int index) {
-    if (index < 0 || index > 5) {
-        return;
-    }
-    if (index < 3) {
-        CopyToClipboard(KindOfIndex(index));
-    } else {
-        SaveToFile(KindOfIndex(index));
-    }
-}
-
-void ExportCommands::CopyToClipboard(DiagramKind kind) {
+void ExportCommands::CopyDiagram(DiagramKind kind) {
     const QImage image = RenderDiagram(kind, source_.Diagram(kind));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(image);
 }
 
-void ExportCommands::SaveToFile(DiagramKind kind) {
+void ExportCommands::SaveDiagram(DiagramKind kind) {
     // The picture is taken at the click, before the dialog, as the window showed it.
     const DiagramPainter picture = source_.Diagram(kind);
     const std::string caption = source_.ChordCaption();
@@ -71,7 +49,7 @@ void ExportCommands::SaveToFile(DiagramKind kind) {
     }
 }
 
-void ExportCommands::Print(PrintKind kind) {
+void ExportCommands::PrintDiagram(PrintKind kind) {
     const std::optional<std::string> answer =
         dialogs_.Input(kCopiesPrompt, kPrintTitle, kCopiesDefault);
     const std::optional<int> copies = CopiesFromAnswer(answer.value_or(""));

@@ -12,27 +12,25 @@ namespace fretwise {
 inline constexpr std::string_view kBitmapFilter = "Bitmap|*.bmp";
 inline constexpr std::string_view kSaveError = "Error saving file";
 
-// The diagram commands of the File menu: "&Copy" and "Save as &Bitmap" (mnuCopyC 0-5) and
-// "&Print" (mnuPrintCD, mnuPrintND). They only read the window: the pictures are painted from
-// a copy of what it shows, so the window stays exactly as it was on every path.
+// The diagram commands of the File menu: "&Copy", "Save as &Bitmap" and "&Print". They only
+// read the window: the pictures are painted from a copy of what it shows, so the window stays
+// exactly as it was on every path.
 class ExportCommands {
   public:
     ExportCommands(const DiagramSource& source, Dialogs& dialogs, Alerts& alerts, Printer& printer)
         : source_(source), dialogs_(dialogs), alerts_(alerts), printer_(printer) {}
 
-    // 0-2 copy the chord, small chord or note diagram to the clipboard; 3-5 save it.
-    void MnuCopyCClick(int index);
-    // 3-5: save the picture of index mod 3.
-    void MnuSaveCClick(int index) { MnuCopyCClick(index); }
+    // "&Copy" > the chord, small chord or note diagram: the picture onto the clipboard.
+    void CopyDiagram(DiagramKind kind);
 
-    void MnuPrintCDClick() { Print(PrintKind::ChordDiagram); }
-    void MnuPrintNDClick() { Print(PrintKind::NoteDiagram); }
+    // "Save as &Bitmap" > ...: asks for a name and writes the picture (BMP, or PNG or SVG
+    // when the name ends so).
+    void SaveDiagram(DiagramKind kind);
+
+    // "&Print" > "&Chord Diagram..." or "&Note Diagram...": asks for the number of copies.
+    void PrintDiagram(PrintKind kind);
 
   private:
-    void CopyToClipboard(DiagramKind kind);
-    void SaveToFile(DiagramKind kind);
-    void Print(PrintKind kind);
-
     const DiagramSource& source_;
     Dialogs& dialogs_;
     Alerts& alerts_;

@@ -11,7 +11,7 @@ namespace fretwise {
 
 namespace {
 
-// Frame lies at 120, 120 in the window; the analysis panel, the staff and the creation panel
+// The frame lies at 120, 120 in the window; the analysis panel, the staff and the creation panel
 // start 5160 twips into the frame.
 constexpr int kFrameLeft = 120;
 constexpr int kFrameTop = 120;

@@ -12,8 +12,8 @@ namespace fretwise {
 // window's logical pixels. The page shows the window arranged for printing: on white, the
 // frame with the chord's name as its caption, and in it only the fretboard or only the staff.
 struct PageLayout {
-    QRect frame;    // Frame, relative to the window's client area
-    QRect diagram;  // FrameChord or PictureBox, relative to the window's client area
+    QRect frame;    // the frame round it all, relative to the window's client area
+    QRect diagram;  // the fretboard or the staff, relative to the window's client area
 };
 
 // The chord diagram: the frame cut off where the analysis panel begins, the fretboard in it.

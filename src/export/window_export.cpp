@@ -1,6 +1,7 @@
 #include "export/window_export.hpp"
 
 #include <QAction>
+#include <array>
 
 #include "ui/main_window.hpp"
 
@@ -13,16 +14,19 @@ WindowExport::WindowExport(MainWindow& window, const MainController& controller,
       commands_(source_, dialogs, alerts_, printer) {
     const MainMenus& menus = window.Menus();
     ExportCommands& c = commands_;
-    for (int i = 0; i < static_cast<int>(menus.copy.size()); ++i) {
+    // Both submenus list the chord, the small chord and the note diagram.
+    constexpr std::array kMenuOrder{DiagramKind::Chord, DiagramKind::Small, DiagramKind::Notes};
+    for (std::size_t i = 0; i < kMenuOrder.size(); ++i) {
+        const DiagramKind kind = kMenuOrder[i];
         QObject::connect(menus.copy[i], &QAction::triggered, &window,
-                         [&c, i] { c.MnuCopyCClick(i); });
-    }
-    for (int i = 0; i < static_cast<int>(menus.saveBitmap.size()); ++i) {
+                         [&c, kind] { c.CopyDiagram(kind); });
         QObject::connect(menus.saveBitmap[i], &QAction::triggered, &window,
-                         [&c, i] { c.MnuSaveCClick(i + 3); });
+                         [&c, kind] { c.SaveDiagram(kind); });
     }
-    QObject::connect(menus.printChord, &QAction::triggered, &window, [&c] { c.MnuPrintCDClick(); });
-    QObject::connect(menus.printNotes, &QAction::triggered, &window, [&c] { c.MnuPrintNDClick(); });
+    QObject::connect(menus.printChord, &QAction::triggered, &window,
+                     [&c] { c.PrintDiagram(PrintKind::ChordDiagram); });
+    QObject::connect(menus.printNotes, &QAction::triggered, &window,
+                     [&c] { c.PrintDiagram(PrintKind::NoteDiagram); });
 }
 
 }  // namespace fretwise

@@ -77,7 +77,7 @@ void TunerController::StopAndResetToggles() {
     loopOn_.fill(false);
 }
 
-void TunerController::CommandStrumClick(int button) {
+void TunerController::PlayOnce(int button) {
     if (!IsButton(button)) {
         return;
     }
@@ -97,18 +97,18 @@ void TunerController::CommandStrumClick(int button) {
     engine_.SynthNote();
 }
 
-void TunerController::CommandPlayClick(int button) {
-    if (!IsButton(button)) {
+void TunerController::ToggleLoop(int toggle) {
+    if (!IsButton(toggle)) {
         return;
     }
-    const bool wasOn = LoopOn(button);
+    const bool wasOn = LoopOn(toggle);
     StopAndResetToggles();
     if (wasOn) {
         return;
     }
-    loopOn_[static_cast<std::size_t>(button)] = true;
+    loopOn_[static_cast<std::size_t>(toggle)] = true;
     // A missing reference tone stays silent; the toggle still shows that it is on.
-    const std::optional<std::filesystem::path> file = LoopFile(button);
+    const std::optional<std::filesystem::path> file = LoopFile(toggle);
     std::error_code error;
     if (file && std::filesystem::is_regular_file(*file, error)) {
         engine_.LoopSoundFile(*file);

@@ -26,9 +26,9 @@ class TunerController {
     void Load();
 
     // A play-once button: the string's note, or for button 6 the chosen note and octave.
-    void CommandStrumClick(int button);
+    void PlayOnce(int button);
     // A loop toggle: switches the loop of its recorded tone on or off.
-    void CommandPlayClick(int button);
+    void ToggleLoop(int toggle);
 
     // The toggle's state: on shows the stop picture, off the play picture.
     bool LoopOn(int toggle) const;

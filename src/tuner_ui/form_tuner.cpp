@@ -40,7 +40,7 @@ FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, 
       controller_(engine, dataDir / "WAVs"),
       playIcon_(PlayIcon()),
       stopIcon_(StopIcon()) {
-    setObjectName(QStringLiteral("FormTuner"));
+    setObjectName(QStringLiteral("tuner"));
     setWindowTitle(QStringLiteral("Guitar Tuner"));
     setModal(true);
 
@@ -54,15 +54,15 @@ FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     controller_.Load();
-    comboNotes_->setCurrentIndex(controller_.SelectedNote().value_or(-1));
-    comboOctave_->setCurrentIndex(controller_.SelectedOctave().value_or(-1));
-    combo3Notes_->setCurrentIndex(controller_.SelectedBand().value_or(-1));
-    connect(comboNotes_, &QComboBox::currentIndexChanged, this,
-            [this] { controller_.SelectNote(Selection(comboNotes_)); });
-    connect(comboOctave_, &QComboBox::currentIndexChanged, this,
-            [this] { controller_.SelectOctave(Selection(comboOctave_)); });
-    connect(combo3Notes_, &QComboBox::currentIndexChanged, this,
-            [this] { controller_.SelectBand(Selection(combo3Notes_)); });
+    noteList_->setCurrentIndex(controller_.SelectedNote().value_or(-1));
+    octaveList_->setCurrentIndex(controller_.SelectedOctave().value_or(-1));
+    bandList_->setCurrentIndex(controller_.SelectedBand().value_or(-1));
+    connect(noteList_, &QComboBox::currentIndexChanged, this,
+            [this] { controller_.SelectNote(Selection(noteList_)); });
+    connect(octaveList_, &QComboBox::currentIndexChanged, this,
+            [this] { controller_.SelectOctave(Selection(octaveList_)); });
+    connect(bandList_, &QComboBox::currentIndexChanged, this,
+            [this] { controller_.SelectBand(Selection(bandList_)); });
     ShowToggles();
     SetTabOrder();
 }
@@ -72,12 +72,12 @@ FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, 
 void FormTuner::SetTabOrder() {
     std::vector<QWidget*> chain;
     for (int string : {3, 4, 5, 2, 1, 0}) {
-        chain.push_back(commandStrum_[static_cast<std::size_t>(string)]);
-        chain.push_back(commandPlay_[static_cast<std::size_t>(string)]);
+        chain.push_back(playOnceButtons_[static_cast<std::size_t>(string)]);
+        chain.push_back(loopToggles_[static_cast<std::size_t>(string)]);
     }
     chain.insert(chain.end(),
-                 {comboNotes_, comboOctave_, commandStrum_[TunerController::kPlayNoteButton],
-                  combo3Notes_, commandPlay_[TunerController::kBandToggle]});
+                 {noteList_, octaveList_, playOnceButtons_[TunerController::kPlayNoteButton],
+                  bandList_, loopToggles_[TunerController::kBandToggle]});
     for (std::size_t i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
@@ -95,7 +95,7 @@ QPushButton* FormTuner::CreateButton(const QString& name, QWidget* parent) {
 
 QWidget* FormTuner::CreateStringsFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Guitar Tuner"));
-    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setObjectName(QStringLiteral("stringsFrame"));
     auto* headstock = new HeadstockView(frame);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(headstock);
@@ -111,53 +111,53 @@ QWidget* FormTuner::CreateStringsFrame() {
         };
         const QString name = QString::fromLatin1(kStringNames[static_cast<std::size_t>(string)]);
 
-        QPushButton* once = CreateButton(QStringLiteral("CommandStrum%1").arg(string), headstock);
+        QPushButton* once = CreateButton(QStringLiteral("playOnce%1").arg(string), headstock);
         once->move(x(outer), y);
         once->setIcon(NoteIcon());
         once->setToolTip(QStringLiteral("Play the %1 string once").arg(name));
-        connect(once, &QPushButton::clicked, this, [this, string] { CommandStrumClick(string); });
-        commandStrum_[static_cast<std::size_t>(string)] = once;
+        connect(once, &QPushButton::clicked, this, [this, string] { PlayOnce(string); });
+        playOnceButtons_[static_cast<std::size_t>(string)] = once;
 
-        QPushButton* loop = CreateButton(QStringLiteral("CommandPlay%1").arg(string), headstock);
+        QPushButton* loop = CreateButton(QStringLiteral("loop%1").arg(string), headstock);
         loop->move(x(inner), y);
-        connect(loop, &QPushButton::clicked, this, [this, string] { CommandPlayClick(string); });
-        commandPlay_[static_cast<std::size_t>(string)] = loop;
+        connect(loop, &QPushButton::clicked, this, [this, string] { ToggleLoop(string); });
+        loopToggles_[static_cast<std::size_t>(string)] = loop;
     }
     return frame;
 }
 
 QWidget* FormTuner::CreatePlayNoteFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Play a note"));
-    frame->setObjectName(QStringLiteral("Frame3"));
-    comboNotes_ = new QComboBox(frame);
-    comboNotes_->setObjectName(QStringLiteral("ComboNotes"));
+    frame->setObjectName(QStringLiteral("playNoteFrame"));
+    noteList_ = new QComboBox(frame);
+    noteList_->setObjectName(QStringLiteral("noteList"));
     for (const TunerNote& note : kTunerNotes) {
-        comboNotes_->addItem(FromView(note.name), note.offsetFromA);
+        noteList_->addItem(FromView(note.name), note.offsetFromA);
     }
-    comboOctave_ = new QComboBox(frame);
-    comboOctave_->setObjectName(QStringLiteral("ComboOctave"));
+    octaveList_ = new QComboBox(frame);
+    octaveList_->setObjectName(QStringLiteral("octaveList"));
     for (std::string_view octave : kTunerOctaves) {
-        comboOctave_->addItem(FromView(octave));
+        octaveList_->addItem(FromView(octave));
     }
     auto* noteLabel = new QLabel(QStringLiteral("Note:"), frame);
-    noteLabel->setBuddy(comboNotes_);
+    noteLabel->setBuddy(noteList_);
     auto* octaveLabel = new QLabel(QStringLiteral("Octave:"), frame);
-    octaveLabel->setBuddy(comboOctave_);
+    octaveLabel->setBuddy(octaveList_);
 
     const int button = TunerController::kPlayNoteButton;
-    QPushButton* play = CreateButton(QStringLiteral("CommandStrum%1").arg(button), frame);
+    QPushButton* play = CreateButton(QStringLiteral("playOnce%1").arg(button), frame);
     play->setIcon(NoteIcon());
     play->setToolTip(QStringLiteral("Play the chosen note once"));
     connect(play, &QPushButton::clicked, this,
-            [this] { CommandStrumClick(TunerController::kPlayNoteButton); });
-    commandStrum_[button] = play;
+            [this] { PlayOnce(TunerController::kPlayNoteButton); });
+    playOnceButtons_[button] = play;
 
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(noteLabel);
-    layout->addWidget(comboNotes_);
+    layout->addWidget(noteList_);
     layout->addSpacing(8);
     layout->addWidget(octaveLabel);
-    layout->addWidget(comboOctave_);
+    layout->addWidget(octaveList_);
     layout->addStretch(1);
     layout->addWidget(play);
     return frame;
@@ -165,37 +165,37 @@ QWidget* FormTuner::CreatePlayNoteFrame() {
 
 QWidget* FormTuner::CreateBandFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Tune a band"));
-    frame->setObjectName(QStringLiteral("Frame2"));
-    combo3Notes_ = new QComboBox(frame);
-    combo3Notes_->setObjectName(QStringLiteral("Combo3Notes"));
+    frame->setObjectName(QStringLiteral("bandFrame"));
+    bandList_ = new QComboBox(frame);
+    bandList_->setObjectName(QStringLiteral("bandList"));
     for (const BandTone& tone : kBandTones) {
-        combo3Notes_->addItem(FromView(tone.name));
+        bandList_->addItem(FromView(tone.name));
     }
     const int button = TunerController::kBandToggle;
-    QPushButton* loop = CreateButton(QStringLiteral("CommandPlay%1").arg(button), frame);
+    QPushButton* loop = CreateButton(QStringLiteral("loop%1").arg(button), frame);
     connect(loop, &QPushButton::clicked, this,
-            [this] { CommandPlayClick(TunerController::kBandToggle); });
-    commandPlay_[button] = loop;
+            [this] { ToggleLoop(TunerController::kBandToggle); });
+    loopToggles_[button] = loop;
 
     auto* layout = new QHBoxLayout(frame);
-    layout->addWidget(combo3Notes_, 1);
+    layout->addWidget(bandList_, 1);
     layout->addWidget(loop);
     return frame;
 }
 
-void FormTuner::CommandStrumClick(int button) {
-    controller_.CommandStrumClick(button);
+void FormTuner::PlayOnce(int button) {
+    controller_.PlayOnce(button);
     ShowToggles();
 }
 
-void FormTuner::CommandPlayClick(int button) {
-    controller_.CommandPlayClick(button);
+void FormTuner::ToggleLoop(int button) {
+    controller_.ToggleLoop(button);
     ShowToggles();
 }
 
 void FormTuner::ShowToggles() {
     for (int i = 0; i < TunerController::kButtonCount; ++i) {
-        QPushButton* toggle = commandPlay_[static_cast<std::size_t>(i)];
+        QPushButton* toggle = loopToggles_[static_cast<std::size_t>(i)];
         const bool on = controller_.LoopOn(i);
         toggle->setIcon(on ? stopIcon_ : playIcon_);
         toggle->setProperty("loopOn", on);

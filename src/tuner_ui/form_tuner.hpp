@@ -30,19 +30,19 @@ class FormTuner : public QDialog {
     QWidget* CreatePlayNoteFrame();
     QWidget* CreateBandFrame();
     QPushButton* CreateButton(const QString& name, QWidget* parent);
-    void CommandStrumClick(int button);
-    void CommandPlayClick(int button);
+    void PlayOnce(int button);
+    void ToggleLoop(int toggle);
     void ShowToggles();
     void SetTabOrder();
 
     TunerController controller_;
     QIcon playIcon_;
     QIcon stopIcon_;
-    std::array<QPushButton*, TunerController::kButtonCount> commandStrum_{};
-    std::array<QPushButton*, TunerController::kButtonCount> commandPlay_{};
-    QComboBox* comboNotes_ = nullptr;
-    QComboBox* comboOctave_ = nullptr;
-    QComboBox* combo3Notes_ = nullptr;
+    std::array<QPushButton*, TunerController::kButtonCount> playOnceButtons_{};
+    std::array<QPushButton*, TunerController::kButtonCount> loopToggles_{};
+    QComboBox* noteList_ = nullptr;    // "Note:"
+    QComboBox* octaveList_ = nullptr;  // "Octave:"
+    QComboBox* bandList_ = nullptr;    // the concert pitches of "Tune a band"
 };
 
 }  // namespace fretwise

@@ -29,7 +29,7 @@ constexpr int StringX(int string) {
     return kString0X - kStringSpacing * string;
 }
 
-// Finger markers F and their labels FL share one square, left of the string line.
+// The finger markers and the finger numbers on them share one square, left of the string line.
 constexpr int kMarkerSize = 495;
 constexpr int kMarkerLeftOfString = 240;
 

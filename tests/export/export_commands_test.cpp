@@ -16,6 +16,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+constexpr DiagramKind kKinds[] = {DiagramKind::Chord, DiagramKind::Small, DiagramKind::Notes};
+
 class ExportCommandsTest : public ::testing::Test {
   protected:
     FakeSource source;
@@ -32,7 +34,7 @@ TEST_F(ExportCommandsTest, CopyPutsEachPictureOnTheClipboardAtItsSize) {
     const QSize sizes[] = {{313, 465}, {104, 155}, {261, 149}};
     for (int index = 0; index < 3; ++index) {
         QGuiApplication::clipboard()->clear();
-        commands.MnuCopyCClick(index);
+        commands.CopyDiagram(kKinds[index]);
         EXPECT_EQ(QGuiApplication::clipboard()->image().size(), sizes[index]) << index;
     }
     EXPECT_TRUE(dialogs.saveOffers.empty());
@@ -41,13 +43,13 @@ TEST_F(ExportCommandsTest, CopyPutsEachPictureOnTheClipboardAtItsSize) {
 
 TEST_F(ExportCommandsTest, SaveOffersTheFrameCaptionAndAddsTheBitmapExtension) {
     const QSize sizes[] = {{313, 465}, {104, 155}, {261, 149}};
-    for (int index = 3; index < 6; ++index) {
+    for (int index = 0; index < 3; ++index) {
         const std::string name = PathIn("diagram") + std::to_string(index);
         dialogs.saveAnswer = name;
-        commands.MnuSaveCClick(index);
+        commands.SaveDiagram(kKinds[index]);
         QImageReader reader(QString::fromStdString(name + ".bmp"));
         EXPECT_EQ(reader.format(), "bmp") << index;
-        EXPECT_EQ(reader.size(), sizes[index - 3]) << index;
+        EXPECT_EQ(reader.size(), sizes[index]) << index;
     }
     EXPECT_EQ(dialogs.saveOffers, Strings(3, "F major | Bitmap|*.bmp"));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -55,10 +57,10 @@ TEST_F(ExportCommandsTest, SaveOffersTheFrameCaptionAndAddsTheBitmapExtension) {
 
 TEST_F(ExportCommandsTest, SaveWritesPngOrSvgWhenTheNameAsksForIt) {
     dialogs.saveAnswer = PathIn("F.png");
-    commands.MnuSaveCClick(4);
+    commands.SaveDiagram(DiagramKind::Small);
     EXPECT_EQ(QImageReader(dir.filePath("F.png")).format(), "png");
     dialogs.saveAnswer = PathIn("F.svg");
-    commands.MnuSaveCClick(5);
+    commands.SaveDiagram(DiagramKind::Notes);
     EXPECT_EQ(QImageReader(dir.filePath("F.svg")).format(), "svg");
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -78,7 +80,7 @@ TEST_F(ExportCommandsTest, SaveCancelIsSilentAndBadNamesOrWritesSayErrorSavingFi
     for (const auto& c : cases) {
         dialogs.messages.clear();
         dialogs.saveAnswer = c.answer;
-        commands.MnuSaveCClick(3);
+        commands.SaveDiagram(DiagramKind::Chord);
         EXPECT_EQ(dialogs.messages, c.messages) << c.answer.value_or("(cancel)");
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("F major.bmp")));
@@ -93,11 +95,11 @@ TEST_F(ExportCommandsTest, PrintAsksForCopiesAndPrintsThatManyWithTheHourglass) 
         dialogs.events.clear();
         printer.jobs.clear();
         dialogs.inputAnswer = c.answer;
-        commands.MnuPrintCDClick();
+        commands.PrintDiagram(PrintKind::ChordDiagram);
         EXPECT_EQ(printer.jobs, std::vector<int>{c.copies}) << c.answer;
         EXPECT_EQ(dialogs.events, (Strings{"busy", "idle"})) << c.answer;
     }
-    commands.MnuPrintNDClick();
+    commands.PrintDiagram(PrintKind::NoteDiagram);
     EXPECT_EQ(dialogs.inputs.back(), "Enter number of copies (0 to cancel print)... | Print | 1");
 }
 
@@ -106,7 +108,7 @@ TEST_F(ExportCommandsTest, RefusedAnswersBeepSayPrintCancelledAndPrintNothing) {
     for (const auto& answer : refused) {
         dialogs.events.clear();
         dialogs.inputAnswer = answer;
-        commands.MnuPrintNDClick();
+        commands.PrintDiagram(PrintKind::NoteDiagram);
         EXPECT_EQ(dialogs.events, (Strings{"beep", "alert: Print cancelled | Print"}))
             << answer.value_or("(cancel)");
     }
@@ -116,7 +118,7 @@ TEST_F(ExportCommandsTest, RefusedAnswersBeepSayPrintCancelledAndPrintNothing) {
 TEST_F(ExportCommandsTest, APrinterFailureResetsTheHourglassThenReportsTheError) {
     printer.works = false;
     dialogs.inputAnswer = "2";
-    commands.MnuPrintCDClick();
+    commands.PrintDiagram(PrintKind::ChordDiagram);
     EXPECT_EQ(dialogs.events, (Strings{"busy", "idle", "beep",
                                        "alert: Error printing chord! - Print cancelled | Print"}));
 }

@@ -94,12 +94,13 @@ TEST(WindowDiagrams, ExportingLeavesTheDisplayStateAsItWas) {
     FakePrinter printer;
     ExportCommands commands(source, dialogs, alerts, printer);
     QTemporaryDir dir;
-    for (int index = 0; index < 6; ++index) {
-        dialogs.saveAnswer = dir.filePath(QString::number(index)).toStdString();
-        commands.MnuCopyCClick(index);
+    for (DiagramKind kind : {DiagramKind::Chord, DiagramKind::Small, DiagramKind::Notes}) {
+        commands.CopyDiagram(kind);
+        dialogs.saveAnswer = dir.filePath(QString::number(static_cast<int>(kind))).toStdString();
+        commands.SaveDiagram(kind);
     }
-    commands.MnuPrintCDClick();
-    commands.MnuPrintNDClick();
+    commands.PrintDiagram(PrintKind::ChordDiagram);
+    commands.PrintDiagram(PrintKind::NoteDiagram);
     EXPECT_EQ(printer.jobs, (std::vector<int>{1, 1}));
     // Painting from a copy changes nothing: the pictures of the state are the same.
     for (DiagramKind kind : {DiagramKind::Chord, DiagramKind::Small, DiagramKind::Notes}) {
@@ -126,11 +127,7 @@ TEST(WindowDiagrams, TwoCopiesOfEitherPrintMakeATwoPagePdf) {
         pdf.setOutputFileName(dir.filePath(name));
         QtPrinter printer(pdf);
         ExportCommands commands(source, dialogs, alerts, printer);
-        if (name[0] == 'c') {
-            commands.MnuPrintCDClick();
-        } else {
-            commands.MnuPrintNDClick();
-        }
+        commands.PrintDiagram(name[0] == 'c' ? PrintKind::ChordDiagram : PrintKind::NoteDiagram);
         EXPECT_EQ(PdfPageCount(dir.filePath(name)), 2) << name;
     }
     EXPECT_EQ(dialogs.events, (std::vector<std::string>{"busy", "idle", "busy", "idle"}));

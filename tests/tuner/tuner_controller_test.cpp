@@ -42,7 +42,7 @@ TEST_F(TunerControllerTest, EachStringButtonStopsThenPlaysItsOpenStringOnce) {
     for (int i = 0; i < TunerController::kStringCount; ++i) {
         player.calls.clear();
         clock.now += 10;  // slot 0 is free again, so the sound lands in chord0.wav
-        tuner.CommandStrumClick(i);
+        tuner.PlayOnce(i);
         EXPECT_EQ(engine.NotesToPlay, std::vector<double>{double(expected[i])}) << i;
         EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"})) << i;
     }
@@ -70,17 +70,17 @@ TEST_F(TunerControllerTest, PlayANoteAddsOffsetPlusTwelveTimesOctavePlusTwelve) 
         tuner.SelectOctave(octave);
         player.calls.clear();
         clock.now += 10;
-        tuner.CommandStrumClick(TunerController::kPlayNoteButton);
+        tuner.PlayOnce(TunerController::kPlayNoteButton);
         EXPECT_EQ(engine.NotesToPlay, std::vector<double>{c.number}) << c.note << c.octave;
         EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
     }
 }
 
 TEST_F(TunerControllerTest, PlayANoteWithoutSelectionOnlyStops) {
-    tuner.CommandPlayClick(2);
+    tuner.ToggleLoop(2);
     tuner.SelectOctave(std::nullopt);
     player.calls.clear();
-    tuner.CommandStrumClick(TunerController::kPlayNoteButton);
+    tuner.PlayOnce(TunerController::kPlayNoteButton);
     EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_TRUE(engine.NotesToPlay.empty());
     EXPECT_TRUE(On().empty());
@@ -93,10 +93,10 @@ TEST_F(TunerControllerTest, EachToggleLoopsItsRecordedTone) {
                             {"stop", "loop a-c.wav"}};
     for (int i = 0; i < TunerController::kButtonCount; ++i) {
         player.calls.clear();
-        tuner.CommandPlayClick(i);
+        tuner.ToggleLoop(i);
         EXPECT_EQ(player.calls, expected[i]) << i;
         EXPECT_EQ(On(), std::vector<int>{i});
-        tuner.CommandPlayClick(i);
+        tuner.ToggleLoop(i);
     }
 }
 
@@ -105,60 +105,60 @@ TEST_F(TunerControllerTest, BandToggleFollowsTheChosenConcertPitch) {
     for (int band = 0; band < 3; ++band) {
         tuner.SelectBand(band);
         player.calls.clear();
-        tuner.CommandPlayClick(TunerController::kBandToggle);
+        tuner.ToggleLoop(TunerController::kBandToggle);
         EXPECT_EQ(player.calls, (Log{"stop", std::string(expected[band])}));
-        tuner.CommandPlayClick(TunerController::kBandToggle);
+        tuner.ToggleLoop(TunerController::kBandToggle);
     }
 }
 
 TEST_F(TunerControllerTest, SameToggleTwiceStartsThenStops) {
-    tuner.CommandPlayClick(4);
+    tuner.ToggleLoop(4);
     EXPECT_EQ(On(), std::vector<int>{4});
     player.calls.clear();
-    tuner.CommandPlayClick(4);
+    tuner.ToggleLoop(4);
     EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_TRUE(On().empty());
 }
 
 TEST_F(TunerControllerTest, SecondToggleSwitchesTheFirstOff) {
-    tuner.CommandPlayClick(0);
+    tuner.ToggleLoop(0);
     player.calls.clear();
-    tuner.CommandPlayClick(5);
+    tuner.ToggleLoop(5);
     EXPECT_EQ(player.calls, (Log{"stop", "loop e-l.wav"}));
     EXPECT_EQ(On(), std::vector<int>{5});
 }
 
 TEST_F(TunerControllerTest, PlayOnceWhileLoopingStopsTheLoopAndResetsItsToggle) {
-    tuner.CommandPlayClick(TunerController::kBandToggle);
+    tuner.ToggleLoop(TunerController::kBandToggle);
     player.calls.clear();
-    tuner.CommandStrumClick(1);
+    tuner.PlayOnce(1);
     EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
     EXPECT_EQ(engine.NotesToPlay, std::vector<double>{14});
     EXPECT_TRUE(On().empty());
 }
 
 TEST_F(TunerControllerTest, ChangingTheBandWhileLoopingWaitsForTheNextPress) {
-    tuner.CommandPlayClick(TunerController::kBandToggle);
+    tuner.ToggleLoop(TunerController::kBandToggle);
     player.calls.clear();
     tuner.SelectBand(2);
     EXPECT_TRUE(player.calls.empty());
     EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
-    tuner.CommandPlayClick(TunerController::kBandToggle);
+    tuner.ToggleLoop(TunerController::kBandToggle);
     EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_TRUE(On().empty());
-    tuner.CommandPlayClick(TunerController::kBandToggle);
+    tuner.ToggleLoop(TunerController::kBandToggle);
     EXPECT_EQ(player.calls, (Log{"stop", "stop", "loop c-c.wav"}));
 }
 
 TEST_F(TunerControllerTest, MissingToneOrNoBandIsSilentButTheToggleShowsStop) {
     fs::remove(dir / "WAVs" / "g.wav");
-    tuner.CommandPlayClick(2);
+    tuner.ToggleLoop(2);
     EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_EQ(On(), std::vector<int>{2});
 
     tuner.SelectBand(std::nullopt);
     player.calls.clear();
-    tuner.CommandPlayClick(TunerController::kBandToggle);
+    tuner.ToggleLoop(TunerController::kBandToggle);
     EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
 }
@@ -170,8 +170,8 @@ TEST_F(TunerControllerTest, OutOfRangeInputIsIgnored) {
     EXPECT_EQ(tuner.SelectedNote(), std::nullopt);
     EXPECT_EQ(tuner.SelectedOctave(), std::nullopt);
     EXPECT_EQ(tuner.SelectedBand(), std::nullopt);
-    tuner.CommandPlayClick(7);
-    tuner.CommandStrumClick(-1);
+    tuner.ToggleLoop(7);
+    tuner.PlayOnce(-1);
     EXPECT_TRUE(player.calls.empty());
     EXPECT_FALSE(tuner.LoopOn(7));
 }
@@ -188,9 +188,9 @@ TEST(TunerTonesTest, EveryToggleLoopsAToneTheBuildGenerates) {
         for (int i = band == 0 ? 0 : TunerController::kBandToggle;
              i < TunerController::kButtonCount; ++i) {
             player.calls.clear();
-            tuner.CommandPlayClick(i);
+            tuner.ToggleLoop(i);
             ASSERT_EQ(player.calls.size(), 2u) << i << " band " << band;
-            tuner.CommandPlayClick(i);
+            tuner.ToggleLoop(i);
         }
     }
 }

@@ -37,34 +37,32 @@ class FormTunerTest : public ::testing::Test, public test::TunerSandbox {
         return widget;
     }
     bool On(int toggle) const {
-        return Find<QPushButton>(QStringLiteral("CommandPlay%1").arg(toggle))
-            ->property("loopOn")
-            .toBool();
+        return Find<QPushButton>(QStringLiteral("loop%1").arg(toggle))->property("loopOn").toBool();
     }
 };
 
 TEST_F(FormTunerTest, ShowsItsListsWithTheLoadSelections) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Guitar Tuner"));
-    const auto* notes = Find<QComboBox>(QStringLiteral("ComboNotes"));
+    const auto* notes = Find<QComboBox>(QStringLiteral("noteList"));
     EXPECT_EQ(Items(notes),
               QStringList({"C", "B", "Bb", "A", "Ab", "G", "Gb", "F", "E", "Eb", "D", "Db"}));
     EXPECT_EQ(notes->itemData(0).toInt(), 3);
     EXPECT_EQ(notes->itemData(11).toInt(), -8);
     EXPECT_EQ(notes->currentText(), QStringLiteral("A"));
-    const auto* octave = Find<QComboBox>(QStringLiteral("ComboOctave"));
+    const auto* octave = Find<QComboBox>(QStringLiteral("octaveList"));
     EXPECT_EQ(Items(octave), QStringList({"+2", "+1", "0", "-1", "-2"}));
     EXPECT_EQ(octave->currentText(), QStringLiteral("0"));
-    const auto* band = Find<QComboBox>(QStringLiteral("Combo3Notes"));
+    const auto* band = Find<QComboBox>(QStringLiteral("bandList"));
     EXPECT_EQ(Items(band), QStringList({"Concert A", "Concert Bb", "Concert C"}));
     EXPECT_EQ(band->currentText(), QStringLiteral("Concert A"));
     for (int i = 0; i < 7; ++i) {
-        Find<QPushButton>(QStringLiteral("CommandStrum%1").arg(i));
+        Find<QPushButton>(QStringLiteral("playOnce%1").arg(i));
         EXPECT_FALSE(On(i)) << i;
     }
 }
 
 TEST_F(FormTunerTest, TogglesShowWhichLoopIsOn) {
-    auto* a = Find<QPushButton>(QStringLiteral("CommandPlay4"));
+    auto* a = Find<QPushButton>(QStringLiteral("loop4"));
     const qint64 playPicture = a->icon().cacheKey();
     a->click();
     EXPECT_EQ(player.calls, (Log{"stop", "loop a.wav"}));
@@ -72,37 +70,37 @@ TEST_F(FormTunerTest, TogglesShowWhichLoopIsOn) {
     EXPECT_NE(a->icon().cacheKey(), playPicture);
     EXPECT_TRUE(a->toolTip().startsWith(QStringLiteral("Stop")));
 
-    Find<QPushButton>(QStringLiteral("CommandPlay6"))->click();
+    Find<QPushButton>(QStringLiteral("loop6"))->click();
     EXPECT_FALSE(On(4));
     EXPECT_TRUE(On(6));
     EXPECT_EQ(a->icon().cacheKey(), playPicture);
 
-    Find<QPushButton>(QStringLiteral("CommandStrum0"))->click();
+    Find<QPushButton>(QStringLiteral("playOnce0"))->click();
     EXPECT_FALSE(On(6));
     EXPECT_EQ(engine.NotesToPlay, std::vector<double>{19});
 }
 
 TEST_F(FormTunerTest, PlaysTheNoteAndBandToneChosenInTheLists) {
-    Find<QComboBox>(QStringLiteral("ComboNotes"))->setCurrentIndex(2);   // Bb
-    Find<QComboBox>(QStringLiteral("ComboOctave"))->setCurrentIndex(3);  // -1
-    Find<QPushButton>(QStringLiteral("CommandStrum6"))->click();
+    Find<QComboBox>(QStringLiteral("noteList"))->setCurrentIndex(2);    // Bb
+    Find<QComboBox>(QStringLiteral("octaveList"))->setCurrentIndex(3);  // -1
+    Find<QPushButton>(QStringLiteral("playOnce6"))->click();
     EXPECT_EQ(engine.NotesToPlay, std::vector<double>{1});
 
-    Find<QComboBox>(QStringLiteral("Combo3Notes"))->setCurrentIndex(1);
+    Find<QComboBox>(QStringLiteral("bandList"))->setCurrentIndex(1);
     player.calls.clear();
-    Find<QPushButton>(QStringLiteral("CommandPlay6"))->click();
+    Find<QPushButton>(QStringLiteral("loop6"))->click();
     EXPECT_EQ(player.calls, (Log{"stop", "loop bb-c.wav"}));
 }
 
 TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    auto* lowE = Find<QPushButton>(QStringLiteral("CommandStrum5"));
+    auto* lowE = Find<QPushButton>(QStringLiteral("playOnce5"));
     lowE->setFocus();
     QTest::keyClick(lowE, Qt::Key_Space);
     EXPECT_EQ(engine.NotesToPlay, std::vector<double>{-5});
 
-    auto* g = Find<QPushButton>(QStringLiteral("CommandPlay2"));
+    auto* g = Find<QPushButton>(QStringLiteral("loop2"));
     g->setFocus();
     player.calls.clear();
     QTest::keyClick(g, Qt::Key_Return);
