@@ -26,6 +26,9 @@ std::string Reason(const ChordFileRead& read) {
             return line + " is missing (a chord file has seven lines)";
         case ReadFailure::OutOfRange:
             return line + " is not a number from -32768 to 32767";
+        case ReadFailure::OffTheNeck:
+            return line + " is not a note its string can play (a fret from 0 to " +
+                   std::to_string(kHighestFret) + ", or -1)";
         case ReadFailure::None:
             break;
     }

@@ -8,8 +8,6 @@ namespace fretwise::cli {
 
 namespace {
 
-constexpr int kHighestFret = 24;
-
 std::optional<std::int16_t> ParseFretValue(std::string_view text) {
     if (text == "x" || text == "X" || text == "-1") {
         return kMuted;

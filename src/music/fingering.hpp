@@ -18,6 +18,15 @@ constexpr PerString kOpenPitch = {8, 3, 11, 6, 1, 8};
 // Frets: 0 is the open string, n the n-th fret from the nut, -1 a string not played.
 constexpr std::int16_t kMuted = -1;
 
+// The highest fret of a guitar neck; the fretboard shows at most 20 of them.
+constexpr std::int16_t kHighestFret = 24;
+
+// A fret a string can be held at: 0 (open) to kHighestFret. Chord files and settings with
+// any other fret than these and -1 hold no chord a guitar can play.
+constexpr bool IsOnNeck(int fret) {
+    return fret >= 0 && fret <= kHighestFret;
+}
+
 // One chord as finger positions on the fretboard. Fret and Note describe the same
 // positions twice; ShapeFretsToNotes and ShapeNotesToFrets bring one in line with the other.
 // A record with every field zero is the blank shape: six open strings.

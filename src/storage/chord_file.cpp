@@ -31,13 +31,18 @@ ChordFileRead ReadChordFile(std::istream& in) {
     }
     read.NumFrets = ClampFrets(frets.value);
     read.linesRead = 1;
-    for (std::int16_t& note : read.Note) {
+    for (int s = 0; s < kStringCount; ++s) {
         const FieldReader::Value value = fields.Next();
         if (!value.ok()) {
             read.failure = value.failure;
             return read;
         }
-        note = value.value;
+        const int fret = value.value - kOpenPitch[static_cast<std::size_t>(s)];
+        if (value.value != kNotPlayed && !IsOnNeck(fret)) {
+            read.failure = ReadFailure::OffTheNeck;
+            return read;
+        }
+        read.Note[static_cast<std::size_t>(s)] = value.value;
         ++read.linesRead;
     }
     return read;

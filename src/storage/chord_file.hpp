@@ -13,6 +13,7 @@ namespace fretwise {
 
 // A chord file (".fw") holds seven lines: the number of frets shown, then the pitch numbers
 // `Note`(0) to `Note`(5) of the chord (string 0, high E, first; -1 for a string not played).
+// A pitch number that gives no fret from 0 to 24 on its string refuses the file.
 constexpr int kChordFileLineCount = 7;
 constexpr std::int16_t kMinFrets = 5;
 constexpr std::int16_t kMaxFrets = 20;

@@ -11,6 +11,7 @@ enum class ReadFailure {
     CannotOpen,    // the file is missing or cannot be opened or read
     MissingValue,  // the file ended before the value
     OutOfRange,    // the value is a number outside the 16-bit range
+    OffTheNeck,    // a pitch number or fret that no string of a guitar can play
 };
 
 // Reads the values of a chord or settings file one field at a time.

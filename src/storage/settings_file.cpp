@@ -10,6 +10,11 @@ namespace fretwise {
 
 namespace {
 
+// Lines 5 to 10: the frets of the chord on the fretboard.
+bool IsChordLine(int line) {
+    return line >= kLineFret0 && line < kLineFret0 + kStringCount;
+}
+
 // Puts the value of one line into its place in the settings.
 void Apply(Settings& s, int line, std::int16_t value) {
     switch (line) {
@@ -79,6 +84,10 @@ SettingsRead ReadSettings(std::istream& in) {
         const FieldReader::Value value = fields.Next();
         if (!value.ok()) {
             read.failure = value.failure;
+            return read;
+        }
+        if (IsChordLine(line) && value.value != kMuted && !IsOnNeck(value.value)) {
+            read.failure = ReadFailure::OffTheNeck;
             return read;
         }
         Apply(read.settings, line, value.value);

@@ -63,7 +63,7 @@ struct SettingsRead {
 };
 
 // Lines 2 and 3 are truth values (any non-zero number is true); line 4 means flats only when
-// it is exactly -1.
+// it is exactly -1. A fret on lines 5 to 10 other than -1 or 0 to 24 stops the reading there.
 SettingsRead ReadSettings(std::istream& in);
 SettingsRead ReadSettingsFile(const std::filesystem::path& path);
 

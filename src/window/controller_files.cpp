@@ -35,14 +35,18 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
         read = ReadChordFile(*in);
     }
 
-    if (read.NumFrets) {
+    // A file that no guitar can play is refused before it changes anything on show.
+    const bool offTheNeck = read.failure == ReadFailure::OffTheNeck;
+    if (read.NumFrets && !offTheNeck) {
         numFrets_ = *read.NumFrets;
         RefreshDisplay(Fingering{});
         display_.candidateScroll.enabled = false;
         LayoutFrets();
     }
     if (!read.ok()) {
-        RefreshDisplay(Fingering{});
+        if (!offTheNeck) {
+            RefreshDisplay(Fingering{});
+        }
         Notify();
         services_.dialogs.Message("Error opening file", MessageIcon::None);
         return;

@@ -44,12 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!judged) {
             break;
         }
+        // A pitch number is kept only when its string can play it.
+        const bool onString = line == 1 || !expected || *expected == kNotPlayed ||
+                              IsOnNeck(*expected - kOpenPitch[static_cast<std::size_t>(line - 2)]);
         if (line <= read.linesRead) {
-            Check(expected.has_value());
+            Check(expected.has_value() && onString);
             Check(line == 1 ? *read.NumFrets == ClampFrets(*expected)
                             : read.Note[line - 2] == *expected);
+        } else if (expected) {
+            Check(!onString && read.failure == ReadFailure::OffTheNeck);
         } else {
-            Check(!expected.has_value() && read.failure == ReadFailure::OutOfRange);
+            Check(read.failure == ReadFailure::OutOfRange);
         }
     }
 

@@ -40,11 +40,12 @@ TEST_F(ChordFileTest, WritesTheDMajorShapeByteForByte) {
 
 TEST(ChordFileRoundTripTest, EveryShapeComesBackThroughSaveAndOpen) {
     for (int frets = kMinFrets; frets <= kMaxFrets; ++frets) {
-        for (int fret = -1; fret <= frets; ++fret) {
+        for (int fret = -1; fret <= kHighestFret; ++fret) {
             Fingering shape;
             for (int s = 0; s < kStringCount; ++s) {
-                // Every string takes every fret somewhere, in varying combinations.
-                shape.Fret[s] = static_cast<std::int16_t>(s % 2 == 0 ? fret : frets - 1 - fret);
+                // Every string takes every fret of the neck, in varying combinations.
+                shape.Fret[s] =
+                    static_cast<std::int16_t>(s % 2 == 0 ? fret : kHighestFret - 1 - fret);
             }
             shape = ShapeFretsToNotes(shape);
             std::istringstream in(ChordFileText(static_cast<std::int16_t>(frets), shape.Note));
@@ -66,6 +67,7 @@ struct BadFile {
 };
 
 class BrokenChordFileTest : public ::testing::TestWithParam<BadFile> {};
+constexpr ReadFailure kOffNeck = ReadFailure::OffTheNeck;
 
 TEST_P(BrokenChordFileTest, IsRefusedAtTheFailingLine) {
     std::istringstream in(GetParam().bytes);
@@ -84,8 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
                               ReadFailure::MissingValue, 7},
                       BadFile{"FretsTooBig", "40000\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n",
                               ReadFailure::OutOfRange, 1},
-                      BadFile{"NoteTooBig", "20\r\n1\r\n1\r\n40000\r\n1\r\n1\r\n1\r\n",
-                              ReadFailure::OutOfRange, 4}),
+                      BadFile{"NoteTooBig", "20\r\n8\r\n3\r\n40000\r\n6\r\n1\r\n8\r\n",
+                              ReadFailure::OutOfRange, 4},
+                      // Frets 25 (G string), 72 (low E), -1 of the A string (pitch 0 is not
+                      // "not played"), and -8 (high E) where a text file's line reads as 0.
+                      BadFile{"Fret25", "20\r\n8\r\n3\r\n36\r\n6\r\n1\r\n8", kOffNeck, 4},
+                      BadFile{"Fret72", "20\r\n8\r\n3\r\n11\r\n6\r\n1\r\n80", kOffNeck, 7},
+                      BadFile{"PitchZero", "20\r\n8\r\n3\r\n11\r\n6\r\n0\r\n8", kOffNeck, 6},
+                      BadFile{"TextFile", "root:x:0:0:root:/root\ndaemon:x:1:1\n", kOffNeck, 2}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ChordFileReadTest, TakesNumbersAsTheyComeAndClampsTheFrets) {
@@ -95,13 +103,13 @@ TEST(ChordFileReadTest, TakesNumbersAsTheyComeAndClampsTheFrets) {
         PerString notes;
     };
     const Case cases[] = {
-        {"3\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n", 5, {1, 2, 3, 4, 5, 6}},
-        {"50\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n", 20, {1, 2, 3, 4, 5, 6}},
-        {"-9\r\nabc\r\n2.5\r\n3.5\r\n-7\r\n\r\n32767\r\n", 5, {0, 2, 4, -7, 0, 32767}},
-        {"7,1,2,3,4,5,6", 7, {1, 2, 3, 4, 5, 6}},
-        {"20\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\nanything after the seventh line 99999",
+        {"3\r\n8\r\n3\r\n11\r\n6\r\n1\r\n8\r\n", 5, {8, 3, 11, 6, 1, 8}},
+        {"50\r\n8\r\n3\r\n11\r\n6\r\n1\r\n8\r\n", 20, {8, 3, 11, 6, 1, 8}},
+        {"abc\r\n8.5\r\n3.5\r\n13xyz\r\n-1\r\n 1\r\n32\r\n", 5, {8, 4, 13, -1, 1, 32}},
+        {"7,9,3,11,6,1,8", 7, {9, 3, 11, 6, 1, 8}},
+        {"20\r\n8\r\n3\r\n11\r\n6\r\n1\r\n8\r\nanything after the seventh line 99999",
          20,
-         {1, 2, 3, 4, 5, 6}},
+         {8, 3, 11, 6, 1, 8}},
     };
     for (const Case& c : cases) {
         std::istringstream in(c.bytes);

@@ -91,6 +91,9 @@ TEST(SettingsReadTest, StopsAtTheFirstFailureKeepingTheLinesBefore) {
         {WithLine(full, 1, "-40000"), 0, ReadFailure::OutOfRange},
         {full.substr(0, full.find("\r\n") + 2), 1, ReadFailure::MissingValue},
         {full.substr(0, full.size() - 6), 13, ReadFailure::MissingValue},
+        {WithLine(full, 7, "30"), 6, ReadFailure::OffTheNeck},
+        {WithLine(full, 5, "25"), 4, ReadFailure::OffTheNeck},
+        {WithLine(full, 10, "-2"), 9, ReadFailure::OffTheNeck},
     };
     for (const Case& c : cases) {
         const SettingsRead read = ReadText(c.text);

@@ -50,28 +50,33 @@ TEST_F(FilesTest, FretCountIsClampedIntoTheLaidOutRange) {
     }
 }
 
-TEST_F(FilesTest, BadFilesShowOpenStringsAndTheError) {
+TEST_F(FilesTest, BadFilesShowTheErrorAndOpenStringsOrTheChordKept) {
+    constexpr PerString kOpen = {0, 0, 0, 0, 0, 0};
+    constexpr PerString kHeld = {1, 1, 2, 3, 3, 1};
     const struct {
         const char* name;
         std::optional<std::string> content;
         int frets;
+        PerString shape;
     } cases[] = {
-        {"missing", std::nullopt, 20},
-        {"four lines", " 12 \r\n 10 \r\n 6 \r\n 13 \r\n", 12},
-        {"out of range", " 20 \r\n 40000 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n", 20},
-        {"empty", "", 20},
+        {"missing", std::nullopt, 20, kOpen},
+        {"four lines", " 12 \r\n 10 \r\n 6 \r\n 13 \r\n", 12, kOpen},
+        {"out of range", " 20 \r\n 40000 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n", 20, kOpen},
+        {"empty", "", 20, kOpen},
+        // Fret 29 of the G string on line 4: refused before the 5 frets of line 1 apply.
+        {"off the neck", " 5 \r\n 8 \r\n 3 \r\n 40 \r\n 6 \r\n 1 \r\n 8 \r\n", 20, kHeld},
     };
     for (const auto& c : cases) {
         SetUp();
-        ClickShape({1, 1, 2, 3, 3, 1});
+        ClickShape(kHeld);
         if (c.content) {
             files.files["/home/u/bad.fw"] = *c.content;
         }
         window->OpenChordFile("/home/u/bad.fw");
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
         EXPECT_EQ(dialogs.messages[0].text, "Error opening file");
-        EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0})) << c.name;
-        EXPECT_EQ(Notes(), (PerString{8, 3, 11, 6, 1, 8})) << c.name;
+        EXPECT_EQ(Frets(), c.shape) << c.name;
+        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << c.name;
         EXPECT_EQ(window->NumFrets(), c.frets) << c.name;
     }
 }
