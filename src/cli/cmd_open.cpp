@@ -4,6 +4,7 @@
 #include "cli/command_list.hpp"
 #include "cli/named_chord.hpp"
 #include "storage/chord_file.hpp"
+#include "storage/file_messages.hpp"
 
 namespace fretwise::cli {
 
@@ -64,8 +65,8 @@ int RunOpen(Args args, Io io) {
 
     const ChordFileRead read = ReadChordFile(std::filesystem::path(path));
     if (!read.ok()) {
-        io.err << "fretwise-cli open: Error opening file '" << path << "': " << Reason(read)
-               << '\n';
+        io.err << "fretwise-cli open: " << kErrorOpeningFile << " '" << path
+               << "': " << Reason(read) << '\n';
         return kExitFailure;
     }
     Fingering shape;

@@ -6,6 +6,7 @@
 #include "cli/command_list.hpp"
 #include "cli/shape_arg.hpp"
 #include "storage/chord_file.hpp"
+#include "storage/file_messages.hpp"
 
 namespace fretwise::cli {
 
@@ -89,7 +90,7 @@ int RunSave(Args args, Io io) {
     Fingering shape;
     shape.Fret = request.frets;
     if (!WriteChordFile(request.output, request.numFrets, ShapeFretsToNotes(shape).Note)) {
-        io.err << "fretwise-cli save: Error saving file '" << request.output << "'\n";
+        io.err << "fretwise-cli save: " << kErrorSavingFile << " '" << request.output << "'\n";
         return kExitFailure;
     }
     return kExitOk;

@@ -92,12 +92,9 @@ int RunPlay(Args args, Io io) {
         SoundEngine engine(player, clock, dir.path().toStdString());
         SynthOutcome outcome;
         if (request.note) {
-            engine.NotesToPlay = {*request.note};
-            outcome = engine.SynthNote();
+            outcome = engine.SynthNote(*request.note);
         } else {
-            engine.NotesToPlay = request.chordNotes;
-            engine.Strum = request.strum;
-            outcome = engine.SynthChord();
+            outcome = engine.SynthChord(request.chordNotes, request.strum);
         }
         const int length = request.note ? kNoteMilliseconds : kChordMilliseconds;
         if (!dir.isValid() || outcome != SynthOutcome::Played || !WaitForTheEnd(player, length)) {

@@ -5,6 +5,7 @@
 
 #include "export/copies.hpp"
 #include "export/diagram_file.hpp"
+#include "storage/file_messages.hpp"
 
 namespace fretwise {
 
@@ -40,12 +41,12 @@ void ExportCommands::SaveDiagram(DiagramKind kind) {
         return;
     }
     if (chosen->empty() || *chosen == caption) {
-        dialogs_.Message(kSaveError, MessageIcon::None);
+        dialogs_.Message(kErrorSavingFile, MessageIcon::None);
         return;
     }
     const QString path = WithBitmapExtension(QString::fromStdString(*chosen));
     if (!WriteDiagramFile(path, kind, picture, SaveFormatFor(path))) {
-        dialogs_.Message(kSaveError, MessageIcon::None);
+        dialogs_.Message(kErrorSavingFile, MessageIcon::None);
     }
 }
 

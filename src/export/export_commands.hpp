@@ -10,7 +10,6 @@
 namespace fretwise {
 
 inline constexpr std::string_view kBitmapFilter = "Bitmap|*.bmp";
-inline constexpr std::string_view kSaveError = "Error saving file";
 
 // The diagram commands of the File menu: "&Copy", "Save as &Bitmap" and "&Print". They only
 // read the window: the pictures are painted from a copy of what it shows, so the window stays

@@ -38,27 +38,29 @@ int SoundEngine::ReserveSlot() {
     return slot;
 }
 
-SynthOutcome SoundEngine::SynthChord() {
+SynthOutcome SoundEngine::SynthChord(std::vector<double> notes, StrumMode strum) {
     const int slot = ReserveSlot();
-    RemoveDuplicateNotes(NotesToPlay);
-    if (NotesToPlay.empty()) {
+    RemoveDuplicateNotes(notes);
+    if (notes.empty()) {
         return SynthOutcome::NoNotes;
     }
-    const std::vector<std::uint8_t> wav = RenderChordWav(NotesToPlay, Strum);
-    if (!WavSavePath.empty()) {
-        return WriteFileAtomically(WavSavePath, AsText(wav)) ? SynthOutcome::Saved
-                                                             : SynthOutcome::SaveFailed;
-    }
-    return WriteAndPlay(slot, wav);
+    return WriteAndPlay(slot, RenderChordWav(notes, strum));
 }
 
-SynthOutcome SoundEngine::SynthNote() {
-    const int slot = ReserveSlot();
-    RemoveDuplicateNotes(NotesToPlay);
-    if (NotesToPlay.empty()) {
+SynthOutcome SoundEngine::SaveChord(std::vector<double> notes, StrumMode strum,
+                                    const std::filesystem::path& file) {
+    ReserveSlot();
+    RemoveDuplicateNotes(notes);
+    if (notes.empty()) {
         return SynthOutcome::NoNotes;
     }
-    return WriteAndPlay(slot, RenderNoteWav(NotesToPlay.front()));
+    return WriteFileAtomically(file, AsText(RenderChordWav(notes, strum)))
+               ? SynthOutcome::Saved
+               : SynthOutcome::SaveFailed;
+}
+
+SynthOutcome SoundEngine::SynthNote(double note) {
+    return WriteAndPlay(ReserveSlot(), RenderNoteWav(note));
 }
 
 SynthOutcome SoundEngine::WriteAndPlay(int slot, std::span<const std::uint8_t> wav) {

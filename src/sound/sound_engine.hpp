@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "sound/clock.hpp"
@@ -16,25 +15,26 @@ namespace fretwise {
 // What became of a synthesis request.
 enum class SynthOutcome {
     Played,       // written to a temporary file and handed to the player
-    Saved,        // written to WavSavePath, not played
+    Saved,        // written to the chosen file, not played
     NoNotes,      // nothing to play: no file written, nothing played
-    SaveFailed,   // WavSavePath could not be written; the caller beeps and says "Error saving file"
+    SaveFailed,   // the chosen file could not be written; the caller beeps and says so
     WriteFailed,  // the temporary file could not be written; silent
 };
 
-// Renders chords and notes into WAV files and plays them. Callers fill NotesToPlay, set
-// Strum and WavSavePath, then call SynthChord or SynthNote, as the play buttons, the
-// fretboard and the tuner do. Temporary files chord0.wav ... chord32.wav live in tempDir.
+// Renders chords and notes into WAV files and plays them, for the play buttons, the
+// fretboard and the tuner. Temporary files chord0.wav ... chord32.wav live in tempDir. Every
+// request reserves a slot, so a sound still playing is stopped first, also by a save.
 class SoundEngine {
   public:
     SoundEngine(SoundPlayer& player, const Clock& clock, std::filesystem::path tempDir);
 
-    std::vector<double> NotesToPlay;
-    StrumMode Strum = StrumMode::Block;
-    std::string WavSavePath;
-
-    SynthOutcome SynthChord();
-    SynthOutcome SynthNote();
+    // The notes (sound note numbers, repeats ignored) as one chord, played.
+    SynthOutcome SynthChord(std::vector<double> notes, StrumMode strum);
+    // The same sound written to file (replaced whole) instead of played.
+    SynthOutcome SaveChord(std::vector<double> notes, StrumMode strum,
+                           const std::filesystem::path& file);
+    // A single note, played.
+    SynthOutcome SynthNote(double note);
 
     void PlaySoundFile(const std::filesystem::path& file);  // empty path stops the sound
     void LoopSoundFile(const std::filesystem::path& file);

@@ -82,19 +82,14 @@ void TunerController::PlayOnce(int button) {
         return;
     }
     StopAndResetToggles();
-    engine_.NotesToPlay.clear();
     if (button == kPlayNoteButton) {
-        const std::optional<double> note = ChosenNoteNumber();
-        if (!note) {
-            return;
+        if (const std::optional<double> note = ChosenNoteNumber()) {
+            engine_.SynthNote(*note);
         }
-        engine_.NotesToPlay.push_back(*note);
     } else {
         // The open string, as the main window plays it.
-        engine_.NotesToPlay.push_back(
-            SoundNoteOfString(button, kOpenPitch[static_cast<std::size_t>(button)]));
+        engine_.SynthNote(SoundNoteOfString(button, kOpenPitch[static_cast<std::size_t>(button)]));
     }
-    engine_.SynthNote();
 }
 
 void TunerController::ToggleLoop(int toggle) {

@@ -1,6 +1,7 @@
 // Chord files: opening by path (also from the command line), the open and save commands.
 #include "analysis/assign_fingering.hpp"
 #include "storage/chord_file.hpp"
+#include "storage/file_messages.hpp"
 #include "window/main_controller.hpp"
 
 namespace fretwise {
@@ -48,7 +49,7 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
             RefreshDisplay(Fingering{});
         }
         Notify();
-        services_.dialogs.Message("Error opening file", MessageIcon::None);
+        services_.dialogs.Message(kErrorOpeningFile, MessageIcon::None);
         return;
     }
     Fingering opened = currentShape_;
@@ -75,7 +76,7 @@ void MainController::SaveChordFile() {
     const std::string text =
         ChordFileText(static_cast<std::int16_t>(numFrets_), currentShape_.Note);
     if (!services_.files.WriteAtomically(*chosen, text)) {
-        services_.dialogs.Message("Error saving file", MessageIcon::None);
+        services_.dialogs.Message(kErrorSavingFile, MessageIcon::None);
     }
 }
 

@@ -2,20 +2,14 @@
 #include <exception>
 
 #include "sound/string_notes.hpp"
+#include "storage/file_messages.hpp"
 #include "window/main_controller.hpp"
 
 namespace fretwise {
 
-namespace {
-
-constexpr std::string_view kErrorSaving = "Error saving file";
-
-}  // namespace
-
 void MainController::PlayChord(StrumMode strum) {
-    services_.sound.Strum = strum;
-    services_.sound.NotesToPlay = ChordNotesToPlay(currentShape_);
-    Synthesise(&SoundEngine::SynthChord);
+    const std::vector<double> notes = ChordNotesToPlay(currentShape_);
+    Synthesise([&](SoundEngine& sound) { return sound.SynthChord(notes, strum); });
     Notify();
 }
 
@@ -23,32 +17,29 @@ void MainController::PlayString(int string) {
     if (string < 0 || string >= kStringCount) {
         return;
     }
-    services_.sound.NotesToPlay = {
-        static_cast<double>(SoundNoteOfString(string, currentShape_.Note[string]))};
-    Synthesise(&SoundEngine::SynthNote);
+    const double note = SoundNoteOfString(string, currentShape_.Note[string]);
+    Synthesise([note](SoundEngine& sound) { return sound.SynthNote(note); });
 }
 
 // Renders with the play buttons and the fretboard disabled under the hourglass; both are
-// always undone and the save path always cleared, whatever the engine does.
-void MainController::Synthesise(SynthOutcome (SoundEngine::*synth)()) {
+// always undone, whatever the engine does.
+void MainController::Synthesise(const std::function<SynthOutcome(SoundEngine&)>& synth) {
     SetBusy(true);
     display_.playEnabled = display_.strumEnabled = false;
     display_.fretboardEnabled = false;
     Notify();
 
-    SoundEngine& sound = services_.sound;
     SynthOutcome outcome = SynthOutcome::WriteFailed;
     try {
-        outcome = (sound.*synth)();
+        outcome = synth(services_.sound);
     } catch (const std::exception&) {
         // A failed render plays nothing; the window is restored below.
     }
     if (outcome == SynthOutcome::SaveFailed) {
         services_.dialogs.Beep();
-        services_.dialogs.Message(kErrorSaving, MessageIcon::None);
+        services_.dialogs.Message(kErrorSavingFile, MessageIcon::None);
     }
 
-    sound.WavSavePath.clear();
     display_.playEnabled = display_.strumEnabled = true;
     display_.fretboardEnabled = true;
     SetBusy(false);
@@ -62,11 +53,13 @@ void MainController::SaveChordAsWav(StrumMode strum) {
         return;
     }
     if (chosen->empty() || *chosen == offered) {
-        services_.dialogs.Message(kErrorSaving, MessageIcon::None);
+        services_.dialogs.Message(kErrorSavingFile, MessageIcon::None);
         return;
     }
-    services_.sound.WavSavePath = *chosen;
-    PlayChord(strum);
+    const std::vector<double> notes = ChordNotesToPlay(currentShape_);
+    const std::filesystem::path file = *chosen;
+    Synthesise([&](SoundEngine& sound) { return sound.SaveChord(notes, strum, file); });
+    Notify();
 }
 
 }  // namespace fretwise

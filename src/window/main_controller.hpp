@@ -132,7 +132,7 @@ class MainController {
     void HandOverCandidates(std::vector<Fingering> found);
     void BrowseCandidates();
     void ReportCreateFailure();
-    void Synthesise(SynthOutcome (SoundEngine::*synth)());
+    void Synthesise(const std::function<SynthOutcome(SoundEngine&)>& synth);
     bool ApplySettings();
     void StartWithDefaults();
     void WriteSettings();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_list.hpp"
+#include "storage/file_messages.hpp"
 
 namespace fretwise::cli {
 namespace {
@@ -85,7 +86,7 @@ TEST_F(ChordFileCommandsTest, SaveRefusesBadArgumentsWithOneLine) {
 TEST_F(ChordFileCommandsTest, SaveReportsAFileItCannotWrite) {
     const Result r = RunCommand(RunSave, {"x32010", "-o", (dir / "no" / "such.fw").string()});
     EXPECT_EQ(r.status, kExitFailure);
-    EXPECT_NE(r.err.find("Error saving file"), std::string::npos);
+    EXPECT_NE(r.err.find(kErrorSavingFile), std::string::npos);
 }
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
@@ -136,13 +137,13 @@ TEST_F(ChordFileCommandsTest, OpenReportsABadFile) {
         const Result r = RunCommand(RunOpen, {(dir / c.name).string()});
         EXPECT_EQ(r.status, kExitFailure);
         EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find("Error opening file"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(kErrorOpeningFile), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
     }
     for (const fs::path& unreadable : {dir / "missing.fw", dir}) {
         const Result r = RunCommand(RunOpen, {unreadable.string()});
         EXPECT_EQ(r.status, kExitFailure);
-        EXPECT_NE(r.err.find("Error opening file"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(kErrorOpeningFile), std::string::npos) << r.err;
     }
 }
 

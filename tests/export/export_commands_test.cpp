@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "export/fakes.hpp"
+#include "storage/file_messages.hpp"
 
 namespace fretwise {
 namespace {
@@ -66,15 +67,16 @@ TEST_F(ExportCommandsTest, SaveWritesPngOrSvgWhenTheNameAsksForIt) {
 }
 
 TEST_F(ExportCommandsTest, SaveCancelIsSilentAndBadNamesOrWritesSayErrorSavingFile) {
+    const Strings error{std::string(kErrorSavingFile)};
     const struct {
         std::optional<std::string> answer;
         Strings messages;
     } cases[] = {
         {std::nullopt, {}},
-        {"", {"Error saving file"}},
-        {"F major", {"Error saving file"}},  // the offered name, unchanged
-        {PathIn("missing/F.bmp"), {"Error saving file"}},
-        {PathIn("folder.bmp"), {"Error saving file"}},
+        {"", error},
+        {"F major", error},  // the offered name, unchanged
+        {PathIn("missing/F.bmp"), error},
+        {PathIn("folder.bmp"), error},
     };
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
     for (const auto& c : cases) {

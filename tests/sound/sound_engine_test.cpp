@@ -45,36 +45,32 @@ class SoundEngineTest : public ::testing::Test {
 };
 
 TEST_F(SoundEngineTest, FirstSoundUsesSlotZeroAndLaterOnesStopTheSoundFirst) {
-    engine.NotesToPlay = {19, 15, 10, 7, 3};
-    engine.Strum = StrumMode::Strummed;
-    EXPECT_EQ(engine.SynthChord(), SynthOutcome::Played);
+    EXPECT_EQ(engine.SynthChord({19, 15, 10, 7, 3}, StrumMode::Strummed), SynthOutcome::Played);
     EXPECT_TRUE(
         Holds(tempDir / "chord0.wav", RenderChordWav({19, 15, 10, 7, 3}, StrumMode::Strummed)));
 
     clock.now += 1;
-    engine.NotesToPlay = {12};
-    EXPECT_EQ(engine.SynthNote(), SynthOutcome::Played);
+    EXPECT_EQ(engine.SynthNote(12), SynthOutcome::Played);
     EXPECT_TRUE(Holds(tempDir / "chord1.wav", RenderNoteWav(12)));
 
     clock.now += 6;  // slot 0's reservation has run out, slot 1's has not
-    engine.NotesToPlay = {5};
-    EXPECT_EQ(engine.SynthNote(), SynthOutcome::Played);
+    EXPECT_EQ(engine.SynthNote(5), SynthOutcome::Played);
     EXPECT_TRUE(Holds(tempDir / "chord0.wav", RenderNoteWav(5)));
 
     EXPECT_EQ(player.calls,
               (Calls{"once chord0.wav", "stop", "once chord1.wav", "once chord0.wav"}));
 }
 
-TEST_F(SoundEngineTest, DuplicatesAreRemovedFromTheNotesToPlay) {
-    engine.NotesToPlay = {19, 19, 10};
-    engine.SynthChord();
-    EXPECT_EQ(engine.NotesToPlay, (std::vector<double>{19, 10}));
+TEST_F(SoundEngineTest, RepeatedNotesSoundOnce) {
+    engine.SynthChord({19, 19, 10}, StrumMode::Block);
+    EXPECT_TRUE(Holds(tempDir / "chord0.wav", RenderChordWav({19, 10}, StrumMode::Block)));
 }
 
 TEST_F(SoundEngineTest, NoNotesWritesAndPlaysNothingButKeepsTheSlot) {
-    EXPECT_EQ(engine.SynthChord(), SynthOutcome::NoNotes);
-    EXPECT_EQ(engine.SynthNote(), SynthOutcome::NoNotes);
+    EXPECT_EQ(engine.SynthChord({}, StrumMode::Block), SynthOutcome::NoNotes);
+    EXPECT_EQ(engine.SaveChord({}, StrumMode::Block, dir / "none.wav"), SynthOutcome::NoNotes);
     EXPECT_FALSE(fs::exists(tempDir / "chord0.wav"));
+    EXPECT_FALSE(fs::exists(dir / "none.wav"));
     EXPECT_EQ(player.calls, Calls{"stop"});  // the second request reserved slot 1
 }
 
@@ -84,17 +80,14 @@ TEST_F(SoundEngineTest, SavedChordIsWrittenThereAndNotPlayed) {
         std::ofstream longer(target, std::ios::binary);
         longer << std::string(30000, 'x');
     }
-    engine.NotesToPlay = {19, 15, 10, 7, 3};
-    engine.Strum = StrumMode::Strummed;
-    engine.WavSavePath = target.string();
-    EXPECT_EQ(engine.SynthChord(), SynthOutcome::Saved);
-    EXPECT_TRUE(Holds(target, RenderChordWav({19, 15, 10, 7, 3}, StrumMode::Strummed)));
+    const std::vector<double> notes{19, 15, 10, 7, 3};
+    EXPECT_EQ(engine.SaveChord(notes, StrumMode::Strummed, target), SynthOutcome::Saved);
+    EXPECT_TRUE(Holds(target, RenderChordWav(notes, StrumMode::Strummed)));
     EXPECT_FALSE(fs::exists(tempDir / "chord0.wav"));
     EXPECT_TRUE(player.calls.empty());
 
     // The save reserved slot 0: the next sound within 6 s goes to slot 1.
-    engine.WavSavePath.clear();
-    EXPECT_EQ(engine.SynthChord(), SynthOutcome::Played);
+    EXPECT_EQ(engine.SynthChord(notes, StrumMode::Strummed), SynthOutcome::Played);
     EXPECT_EQ(player.calls, (Calls{"stop", "once chord1.wav"}));
 }
 
@@ -102,10 +95,8 @@ TEST_F(SoundEngineTest, FailedSaveWritesNothingAndKeepsWhatWasThere) {
     const fs::path occupied = dir / "occupied";
     fs::create_directories(occupied);
     std::ofstream(occupied / "keep.txt") << "old";
-    engine.NotesToPlay = {12};
     for (const fs::path& path : {occupied, dir / "missing" / "chord.wav", dir / ""}) {
-        engine.WavSavePath = path.string();
-        EXPECT_EQ(engine.SynthChord(), SynthOutcome::SaveFailed) << path;
+        EXPECT_EQ(engine.SaveChord({12}, StrumMode::Block, path), SynthOutcome::SaveFailed) << path;
     }
     EXPECT_EQ(ReadAll(occupied / "keep.txt"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(occupied), {}), 1);
@@ -116,8 +107,7 @@ TEST_F(SoundEngineTest, FailedSaveWritesNothingAndKeepsWhatWasThere) {
 TEST_F(SoundEngineTest, UnwritableTemporaryFileIsSilent) {
     std::ofstream(dir / "file") << "x";
     SoundEngine blocked{player, clock, dir / "file" / "cache"};
-    blocked.NotesToPlay = {12};
-    EXPECT_EQ(blocked.SynthNote(), SynthOutcome::WriteFailed);
+    EXPECT_EQ(blocked.SynthNote(12), SynthOutcome::WriteFailed);
     EXPECT_TRUE(player.calls.empty());
 }
 

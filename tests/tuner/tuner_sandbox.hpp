@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -9,6 +10,8 @@
 
 #include "sound/fakes.hpp"
 #include "sound/sound_engine.hpp"
+#include "sound/synthesis.hpp"
+#include "storage/temp_dir.hpp"
 #include "tuner/tuner_tones.hpp"
 
 namespace fretwise::test {
@@ -30,6 +33,16 @@ struct TunerSandbox {
         }
     }
     ~TunerSandbox() { std::filesystem::remove_all(dir); }
+
+    // Whether the last sound played once is exactly the note's.
+    bool LastPlayedNoteIs(double note) const {
+        const auto once =
+            std::find_if(player.calls.rbegin(), player.calls.rend(),
+                         [](const std::string& call) { return call.starts_with("once "); });
+        const std::vector<std::uint8_t> wav = RenderNoteWav(note);
+        return once != player.calls.rend() && fretwise::testing::ReadBytes(dir / once->substr(5)) ==
+                                                  std::string(wav.begin(), wav.end());
+    }
 
     std::filesystem::path dir;
     FakePlayer player;

@@ -77,14 +77,14 @@ TEST_F(FormTunerTest, TogglesShowWhichLoopIsOn) {
 
     Find<QPushButton>(QStringLiteral("playOnce0"))->click();
     EXPECT_FALSE(On(6));
-    EXPECT_EQ(engine.NotesToPlay, std::vector<double>{19});
+    EXPECT_TRUE(LastPlayedNoteIs(19));
 }
 
 TEST_F(FormTunerTest, PlaysTheNoteAndBandToneChosenInTheLists) {
     Find<QComboBox>(QStringLiteral("noteList"))->setCurrentIndex(2);    // Bb
     Find<QComboBox>(QStringLiteral("octaveList"))->setCurrentIndex(3);  // -1
     Find<QPushButton>(QStringLiteral("playOnce6"))->click();
-    EXPECT_EQ(engine.NotesToPlay, std::vector<double>{1});
+    EXPECT_TRUE(LastPlayedNoteIs(1));
 
     Find<QComboBox>(QStringLiteral("bandList"))->setCurrentIndex(1);
     player.calls.clear();
@@ -98,7 +98,7 @@ TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
     auto* lowE = Find<QPushButton>(QStringLiteral("playOnce5"));
     lowE->setFocus();
     QTest::keyClick(lowE, Qt::Key_Space);
-    EXPECT_EQ(engine.NotesToPlay, std::vector<double>{-5});
+    EXPECT_TRUE(LastPlayedNoteIs(-5));
 
     auto* g = Find<QPushButton>(QStringLiteral("loop2"));
     g->setFocus();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sound/sound_engine.hpp"
+#include "sound/synthesis.hpp"
 #include "storage/settings_file.hpp"
 #include "storage/temp_dir.hpp"
 #include "window/fakes.hpp"
@@ -81,8 +82,10 @@ class ControllerTest : public TempDirTest {
         }
     }
 
-    std::uintmax_t LastPlayedSize() const {
-        return player.played.empty() ? 0 : player.played.back().size;
+    // Whether the last sound handed to the player is exactly this WAV file.
+    bool LastPlayedIs(const std::vector<std::uint8_t>& wav) const {
+        return !player.played.empty() &&
+               ReadBytes(player.played.back().file) == std::string(wav.begin(), wav.end());
     }
 };
 
