@@ -64,24 +64,24 @@ int RunOpen(Args args, Io io) {
     }
 
     const ChordFileRead read = ReadChordFile(std::filesystem::path(path));
-    if (!read.ok()) {
+    if (!read.Ok()) {
         io.err << "fretwise-cli open: " << kErrorOpeningFile << " '" << path
                << "': " << Reason(read) << '\n';
         return kExitFailure;
     }
     Fingering shape;
-    shape.Note = read.Note;
+    shape.Note = read.notes;
     ChordArgs fretboard;
-    fretboard.numFrets = *read.NumFrets;
+    fretboard.numFrets = *read.numFrets;
     const Named named = NameShape(ShapeNotesToFrets(shape).Fret, fretboard);
     if (json) {
-        std::string out = "{\"numFrets\":" + std::to_string(*read.NumFrets) + ',';
+        std::string out = "{\"numFrets\":" + std::to_string(*read.numFrets) + ',';
         std::string object;
         AppendNamedJson(object, named);
         out += object.substr(1);  // the name's keys follow in the same object
         io.out << out << '\n';
     } else {
-        io.out << "Frets:     " << *read.NumFrets << "  (on the fretboard)\n";
+        io.out << "Frets:     " << *read.numFrets << "  (on the fretboard)\n";
         PrintNamed(io.out, named, fretboard.mode);
     }
     return kExitOk;

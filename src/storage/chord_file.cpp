@@ -7,33 +7,33 @@
 
 namespace fretwise {
 
-std::string ChordFileText(std::int16_t NumFrets, const PerString& Note) {
+std::string ChordFileText(std::int16_t numFrets, const PerString& notes) {
     std::string text;
-    AppendPrintLine(text, NumFrets);
-    for (std::int16_t note : Note) {
+    AppendPrintLine(text, numFrets);
+    for (std::int16_t note : notes) {
         AppendPrintLine(text, note);
     }
     return text;
 }
 
-bool WriteChordFile(const std::filesystem::path& path, std::int16_t NumFrets,
-                    const PerString& Note) {
-    return WriteFileAtomically(path, ChordFileText(NumFrets, Note));
+bool WriteChordFile(const std::filesystem::path& path, std::int16_t numFrets,
+                    const PerString& notes) {
+    return WriteFileAtomically(path, ChordFileText(numFrets, notes));
 }
 
 ChordFileRead ReadChordFile(std::istream& in) {
     ChordFileRead read;
     FieldReader fields(in);
     const FieldReader::Value frets = fields.Next();
-    if (!frets.ok()) {
+    if (!frets.Ok()) {
         read.failure = frets.failure;
         return read;
     }
-    read.NumFrets = ClampFrets(frets.value);
+    read.numFrets = ClampFrets(frets.value);
     read.linesRead = 1;
     for (int s = 0; s < kStringCount; ++s) {
         const FieldReader::Value value = fields.Next();
-        if (!value.ok()) {
+        if (!value.Ok()) {
             read.failure = value.failure;
             return read;
         }
@@ -42,7 +42,7 @@ ChordFileRead ReadChordFile(std::istream& in) {
             read.failure = ReadFailure::OffTheNeck;
             return read;
         }
-        read.Note[static_cast<std::size_t>(s)] = value.value;
+        read.notes[static_cast<std::size_t>(s)] = value.value;
         ++read.linesRead;
     }
     return read;

@@ -29,7 +29,7 @@ class FieldReader {
     struct Value {
         std::int16_t value = 0;
         ReadFailure failure = ReadFailure::None;
-        bool ok() const { return failure == ReadFailure::None; }
+        bool Ok() const { return failure == ReadFailure::None; }
     };
 
     explicit FieldReader(std::istream& in);

@@ -19,7 +19,7 @@ bool IsChordLine(int line) {
 void Apply(Settings& s, int line, std::int16_t value) {
     switch (line) {
         case kLineNumFrets:
-            s.NumFrets = ClampFrets(value);
+            s.numFrets = ClampFrets(value);
             break;
         case kLineToolTips:
             s.toolTips = value != 0;
@@ -43,7 +43,7 @@ void Apply(Settings& s, int line, std::int16_t value) {
             s.typeIndex = value;
             break;
         default:
-            s.Fret[static_cast<std::size_t>(line - kLineFret0)] = value;
+            s.frets[static_cast<std::size_t>(line - kLineFret0)] = value;
             break;
     }
 }
@@ -56,11 +56,11 @@ std::filesystem::path SettingsFilePath(const AppPaths& paths) {
 
 std::string SettingsText(const Settings& s) {
     std::string text;
-    AppendPrintLine(text, s.NumFrets);
+    AppendPrintLine(text, s.numFrets);
     AppendPrintLine(text, StoredTruth(s.toolTips));
     AppendPrintLine(text, StoredTruth(s.allStrings));
     AppendPrintLine(text, StoredTruth(s.flats));
-    for (std::int16_t fret : s.Fret) {
+    for (std::int16_t fret : s.frets) {
         AppendPrintLine(text, fret);
     }
     AppendPrintLine(text, s.neckPosition);
@@ -82,7 +82,7 @@ SettingsRead ReadSettings(std::istream& in) {
     FieldReader fields(in);
     for (int line = 1; line <= kSettingsLineCount; ++line) {
         const FieldReader::Value value = fields.Next();
-        if (!value.ok()) {
+        if (!value.Ok()) {
             read.failure = value.failure;
             return read;
         }

@@ -17,7 +17,7 @@ enum SettingsLine : int {
     kLineToolTips = 2,
     kLineAllStrings = 3,
     kLineFlats = 4,
-    kLineFret0 = 5,  // lines 5 to 10: `Fret`(0) to `Fret`(5), string 0 first
+    kLineFret0 = 5,  // lines 5 to 10: the frets of strings 0 to 5
     kLineNeckPosition = 11,
     kLineNameIndex = 12,
     kLineRootIndex = 13,
@@ -27,11 +27,11 @@ constexpr int kSettingsLineCount = 14;
 
 // What persists between runs. The defaults are the state of a first start.
 struct Settings {
-    std::int16_t NumFrets = 20;  // clamped into 5-20 on reading
+    std::int16_t numFrets = 20;  // clamped into 5-20 on reading
     bool toolTips = false;
     bool allStrings = false;  // created chords always use all six strings
     bool flats = true;
-    PerString Fret{};               // `CurrentShape`.`Fret`(0..5)
+    PerString frets{};              // the frets of the chord on the fretboard
     std::int16_t neckPosition = 0;  // first fret in view
     std::int16_t nameIndex = 0;     // which alternative chord name is shown
     std::int16_t rootIndex = -1;    // selected root, -1 when none
@@ -51,15 +51,15 @@ std::string SettingsText(const Settings& settings);
 bool WriteSettingsFile(const std::filesystem::path& path, const Settings& settings);
 
 // The settings file read value by value up to the first failure. Start-up applies the lines
-// 1 to linesRead in order and, unless complete(), falls back from the next one.
+// 1 to linesRead in order and, unless Complete(), falls back from the next one.
 struct SettingsRead {
     Settings settings;  // lines 1 to linesRead from the file, the others at their defaults
     int linesRead = 0;
     ReadFailure failure = ReadFailure::None;
 
-    bool complete() const { return linesRead == kSettingsLineCount; }
+    bool Complete() const { return linesRead == kSettingsLineCount; }
     bool Has(int line) const { return line <= linesRead; }
-    int FailedLine() const { return complete() ? 0 : linesRead + 1; }
+    int FailedLine() const { return Complete() ? 0 : linesRead + 1; }
 };
 
 // Lines 2 and 3 are truth values (any non-zero number is true); line 4 means flats only when

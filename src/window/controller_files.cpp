@@ -38,13 +38,13 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
 
     // A file that no guitar can play is refused before it changes anything on show.
     const bool offTheNeck = read.failure == ReadFailure::OffTheNeck;
-    if (read.NumFrets && !offTheNeck) {
-        numFrets_ = *read.NumFrets;
+    if (read.numFrets && !offTheNeck) {
+        numFrets_ = *read.numFrets;
         RefreshDisplay(Fingering{});
         display_.candidateScroll.enabled = false;
         LayoutFrets();
     }
-    if (!read.ok()) {
+    if (!read.Ok()) {
         if (!offTheNeck) {
             RefreshDisplay(Fingering{});
         }
@@ -53,7 +53,7 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
         return;
     }
     Fingering opened = currentShape_;
-    opened.Note = read.Note;
+    opened.Note = read.notes;
     RefreshDisplay(AssignFingering(ShapeNotesToFrets(opened), numFrets_));
 }
 

@@ -31,7 +31,7 @@ bool MainController::ApplySettings() {
     if (!read.Has(kLineNumFrets)) {
         return false;
     }
-    numFrets_ = stored.NumFrets;
+    numFrets_ = stored.numFrets;
     if (!read.Has(kLineToolTips)) {
         return false;
     }
@@ -52,7 +52,7 @@ bool MainController::ApplySettings() {
         if (!read.Has(kLineFret0 + i)) {
             return false;
         }
-        currentShape_.Fret[i] = stored.Fret[i];
+        currentShape_.Fret[i] = stored.frets[i];
     }
 
     LayoutFrets();
@@ -87,11 +87,11 @@ void MainController::Close() {
 
 void MainController::WriteSettings() {
     Settings settings;
-    settings.NumFrets = static_cast<std::int16_t>(numFrets_);
+    settings.numFrets = static_cast<std::int16_t>(numFrets_);
     settings.toolTips = display_.menu.toolTipsChecked;
     settings.allStrings = display_.menu.allStringsChecked;
     settings.flats = accidentals_ == Accidentals::Flats;
-    settings.Fret = currentShape_.Fret;
+    settings.frets = currentShape_.Fret;
     settings.neckPosition = static_cast<std::int16_t>(display_.neckScroll.value);
     settings.nameIndex = static_cast<std::int16_t>(display_.nameScroll.value);
     settings.rootIndex = static_cast<std::int16_t>(display_.rootList.selected);

@@ -25,17 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ChordFileRead read = ReadChordFile(in);
 
     Check(read.linesRead >= 0 && read.linesRead <= kChordFileLineCount);
-    Check(read.ok() == (read.linesRead == kChordFileLineCount));
-    Check(read.NumFrets.has_value() == (read.linesRead >= 1));
-    if (read.NumFrets) {
-        Check(*read.NumFrets >= kMinFrets && *read.NumFrets <= kMaxFrets);
+    Check(read.Ok() == (read.linesRead == kChordFileLineCount));
+    Check(read.numFrets.has_value() == (read.linesRead >= 1));
+    if (read.numFrets) {
+        Check(*read.numFrets >= kMinFrets && *read.numFrets <= kMaxFrets);
     }
 
     // Every value read, and the failing one, as the slow reading sees them.
     const std::vector<std::string> fields = fuzz::SplitFields(bytes);
     for (int line = 1; line <= std::min(read.linesRead + 1, kChordFileLineCount); ++line) {
         if (line > static_cast<int>(fields.size())) {
-            Check(!read.ok() && read.failure == ReadFailure::MissingValue &&
+            Check(!read.Ok() && read.failure == ReadFailure::MissingValue &&
                   read.linesRead == line - 1);
             break;
         }
@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               IsOnNeck(*expected - kOpenPitch[static_cast<std::size_t>(line - 2)]);
         if (line <= read.linesRead) {
             Check(expected.has_value() && onString);
-            Check(line == 1 ? *read.NumFrets == ClampFrets(*expected)
-                            : read.Note[line - 2] == *expected);
+            Check(line == 1 ? *read.numFrets == ClampFrets(*expected)
+                            : read.notes[line - 2] == *expected);
         } else if (expected) {
             Check(!onString && read.failure == ReadFailure::OffTheNeck);
         } else {
@@ -58,10 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    if (read.ok()) {
-        std::istringstream again(ChordFileText(*read.NumFrets, read.Note));
+    if (read.Ok()) {
+        std::istringstream again(ChordFileText(*read.numFrets, read.notes));
         const ChordFileRead reread = ReadChordFile(again);
-        Check(reread.ok() && reread.NumFrets == read.NumFrets && reread.Note == read.Note);
+        Check(reread.Ok() && reread.numFrets == read.numFrets && reread.notes == read.notes);
     }
     return 0;
 }

@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SettingsRead read = ReadSettings(in);
 
     Check(read.linesRead >= 0 && read.linesRead <= kSettingsLineCount);
-    Check(read.complete() == (read.failure == ReadFailure::None));
-    Check(read.FailedLine() == (read.complete() ? 0 : read.linesRead + 1));
-    Check(read.settings.NumFrets >= kMinFrets && read.settings.NumFrets <= kMaxFrets);
+    Check(read.Complete() == (read.failure == ReadFailure::None));
+    Check(read.FailedLine() == (read.Complete() ? 0 : read.linesRead + 1));
+    Check(read.settings.numFrets >= kMinFrets && read.settings.numFrets <= kMaxFrets);
     // Lines not read keep the first-start defaults.
     const Settings defaults;
     if (!read.Has(kLineNeckPosition)) {
@@ -38,6 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::istringstream again(SettingsText(read.settings));
     const SettingsRead reread = ReadSettings(again);
-    Check(reread.complete() && reread.settings == read.settings);
+    Check(reread.Complete() && reread.settings == read.settings);
     return 0;
 }

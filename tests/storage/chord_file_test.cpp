@@ -33,9 +33,9 @@ TEST_F(ChordFileTest, WritesTheDMajorShapeByteForByte) {
     ASSERT_TRUE(WriteChordFile(path, 20, kDMajorNotes));
     EXPECT_EQ(ReadBytes(path), kDMajorFile);
     const ChordFileRead read = ReadChordFile(path);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.NumFrets, 20);
-    EXPECT_EQ(read.Note, kDMajorNotes);
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.numFrets, 20);
+    EXPECT_EQ(read.notes, kDMajorNotes);
 }
 
 TEST(ChordFileRoundTripTest, EveryShapeComesBackThroughSaveAndOpen) {
@@ -50,10 +50,10 @@ TEST(ChordFileRoundTripTest, EveryShapeComesBackThroughSaveAndOpen) {
             shape = ShapeFretsToNotes(shape);
             std::istringstream in(ChordFileText(static_cast<std::int16_t>(frets), shape.Note));
             const ChordFileRead read = ReadChordFile(in);
-            ASSERT_TRUE(read.ok());
-            EXPECT_EQ(read.NumFrets, frets);
+            ASSERT_TRUE(read.Ok());
+            EXPECT_EQ(read.numFrets, frets);
             Fingering opened;
-            opened.Note = read.Note;
+            opened.Note = read.notes;
             EXPECT_EQ(ShapeNotesToFrets(opened).Fret, shape.Fret);
         }
     }
@@ -74,7 +74,7 @@ TEST_P(BrokenChordFileTest, IsRefusedAtTheFailingLine) {
     const ChordFileRead read = ReadChordFile(in);
     EXPECT_EQ(read.failure, GetParam().failure);
     EXPECT_EQ(read.FailedLine(), GetParam().failedLine);
-    EXPECT_EQ(read.NumFrets.has_value(), GetParam().failedLine > 1);
+    EXPECT_EQ(read.numFrets.has_value(), GetParam().failedLine > 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,9 +114,9 @@ TEST(ChordFileReadTest, TakesNumbersAsTheyComeAndClampsTheFrets) {
     for (const Case& c : cases) {
         std::istringstream in(c.bytes);
         const ChordFileRead read = ReadChordFile(in);
-        ASSERT_TRUE(read.ok()) << c.bytes;
-        EXPECT_EQ(read.NumFrets, c.frets) << c.bytes;
-        EXPECT_EQ(read.Note, c.notes) << c.bytes;
+        ASSERT_TRUE(read.Ok()) << c.bytes;
+        EXPECT_EQ(read.numFrets, c.frets) << c.bytes;
+        EXPECT_EQ(read.notes, c.notes) << c.bytes;
     }
 }
 
@@ -128,7 +128,7 @@ TEST(ChordFileReadTest, BinaryGarbageIsReadOrRefusedWithoutHarm) {
     std::istringstream in(garbage);
     const ChordFileRead read = ReadChordFile(in);
     EXPECT_LE(read.linesRead, kChordFileLineCount);
-    EXPECT_EQ(read.ok(), read.linesRead == kChordFileLineCount);
+    EXPECT_EQ(read.Ok(), read.linesRead == kChordFileLineCount);
 }
 
 // A stream of the given size that is a valid chord file followed by endless filler, and
@@ -159,8 +159,8 @@ TEST(ChordFileReadTest, StopsReadingAfterTheSeventhValue) {
     HugeChordStream source(kDMajorFile, '7');
     std::istream in(&source);
     const ChordFileRead read = ReadChordFile(in);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.Note, kDMajorNotes);
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.notes, kDMajorNotes);
     EXPECT_LE(source.BytesHandedOut(), sizeof kDMajorFile);
 }
 
@@ -178,13 +178,13 @@ TEST_F(ChordFileTest, AHundredMegabyteFileIsOpenedFromItsFirstLines) {
     WriteBytes(path, kDMajorFile);
     std::filesystem::resize_file(path, 100u << 20);  // sparse: zero bytes to the end
     const ChordFileRead read = ReadChordFile(path);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.Note, kDMajorNotes);
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.notes, kDMajorNotes);
 }
 
 TEST_F(ChordFileTest, AMissingOrUnreadableFileCannotBeOpened) {
     EXPECT_EQ(ReadChordFile(dir / "missing.fw").failure, ReadFailure::CannotOpen);
-    EXPECT_FALSE(ReadChordFile(dir).ok());  // a directory
+    EXPECT_FALSE(ReadChordFile(dir).Ok());  // a directory
 }
 
 TEST_F(ChordFileTest, AnInterruptedSaveLeavesTheOldFileByteIdentical) {

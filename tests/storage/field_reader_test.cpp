@@ -43,7 +43,7 @@ TEST_P(OneFieldTest, TakesTheFieldAsANumber) {
     FieldReader reader(in);
     const FieldReader::Value got = reader.Next();
     EXPECT_EQ(got.failure, GetParam().failure);
-    if (got.ok()) {
+    if (got.Ok()) {
         EXPECT_EQ(got.value, GetParam().value);
     }
 }
@@ -89,7 +89,7 @@ std::vector<int> ReadAllValues(const std::string& text, ReadFailure& end) {
     FieldReader reader(in);
     std::vector<int> values;
     for (FieldReader::Value v = reader.Next();; v = reader.Next()) {
-        if (!v.ok()) {
+        if (!v.Ok()) {
             end = v.failure;
             return values;
         }

@@ -18,11 +18,11 @@ constexpr char kFirstRunFile[] =
 
 Settings SomeSettings() {
     Settings s;
-    s.NumFrets = 12;
+    s.numFrets = 12;
     s.toolTips = true;
     s.allStrings = true;
     s.flats = false;
-    s.Fret = {3, 0, 0, 0, 2, 3};
+    s.frets = {3, 0, 0, 0, 2, 3};
     s.neckPosition = 4;
     s.nameIndex = 1;
     s.rootIndex = 11;
@@ -64,7 +64,7 @@ TEST_F(SettingsFileTest, RoundTrips) {
     for (const Settings& s : {Settings{}, SomeSettings()}) {
         ASSERT_TRUE(WriteSettingsFile(path, s));
         const SettingsRead read = ReadSettingsFile(path);
-        EXPECT_TRUE(read.complete());
+        EXPECT_TRUE(read.Complete());
         EXPECT_EQ(read.failure, ReadFailure::None);
         EXPECT_EQ(read.settings, s);
     }
@@ -100,7 +100,7 @@ TEST(SettingsReadTest, StopsAtTheFirstFailureKeepingTheLinesBefore) {
         EXPECT_EQ(read.linesRead, c.linesRead) << c.text;
         EXPECT_EQ(read.failure, c.failure) << c.text;
         EXPECT_EQ(read.FailedLine(), c.linesRead + 1);
-        EXPECT_FALSE(read.complete());
+        EXPECT_FALSE(read.Complete());
         EXPECT_TRUE(read.Has(c.linesRead));
         EXPECT_FALSE(read.Has(c.linesRead + 1));
     }
@@ -126,22 +126,22 @@ TEST(SettingsReadTest, TakesEachLineByItsMeaning) {
         return s;
     };
     const Case cases[] = {
-        {kLineNumFrets, "3", with([](Settings& s) { s.NumFrets = 5; })},
-        {kLineNumFrets, "50", with([](Settings& s) { s.NumFrets = 20; })},
-        {kLineNumFrets, "7", with([](Settings& s) { s.NumFrets = 7; })},
+        {kLineNumFrets, "3", with([](Settings& s) { s.numFrets = 5; })},
+        {kLineNumFrets, "50", with([](Settings& s) { s.numFrets = 20; })},
+        {kLineNumFrets, "7", with([](Settings& s) { s.numFrets = 7; })},
         {kLineToolTips, "-1", with([](Settings& s) { s.toolTips = true; })},
         {kLineToolTips, "5", with([](Settings& s) { s.toolTips = true; })},
         {kLineAllStrings, "1", with([](Settings& s) { s.allStrings = true; })},
         {kLineFlats, "0", with([](Settings& s) { s.flats = false; })},
         {kLineFlats, "1", with([](Settings& s) { s.flats = false; })},  // only -1 means flats
         {kLineFlats, "-1.4", with([](Settings&) {})},
-        {kLineFret0 + 5, "-1", with([](Settings& s) { s.Fret[5] = -1; })},
+        {kLineFret0 + 5, "-1", with([](Settings& s) { s.frets[5] = -1; })},
         {kLineNeckPosition, "13", with([](Settings& s) { s.neckPosition = 13; })},
         {kLineTypeIndex, "2.5", with([](Settings& s) { s.typeIndex = 2; })},
     };
     for (const Case& c : cases) {
         const SettingsRead read = ReadText(WithLine(base, c.line, c.value));
-        EXPECT_TRUE(read.complete()) << c.line << ": " << c.value;
+        EXPECT_TRUE(read.Complete()) << c.line << ": " << c.value;
         EXPECT_EQ(read.settings, c.expected) << c.line << ": " << c.value;
     }
 }

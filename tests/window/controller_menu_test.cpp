@@ -110,11 +110,11 @@ TEST_F(MenuTest, CloseWritesTheSettingsAndDeletesSoundFilesUpToTheFirstMissing) 
     EXPECT_EQ(files.files.count(sound->SlotFile(7)), 1u);
 
     Settings expected;
-    expected.NumFrets = 20;
+    expected.numFrets = 20;
     expected.toolTips = false;
     expected.allStrings = true;
     expected.flats = true;
-    expected.Fret = {0, 1, 0, 2, 3, -1};
+    expected.frets = {0, 1, 0, 2, 3, -1};
     expected.neckPosition = 0;
     expected.nameIndex = 0;
     expected.rootIndex = -1;

@@ -10,11 +10,11 @@ constexpr PerString kOpenNotes = {8, 3, 11, 6, 1, 8};
 
 Settings StoredCMajor() {
     Settings s;
-    s.NumFrets = 20;
+    s.numFrets = 20;
     s.toolTips = false;
     s.allStrings = true;
     s.flats = false;
-    s.Fret = {0, 1, 0, 2, 3, -1};
+    s.frets = {0, 1, 0, 2, 3, -1};
     s.neckPosition = 2;
     s.nameIndex = 0;
     s.rootIndex = 3;
@@ -101,7 +101,7 @@ TEST_F(StartupTest, NeckPositionAboveTheMaximumFallsBackFromLineEleven) {
 
 TEST_F(StartupTest, FallbackKeepsWhatWasReadBeforeTheFirstFailure) {
     Settings s = StoredCMajor();
-    s.NumFrets = 7;
+    s.numFrets = 7;
     s.flats = true;
     const struct {
         int lines;
@@ -136,7 +136,7 @@ TEST_F(StartupTest, LineFourChoosesTheAccidentals) {
         SetUp();
         Settings s = StoredCMajor();
         s.flats = c.flats;
-        s.Fret = {-1, -1, 1, -1, -1, -1};  // G#/Ab
+        s.frets = {-1, -1, 1, -1, -1, -1};  // G#/Ab
         StoreSettings(s);
         window->Startup("");
         EXPECT_EQ(Shown().rootList.items[1], c.secondRoot);
@@ -147,7 +147,7 @@ TEST_F(StartupTest, LineFourChoosesTheAccidentals) {
 
 TEST_F(StartupTest, FewFretsCannotScrollSoAStoredPositionIsRefused) {
     Settings s = StoredCMajor();
-    s.NumFrets = 7;
+    s.numFrets = 7;
     s.neckPosition = 0;
     StoreSettings(s);
     window->Startup("");
