@@ -36,7 +36,7 @@ void ExportCommands::SaveDiagram(DiagramKind kind) {
     // The picture is taken at the click, before the dialog, as the window showed it.
     const DiagramPainter picture = source_.Diagram(kind);
     const std::string caption = source_.ChordCaption();
-    const std::optional<std::string> chosen = dialogs_.SaveFile(caption, kBitmapFilter);
+    const std::optional<std::string> chosen = dialogs_.AskFileToSave(caption, kBitmapFilter);
     if (!chosen) {
         return;
     }

@@ -19,17 +19,19 @@ QString Q(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> QtDialogs::OpenFile(std::string_view filter) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, QString(), folder_, QtFileFilter(Q(filter)));
-    if (path.isEmpty()) {
+std::optional<std::string> QtDialogs::AskFileToOpen(std::string_view filter) {
+    QFileDialog dialog(parent_, QString(), folder_, QtFileFilter(Q(filter)));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    const QString path = dialog.selectedFiles().front();
     folder_ = QFileInfo(path).absolutePath();
     return path.toStdString();
 }
 
-std::optional<std::string> QtDialogs::SaveFile(std::string_view fileName, std::string_view filter) {
+std::optional<std::string> QtDialogs::AskFileToSave(std::string_view fileName,
+                                                    std::string_view filter) {
     const QString offered = folder_.isEmpty() ? Q(fileName) : QDir(folder_).filePath(Q(fileName));
     const QString path =
         QFileDialog::getSaveFileName(parent_, QString(), offered, QtFileFilter(Q(filter)));

@@ -13,9 +13,9 @@ class QtDialogs : public Dialogs {
   public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    std::optional<std::string> OpenFile(std::string_view filter) override;
-    std::optional<std::string> SaveFile(std::string_view fileName,
-                                        std::string_view filter) override;
+    std::optional<std::string> AskFileToOpen(std::string_view filter) override;
+    std::optional<std::string> AskFileToSave(std::string_view fileName,
+                                             std::string_view filter) override;
     std::optional<std::string> Input(std::string_view prompt, std::string_view title,
                                      std::string_view defaultText) override;
     void Message(std::string_view text, MessageIcon icon) override;

@@ -29,7 +29,7 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
         return;
     }
     const std::unique_ptr<std::istream> in =
-        services_.files.OpenForReading(std::filesystem::path(path));
+        services_.files.OpenToRead(std::filesystem::path(path));
     ChordFileRead read;
     read.failure = ReadFailure::CannotOpen;
     if (in) {
@@ -59,7 +59,7 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
 
 void MainController::ChooseChordFileToOpen() {
     Notify();
-    const std::optional<std::string> chosen = services_.dialogs.OpenFile(kChordFilter);
+    const std::optional<std::string> chosen = services_.dialogs.AskFileToOpen(kChordFilter);
     if (chosen) {
         OpenChordFile(*chosen);
     }
@@ -69,7 +69,7 @@ void MainController::ChooseChordFileToOpen() {
 void MainController::SaveChordFile() {
     Notify();
     const std::optional<std::string> chosen =
-        services_.dialogs.SaveFile(display_.chordCaption, kChordFilter);
+        services_.dialogs.AskFileToSave(display_.chordCaption, kChordFilter);
     if (!chosen || chosen->empty()) {
         return;
     }

@@ -21,7 +21,7 @@ void MainController::Startup(std::string_view commandLine) {
 // that a control refuses, with the values before it left in force.
 bool MainController::ApplySettings() {
     const std::unique_ptr<std::istream> in =
-        services_.files.OpenForReading(SettingsFilePath(services_.paths));
+        services_.files.OpenToRead(SettingsFilePath(services_.paths));
     if (!in) {
         return false;
     }

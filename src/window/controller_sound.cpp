@@ -48,7 +48,8 @@ void MainController::Synthesise(const std::function<SynthOutcome(SoundEngine&)>&
 void MainController::SaveChordAsWav(StrumMode strum) {
     Notify();
     const std::string offered = display_.chordCaption;
-    const std::optional<std::string> chosen = services_.dialogs.SaveFile(offered, "WAV file|*.wav");
+    const std::optional<std::string> chosen =
+        services_.dialogs.AskFileToSave(offered, "WAV file|*.wav");
     if (!chosen) {
         return;
     }

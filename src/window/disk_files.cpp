@@ -7,7 +7,7 @@
 
 namespace fretwise {
 
-std::unique_ptr<std::istream> DiskFiles::OpenForReading(const std::filesystem::path& file) {
+std::unique_ptr<std::istream> DiskFiles::OpenToRead(const std::filesystem::path& file) {
     auto stream = std::make_unique<std::ifstream>(file, std::ios::binary);
     if (!stream->is_open()) {
         return nullptr;

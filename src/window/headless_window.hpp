@@ -20,8 +20,8 @@ class HeadlessWindow {
   private:
     class NullDialogs : public Dialogs {
       public:
-        std::optional<std::string> OpenFile(std::string_view) override { return {}; }
-        std::optional<std::string> SaveFile(std::string_view, std::string_view) override {
+        std::optional<std::string> AskFileToOpen(std::string_view) override { return {}; }
+        std::optional<std::string> AskFileToSave(std::string_view, std::string_view) override {
             return {};
         }
         std::optional<std::string> Input(std::string_view, std::string_view,
@@ -45,7 +45,7 @@ class HeadlessWindow {
     };
     class NullFiles : public Files {
       public:
-        std::unique_ptr<std::istream> OpenForReading(const std::filesystem::path&) override {
+        std::unique_ptr<std::istream> OpenToRead(const std::filesystem::path&) override {
             return nullptr;
         }
         bool WriteAtomically(const std::filesystem::path&, std::string_view) override {

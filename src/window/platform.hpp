@@ -22,12 +22,12 @@ class Dialogs {
     virtual ~Dialogs() = default;
 
     // The open-file dialog with a filter such as "Chord|*.fw"; nullopt when cancelled.
-    virtual std::optional<std::string> OpenFile(std::string_view filter) = 0;
+    virtual std::optional<std::string> AskFileToOpen(std::string_view filter) = 0;
 
     // The save-file dialog, offering fileName; nullopt when cancelled. The answer is
     // returned as chosen (an adapter may add the filter's extension to a bare name).
-    virtual std::optional<std::string> SaveFile(std::string_view fileName,
-                                                std::string_view filter) = 0;
+    virtual std::optional<std::string> AskFileToSave(std::string_view fileName,
+                                                     std::string_view filter) = 0;
 
     // An input box; an empty title means the application's own. nullopt when cancelled.
     virtual std::optional<std::string> Input(std::string_view prompt, std::string_view title,
@@ -74,7 +74,7 @@ class Files {
 
     // The file opened for reading, or nullptr when it cannot be opened. Readers take only
     // the values they need, so a huge file costs nothing.
-    virtual std::unique_ptr<std::istream> OpenForReading(const std::filesystem::path& file) = 0;
+    virtual std::unique_ptr<std::istream> OpenToRead(const std::filesystem::path& file) = 0;
 
     // Replaces the file as a whole or leaves it untouched; false on failure.
     virtual bool WriteAtomically(const std::filesystem::path& file, std::string_view bytes) = 0;

@@ -23,9 +23,9 @@ class FakeDialogs : public Dialogs {
     std::vector<std::string> messages;
     std::vector<std::string> events;  // "beep", "busy", "idle", "message: ..."
 
-    std::optional<std::string> OpenFile(std::string_view) override { return std::nullopt; }
-    std::optional<std::string> SaveFile(std::string_view fileName,
-                                        std::string_view filter) override {
+    std::optional<std::string> AskFileToOpen(std::string_view) override { return std::nullopt; }
+    std::optional<std::string> AskFileToSave(std::string_view fileName,
+                                             std::string_view filter) override {
         saveOffers.push_back(std::string(fileName) + " | " + std::string(filter));
         return saveAnswer;
     }

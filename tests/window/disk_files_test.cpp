@@ -14,7 +14,7 @@ TEST_F(DiskFilesTest, FirstWriteCreatesTheConfigDirectory) {
     const std::filesystem::path settings = dir / "config" / "fretwise" / "Settings.ini";
     ASSERT_TRUE(files.WriteAtomically(settings, " 20 \r\n"));
     EXPECT_EQ(ReadBytes(settings), " 20 \r\n");
-    const std::unique_ptr<std::istream> in = files.OpenForReading(settings);
+    const std::unique_ptr<std::istream> in = files.OpenToRead(settings);
     ASSERT_NE(in, nullptr);
     std::string first;
     std::getline(*in, first);
@@ -23,7 +23,7 @@ TEST_F(DiskFilesTest, FirstWriteCreatesTheConfigDirectory) {
 
 TEST_F(DiskFilesTest, MissingFilesCannotBeReadOrRemoved) {
     DiskFiles files;
-    EXPECT_EQ(files.OpenForReading(dir / "chord0.wav"), nullptr);
+    EXPECT_EQ(files.OpenToRead(dir / "chord0.wav"), nullptr);
     EXPECT_FALSE(files.Remove(dir / "chord0.wav"));
     ASSERT_TRUE(files.WriteAtomically(dir / "chord0.wav", "RIFF"));
     EXPECT_TRUE(files.Remove(dir / "chord0.wav"));

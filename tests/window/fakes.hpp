@@ -31,12 +31,12 @@ class FakeDialogs : public Dialogs {
     int beeps = 0;
     std::vector<bool> busyCursor;
 
-    std::optional<std::string> OpenFile(std::string_view filter) override {
+    std::optional<std::string> AskFileToOpen(std::string_view filter) override {
         requests.push_back("open " + std::string(filter));
         return Next();
     }
-    std::optional<std::string> SaveFile(std::string_view fileName,
-                                        std::string_view filter) override {
+    std::optional<std::string> AskFileToSave(std::string_view fileName,
+                                             std::string_view filter) override {
         requests.push_back("save " + std::string(fileName) + "|" + std::string(filter));
         return Next();
     }
@@ -90,7 +90,7 @@ class FakeFiles : public Files {
     std::vector<std::filesystem::path> removeAttempts;
     bool failWrites = false;
 
-    std::unique_ptr<std::istream> OpenForReading(const std::filesystem::path& file) override {
+    std::unique_ptr<std::istream> OpenToRead(const std::filesystem::path& file) override {
         const auto found = files.find(file);
         if (found == files.end()) {
             return nullptr;
