@@ -8,6 +8,7 @@
 #include "app/desktop_registrar.hpp"
 #include "export/printer.hpp"
 #include "export/window_export.hpp"
+#include "fretwise/version.hpp"
 #include "player/qt_sound_player.hpp"
 #include "sound/sound_engine.hpp"
 #include "sound/system_clock.hpp"
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fretwise"));
     QApplication::setApplicationDisplayName(QStringLiteral("Fretwise"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("fretwise"));
 
     const AppPaths paths = LocateAppPaths();

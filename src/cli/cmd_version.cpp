@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/command_list.hpp"
+#include "fretwise/version.hpp"
 
 namespace fretwise::cli {
 
@@ -9,7 +10,7 @@ int RunVersion(Args args, Io io) {
         io.err << "fretwise-cli version: takes no arguments\n";
         return kExitUsage;
     }
-    io.out << "Fretwise v1.1\n";
+    io.out << kVersionedName << '\n';
     return kExitOk;
 }
 

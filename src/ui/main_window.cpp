@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "fretwise/version.hpp"
 #include "ui/button_pictures.hpp"
 #include "ui/eliding_label.hpp"
 #include "ui/fretboard_widget.hpp"
@@ -53,7 +54,8 @@ QPushButton* PictureButton(QWidget* parent, const char* name, const QIcon& pictu
 MainWindow::MainWindow(MainController& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Fretwise v1.1 - chords for guitarists"));
+    setWindowTitle(QString::fromLatin1(kVersionedName) +
+                   QStringLiteral(" - chords for guitarists"));
     menus_ = BuildMainMenus(*this);
     BuildControls();
     Connect();

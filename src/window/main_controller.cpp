@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "fretwise/version.hpp"
 #include "music/chord_types.hpp"
 #include "storage/chord_file.hpp"
 #include "window/fretboard_view.hpp"
@@ -276,10 +277,11 @@ void MainController::OpenHelp() {
 }
 
 void MainController::ShowAbout() {
-    services_.dialogs.Message(
-        "Fretwise v1.1 - chords for guitarists. Further information is available from the "
-        "Fretwise website.\r\nWritten by the Fretwise developers.",
-        MessageIcon::None);
+    services_.dialogs.Message(std::string(kVersionedName) +
+                                  " - chords for guitarists. Further information is available "
+                                  "from the Fretwise website.\r\nWritten by the Fretwise "
+                                  "developers.",
+                              MessageIcon::None);
 }
 
 void MainController::Exit() {
