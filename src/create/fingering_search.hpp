@@ -5,15 +5,16 @@
 #include <vector>
 
 #include "music/fingering.hpp"
+#include "music/fret_range.hpp"
 
 namespace fretwise {
 
 struct SearchRequest {
-    int root = 0;             // root list position 0-11 (0 = A)
-    int type = 0;             // chord type list position 0-37; -1 or 25 search the root alone
-    int position = 0;         // first fret line in view (the neck scroll bar's value)
-    int numFrets = 20;        // frets shown on the fretboard
-    bool allStrings = false;  // "Created chords always use all strings"
+    int root = 0;              // root list position 0-11 (0 = A)
+    int type = 0;              // chord type list position 0-37; -1 or 25 search the root alone
+    int position = 0;          // first fret line in view (the neck scroll bar's value)
+    int numFrets = kMaxFrets;  // frets shown on the fretboard
+    bool allStrings = false;   // "Created chords always use all strings"
 };
 
 // Where a search stopped without a result.

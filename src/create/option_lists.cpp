@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "music/chord_types.hpp"
+#include "music/fret_range.hpp"
 
 namespace fretwise {
 
 namespace {
-
-constexpr int kWindowFrets = 8;
 
 bool IsChordClass(const ChordClasses& chord, int note) {
     return std::find(chord.begin(), chord.end(), PitchClass(note)) != chord.end();
@@ -44,7 +43,7 @@ OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& c
     // neck cannot scroll and the last fret shown is left out.
     const int first = std::max(request.position, 0) + 1;
     const int last =
-        request.numFrets > kWindowFrets ? first + kWindowFrets - 1 : request.numFrets - 1;
+        request.numFrets > kFretsInView ? first + kFretsInView - 1 : request.numFrets - 1;
     OptionLists options;
     for (int s = 0; s < kStringCount; ++s) {
         for (int note = kOpenPitch[s] + first; note <= kOpenPitch[s] + last; ++note) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "music/fingering.hpp"
+#include "music/fret_range.hpp"
 #include "storage/field_reader.hpp"
 
 namespace fretwise {
@@ -15,15 +16,6 @@ namespace fretwise {
 // of the chord's strings 0 (high E) to 5 (-1 for a string not played).
 // A pitch number that gives no fret from 0 to 24 on its string refuses the file.
 constexpr int kChordFileLineCount = 7;
-constexpr std::int16_t kMinFrets = 5;
-constexpr std::int16_t kMaxFrets = 20;
-
-// The fretboard is laid out for 5 to 20 frets only.
-constexpr std::int16_t ClampFrets(int numFrets) {
-    return static_cast<std::int16_t>(numFrets < kMinFrets   ? kMinFrets
-                                     : numFrets > kMaxFrets ? kMaxFrets
-                                                            : numFrets);
-}
 
 // The bytes of a chord file, each value in print form on its own CR LF line.
 std::string ChordFileText(std::int16_t numFrets, const PerString& notes);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "music/fingering.hpp"
+#include "music/fret_range.hpp"
 #include "storage/app_paths.hpp"
 #include "storage/field_reader.hpp"
 
@@ -27,7 +28,7 @@ constexpr int kSettingsLineCount = 14;
 
 // What persists between runs. The defaults are the state of a first start.
 struct Settings {
-    std::int16_t numFrets = 20;  // clamped into 5-20 on reading
+    std::int16_t numFrets = kMaxFrets;  // clamped into 5-20 on reading
     bool toolTips = false;
     bool allStrings = false;  // created chords always use all six strings
     bool flats = true;

@@ -70,7 +70,7 @@ bool MainController::ApplySettings() {
 
 // The start without (the rest of) the settings file: 20 frets, tooltips toggled, flats.
 void MainController::StartWithDefaults() {
-    numFrets_ = 20;
+    numFrets_ = kMaxFrets;
     SwitchToolTips();
     UseAccidentals(Accidentals::Flats);
     // The root list is spelled in flats too, so it agrees with the names on show.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "music/fret_range.hpp"
+
 // The fixed geometry of the main window's drawing areas, in twips (15 twips per logical
 // pixel). Positions inside the fretboard are relative to the fretboard's top left corner;
 // positions on the staff to the staff's.
@@ -15,7 +17,7 @@ constexpr int kFretLineRight = 3675;
 constexpr int kNutLineWidth = 3;
 constexpr int kFretLineWidth = 1;
 constexpr int kBarLineWidth = 5;
-constexpr int kFretsInView = 8;
+using fretwise::kFretsInView;
 constexpr int kMarkerBelowFretLine = 120;
 constexpr int kBarBelowFretLine = 360;
 constexpr int kStringOverhang = 120;
