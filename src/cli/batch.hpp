@@ -1,30 +1,53 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "cli/arg_parser.hpp"
 #include "cli/command.hpp"
+#include "cli/json_text.hpp"
 
 namespace fretwise::cli {
 
-// Answers one batch line: given the line's arguments, appends one JSON object (without the
-// line end) to out and tells whether the line succeeded.
-using BatchLine = std::function<bool(const std::vector<std::string>& args, std::string& out)>;
+// Answers one batch line: given the line's words, appends one JSON object (without the line
+// end) to out and tells whether the line succeeded.
+using BatchLine = std::function<bool(Args words, std::string& out)>;
 
-// Reads standard input line by line, splits each line at blanks and tabs, puts the
-// defaults in front of its arguments and writes one JSON line per input line, in order.
-// Output is flushed whenever no more input is waiting, so a script can also converse
-// with it line by line. Returns kExitOk when every line succeeded, kExitFailure otherwise.
-int RunBatch(const std::vector<std::string>& defaults, const BatchLine& answer, Io io);
+// Reads standard input line by line, splits each line at blanks and tabs and writes one JSON
+// line per input line, in order. Output is flushed whenever no more input is waiting, so a
+// script can also converse with it line by line. Returns kExitOk when every line succeeded,
+// kExitFailure otherwise.
+int RunBatch(const BatchLine& answer, Io io);
 
-// Runs a command's batch for "--batch": the command line's options (but --batch and --json)
-// apply to every line. The lines come only from standard input, so a positional argument is
-// refused: error tells why (naming what the lines hold) and nothing is returned.
-std::optional<int> StartBatch(const std::vector<std::string>& positional,
-                              const std::vector<std::string>& options, std::string_view lineHolds,
-                              const BatchLine& answer, Io io, std::string& error);
+// With --batch the lines come only from standard input: a word on the command line is a fault
+// that names what the lines hold.
+void RefuseWords(Args words, std::string_view linesHold);
+
+// A command's --batch: each line is parsed as the command's arguments on top of the command
+// line's request, so the command line's options apply to every line, and answered with one
+// JSON object; a fault in a line gives {"error": ...}. Request has a `batch` flag.
+template <typename Request>
+int RunBatchOf(const Request& commandLine, void (*declare)(ArgParser&, Request&),
+               bool (*answer)(const Request&, std::string& out), Io io) {
+    ArgParser parser("line", "");
+    Request line;
+    declare(parser, line);
+    return RunBatch(
+        [&](Args words, std::string& out) {
+            line = commandLine;
+            line.batch = false;
+            try {
+                if (parser.Parse(words) == ArgParser::Outcome::HelpAsked || line.batch) {
+                    throw UsageError("--batch and --help cannot be given on a batch line");
+                }
+                return answer(line, out);
+            } catch (const UsageError& fault) {
+                out += JsonError(fault.what());
+                return false;
+            }
+        },
+        io);
+}
 
 }  // namespace fretwise::cli

@@ -2,24 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 
+#include "cli/number_text.hpp"
 #include "music/chord_types.hpp"
+#include "window/fretboard_view.hpp"
 
 namespace fretwise::cli {
 
 namespace {
-
-constexpr int kWindowFrets = 8;
-
-std::optional<int> ParseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -30,11 +20,10 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 // Words separated by single blanks, so "Minor  Seventh" and the words of a type given as
 // separate arguments read alike.
-std::string JoinWords(const std::vector<std::string>& words, std::size_t from) {
+std::string JoinWords(const std::vector<std::string>& words) {
     std::string joined;
-    for (std::size_t k = from; k < words.size(); ++k) {
+    for (const std::string& w : words) {
         std::size_t start = 0;
-        const std::string& w = words[k];
         while ((start = w.find_first_not_of(' ', start)) != std::string::npos) {
             const std::size_t end = std::min(w.find(' ', start), w.size());
             if (!joined.empty()) {
@@ -49,83 +38,52 @@ std::string JoinWords(const std::vector<std::string>& words, std::size_t from) {
 
 }  // namespace
 
-ChordArgs ParseChordArgs(Args args, ChordCommand command) {
-    ChordArgs parsed;
-    const bool create = command == ChordCommand::Create;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        if (arg.size() < 2 || arg[0] != '-' || (arg[1] != '-' && arg != "-h")) {
-            parsed.positional.push_back(arg);
-            continue;
+void DeclareNumber(ArgParser& parser, const std::string& name, const std::string& valueName,
+                   int& number, const std::string& needs, const std::string& explanation) {
+    parser.Value(name, valueName, explanation, needs, [name, &number](const std::string& text) {
+        const std::optional<int> read = ReadInt(text);
+        if (!read) {
+            throw UsageError(name + ": '" + text + "' is not a number");
         }
-        parsed.options.push_back(arg);
-        const auto value = [&]() -> std::optional<int> {
-            if (k + 1 >= args.size()) {
-                parsed.error = arg + " needs a number";
-                return std::nullopt;
-            }
-            parsed.options.push_back(args[++k]);
-            const std::optional<int> number = ParseInt(args[k]);
-            if (!number) {
-                parsed.error = arg + ": '" + args[k] + "' is not a number";
-            }
-            return number;
-        };
-        if (arg == "--help" || arg == "-h") {
-            parsed.help = true;
-        } else if (arg == "--json") {
-            parsed.json = true;
-        } else if (arg == "--batch") {
-            parsed.batch = true;
-        } else if (arg == "--flats") {
-            parsed.mode = Accidentals::Flats;
-        } else if (arg == "--frets") {
-            parsed.numFrets = value().value_or(parsed.numFrets);
-        } else if (create && arg == "--position") {
-            parsed.position = value().value_or(parsed.position);
-        } else if (create && arg == "--all-strings") {
-            parsed.allStrings = true;
-        } else {
-            parsed.error = "unknown option " + arg;
-        }
-        if (!parsed.error.empty()) {
-            break;
-        }
-    }
-    if (parsed.error.empty() && (parsed.numFrets < kFewestFrets || parsed.numFrets > kMostFrets)) {
-        parsed.error = "--frets must be " + std::to_string(kFewestFrets) + " to " +
-                       std::to_string(kMostFrets) + ", not " + std::to_string(parsed.numFrets);
-    }
-    return parsed;
+        number = *read;
+    });
 }
 
-std::optional<SearchRequest> SearchFrom(const ChordArgs& args, std::string& error) {
-    if (args.positional.size() < 2) {
-        error = "needs ROOT and TYPE (e.g. A Major)";
-        return std::nullopt;
+void CheckFretCount(int numFrets) {
+    if (numFrets < kMinFrets || numFrets > kMaxFrets) {
+        throw UsageError("--frets must be " + std::to_string(kMinFrets) + " to " +
+                         std::to_string(kMaxFrets) + ", not " + std::to_string(numFrets));
     }
-    const std::optional<int> root = ParseRoot(args.positional[0]);
-    if (!root) {
-        error = "unknown root '" + args.positional[0] + "' (a note such as A, C#, Bb, or 0-11)";
-        return std::nullopt;
+}
+
+void CheckPosition(int position, int numFrets) {
+    const int highest = NeckScrollMax(numFrets);
+    if (position < 0 || position > highest) {
+        throw UsageError("--position must be 0 to " + std::to_string(highest) + " with " +
+                         std::to_string(numFrets) + " frets, not " + std::to_string(position));
     }
-    const std::string typeText = JoinWords(args.positional, 1);
-    const std::optional<int> type = ParseType(typeText);
-    if (!type) {
-        error = "unknown chord type '" + typeText + "' (a name such as Major, or 0-37)";
-        return std::nullopt;
+}
+
+SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>& type,
+                         int position, int numFrets, bool allStrings) {
+    if (type.empty()) {  // then the root is missing too, or stands alone
+        throw UsageError("needs ROOT and TYPE (e.g. A Major)");
     }
-    const int highestPosition = std::max(0, args.numFrets - kWindowFrets);
-    if (args.position < 0 || args.position > highestPosition) {
-        error = "--position must be 0 to " + std::to_string(highestPosition) + " with " +
-                std::to_string(args.numFrets) + " frets, not " + std::to_string(args.position);
-        return std::nullopt;
+    const std::optional<int> rootIndex = ParseRoot(root);
+    if (!rootIndex) {
+        throw UsageError("unknown root '" + root + "' (a note such as A, C#, Bb, or 0-11)");
     }
-    return SearchRequest{*root, *type, args.position, args.numFrets, args.allStrings};
+    const std::string typeText = JoinWords(type);
+    const std::optional<int> typeIndex = ParseType(typeText);
+    if (!typeIndex) {
+        throw UsageError("unknown chord type '" + typeText + "' (a name such as Major, or 0-37)");
+    }
+    CheckPosition(position, numFrets);
+    return SearchRequest{*rootIndex, *typeIndex, position, numFrets, allStrings};
 }
 
 std::optional<int> ParseRoot(std::string_view text) {
-    if (const std::optional<int> index = ParseInt(text)) {
+    if (const std::optional<int> index = ReadInt(text)) {
         return *index >= 0 && *index < kRootCount ? index : std::nullopt;
     }
     for (int root = 0; root < kRootCount; ++root) {
@@ -139,7 +97,7 @@ std::optional<int> ParseRoot(std::string_view text) {
 }
 
 std::optional<int> ParseType(std::string_view text) {
-    if (const std::optional<int> index = ParseInt(text)) {
+    if (const std::optional<int> index = ReadInt(text)) {
         return *index >= 0 && *index < kChordTypeCount ? index : std::nullopt;
     }
     for (int type = 0; type < kChordTypeCount; ++type) {

@@ -5,40 +5,39 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/command.hpp"
+#include "cli/arg_parser.hpp"
 #include "create/fingering_search.hpp"
-#include "music/fingering.hpp"
 #include "music/pitch.hpp"
 
 namespace fretwise::cli {
 
-constexpr int kDefaultFrets = 20;
-constexpr int kFewestFrets = 5;
-constexpr int kMostFrets = 20;
+// Explanations several commands share.
+inline constexpr char kFlatsExplanation[] = "spell the notes with flats (default sharps)";
+inline constexpr char kJsonObjectExplanation[] =
+    "print one JSON object; arrays are in string order (element 0 = high E)";
+inline constexpr char kBatchShapesExplanation[] =
+    "read one shape with optional options per line from standard input and\n"
+    "print one JSON object per line; a bad line gives {\"error\": ...}";
 
-// The arguments of "name" and "create" split into options and the rest.
-struct ChordArgs {
-    std::vector<std::string> positional;
-    std::vector<std::string> options;  // the option arguments as given, values included
-    bool json = false;
-    bool batch = false;
-    bool help = false;
-    Accidentals mode = Accidentals::Sharps;
-    bool allStrings = false;
-    int numFrets = kDefaultFrets;
-    int position = 0;
-    std::string error;  // the first problem found; empty when there is none
-};
+// An option whose value is a whole number, e.g. --frets N. Text that is no number is the
+// fault "NAME: 'TEXT' is not a number"; the range is the command's to check.
+void DeclareNumber(ArgParser& parser, const std::string& name, const std::string& valueName,
+                   int& number, const std::string& needs, const std::string& explanation);
 
-enum class ChordCommand { Name, Create };
+inline Accidentals Spelling(bool flats) {
+    return flats ? Accidentals::Flats : Accidentals::Sharps;
+}
 
-// Reads the options the command takes; anything else starting with "--" is an error.
-// A later option overrides an earlier one.
-ChordArgs ParseChordArgs(Args args, ChordCommand command);
+// Faults unless the fretboard can have numFrets frets (5-20).
+void CheckFretCount(int numFrets);
 
-// "create": root and type from the positional arguments, with the options; the range of
-// the position depends on the number of frets.
-std::optional<SearchRequest> SearchFrom(const ChordArgs& args, std::string& error);
+// Faults unless the neck can scroll to position with numFrets frets.
+void CheckPosition(int position, int numFrets);
+
+// "create": the search for a root and a chord type given as words (a type may be several
+// words, "Minor Seventh"); faults name the first thing that does not fit.
+SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>& type,
+                         int position, int numFrets, bool allStrings);
 
 // A note name (A, A#, Bb ..., either case) or a root index 0-11.
 std::optional<int> ParseRoot(std::string_view text);

@@ -1,6 +1,6 @@
 #include <ostream>
-#include <string_view>
 
+#include "cli/arg_parser.hpp"
 #include "cli/command_list.hpp"
 #include "cli/named_chord.hpp"
 #include "storage/chord_file.hpp"
@@ -10,13 +10,24 @@ namespace fretwise::cli {
 
 namespace {
 
-constexpr std::string_view kHelp =
-    "Usage: fretwise-cli open FILE [--json]\n"
-    "Reads a chord file as the window's \"Open...\" does and names the chord as 'name'\n"
-    "does: the frets come from the notes in the file, fingered for the number of frets it\n"
-    "gives (kept within 5-20).\n\n"
-    "  FILE        the chord file (.fw)\n"
-    "  --json      print one JSON object: \"numFrets\", then the keys of 'name --json'\n";
+struct OpenRequest {
+    std::string file;
+    bool json = false;
+};
+
+void Declare(ArgParser& parser, OpenRequest& request) {
+    parser.Details(
+        "Reads a chord file as the window's \"Open...\" does and names the chord as 'name'\n"
+        "does: the frets come from the notes in the file, fingered for the number of frets it\n"
+        "gives (kept within 5-20).");
+    parser.Word("FILE", request.file, "the chord file (.fw)");
+    parser.Flag("--json", request.json,
+                "print one JSON object: \"numFrets\", then the keys of 'name --json'");
+    parser.Stray([](const std::string& word) {
+        return IsOptionWord(word) ? "unknown option '" + word + "'"
+                                  : "one FILE only, not also '" + word + "'";
+    });
+}
 
 std::string Reason(const ChordFileRead& read) {
     const std::string line = "line " + std::to_string(read.FailedLine());
@@ -36,31 +47,10 @@ std::string Reason(const ChordFileRead& read) {
     return {};
 }
 
-}  // namespace
-
-int RunOpen(Args args, Io io) {
-    std::string path;
-    bool json = false;
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            io.out << kHelp;
-            return kExitOk;
-        }
-        if (arg == "--json") {
-            json = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            io.err << "fretwise-cli open: unknown option '" << arg << "'\n";
-            return kExitUsage;
-        } else if (!path.empty()) {
-            io.err << "fretwise-cli open: one FILE only, not also '" << arg << "'\n";
-            return kExitUsage;
-        } else {
-            path = arg;
-        }
-    }
+int Run(const OpenRequest& request, Io io) {
+    const std::string& path = request.file;
     if (path.empty()) {
-        io.err << "fretwise-cli open: missing FILE\n";
-        return kExitUsage;
+        throw UsageError("missing FILE");
     }
 
     const ChordFileRead read = ReadChordFile(std::filesystem::path(path));
@@ -71,10 +61,9 @@ int RunOpen(Args args, Io io) {
     }
     Fingering shape;
     shape.Note = read.notes;
-    ChordArgs fretboard;
-    fretboard.numFrets = *read.numFrets;
-    const Named named = NameShape(ShapeNotesToFrets(shape).Fret, fretboard);
-    if (json) {
+    const Named named =
+        NameShape(ShapeNotesToFrets(shape).Fret, *read.numFrets, Accidentals::Sharps);
+    if (request.json) {
         std::string out = "{\"numFrets\":" + std::to_string(*read.numFrets) + ',';
         std::string object;
         AppendNamedJson(object, named);
@@ -82,9 +71,15 @@ int RunOpen(Args args, Io io) {
         io.out << out << '\n';
     } else {
         io.out << "Frets:     " << *read.numFrets << "  (on the fretboard)\n";
-        PrintNamed(io.out, named, fretboard.mode);
+        PrintNamed(io.out, named, Accidentals::Sharps);
     }
     return kExitOk;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakeOpenCommand() {
+    return MakeCommand<OpenRequest, Declare, Run>();
 }
 
 }  // namespace fretwise::cli

@@ -1,4 +1,3 @@
-#include <charconv>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string_view>
@@ -18,116 +17,54 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view kHelp =
-    "Usage: fretwise-cli show SHAPE [--position V] [--frets N] [--flats] [--root NAME] [--json]\n"
-    "       fretwise-cli show --batch [options]\n"
-    "Shows what the main window shows for a shape clicked onto the fretboard: markers,\n"
-    "finger numbers, barre, fret label, string names, the analysis panel and the staff,\n"
-    "positions in twips (15 per pixel), computed by the window's own logic.\n\n"
-    "  SHAPE        frets low E string first: x32010, or \"x 3 2 0 1 0\" / x,3,2,0,1,0\n"
-    "  --position V first fret in view (the neck scroll bar), 0 to N - 8 (default 0)\n"
-    "  --frets N    number of frets on the fretboard, 5-20 (default 20)\n"
-    "  --flats      spell the notes with flats (default sharps)\n"
-    "  --root NAME  the root chosen for creation (A, C#, Bb ... or 0-11); with several names\n"
-    "               for the chord, the panel shows the one on this root\n"
-    "  --json       print one JSON object; arrays are in string order (element 0 = high E)\n"
-    "  --batch      read one shape with optional options per line from standard input and\n"
-    "               print one JSON object per line; a bad line gives {\"error\": ...}\n";
-
-struct ShowArgs {
-    std::vector<std::string> positional;
-    std::vector<std::string> options;  // as given, values included
+struct ShowRequest {
+    std::vector<std::string> shape;
     int position = 0;
-    int numFrets = kDefaultFrets;
+    int numFrets = kMaxFrets;
     bool flats = false;
-    int root = -1;
+    int root = -1;  // none chosen
     bool json = false;
     bool batch = false;
-    bool help = false;
-    std::string error;
 };
 
-std::optional<int> ParseNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+void Declare(ArgParser& parser, ShowRequest& request) {
+    parser.Details(
+        "Shows what the main window shows for a shape clicked onto the fretboard: markers,\n"
+        "finger numbers, barre, fret label, string names, the analysis panel and the staff,\n"
+        "positions in twips (15 per pixel), computed by the window's own logic.");
+    parser.Words("SHAPE", request.shape,
+                 "frets low E string first: x32010, or \"x 3 2 0 1 0\" / x,3,2,0,1,0");
+    DeclareNumber(parser, "--position", "V", request.position, "a value",
+                  "first fret in view (the neck scroll bar), 0 to N - 8 (default 0)");
+    DeclareNumber(parser, "--frets", "N", request.numFrets, "a value",
+                  "number of frets on the fretboard, 5-20 (default 20)");
+    parser.Flag("--flats", request.flats, kFlatsExplanation);
+    parser.Value(
+        "--root", "NAME",
+        "the root chosen for creation (A, C#, Bb ... or 0-11); with several names\n"
+        "for the chord, the panel shows the one on this root",
+        "a value", [&request](const std::string& name) {
+            const std::optional<int> root = ParseRoot(name);
+            if (!root) {
+                throw UsageError("unknown root '" + name + "' (a note such as A, C#, Bb, or 0-11)");
+            }
+            request.root = *root;
+        });
+    parser.Flag("--json", request.json, kJsonObjectExplanation);
+    parser.Flag("--batch", request.batch, kBatchShapesExplanation);
 }
 
-ShowArgs ParseShowArgs(Args args) {
-    ShowArgs parsed;
-    for (std::size_t k = 0; k < args.size() && parsed.error.empty(); ++k) {
-        const std::string& arg = args[k];
-        if (arg.size() < 2 || arg[0] != '-' || (arg[1] != '-' && arg != "-h")) {
-            parsed.positional.push_back(arg);
-            continue;
-        }
-        parsed.options.push_back(arg);
-        const auto value = [&]() -> std::optional<std::string> {
-            if (k + 1 >= args.size()) {
-                parsed.error = arg + " needs a value";
-                return std::nullopt;
-            }
-            parsed.options.push_back(args[++k]);
-            return args[k];
-        };
-        const auto number = [&]() -> std::optional<int> {
-            const std::optional<std::string> text = value();
-            if (!text) {
-                return std::nullopt;
-            }
-            const std::optional<int> n = ParseNumber(*text);
-            if (!n) {
-                parsed.error = arg + ": '" + *text + "' is not a number";
-            }
-            return n;
-        };
-        if (arg == "--help" || arg == "-h") {
-            parsed.help = true;
-        } else if (arg == "--json") {
-            parsed.json = true;
-        } else if (arg == "--batch") {
-            parsed.batch = true;
-        } else if (arg == "--flats") {
-            parsed.flats = true;
-        } else if (arg == "--frets") {
-            parsed.numFrets = number().value_or(parsed.numFrets);
-        } else if (arg == "--position") {
-            parsed.position = number().value_or(parsed.position);
-        } else if (arg == "--root") {
-            if (const std::optional<std::string> name = value()) {
-                const std::optional<int> root = ParseRoot(*name);
-                if (!root) {
-                    parsed.error =
-                        "unknown root '" + *name + "' (a note such as A, C#, Bb, or 0-11)";
-                }
-                parsed.root = root.value_or(-1);
-            }
-        } else {
-            parsed.error = "unknown option " + arg;
-        }
-    }
-    if (!parsed.error.empty()) {
-        return parsed;
-    }
-    if (parsed.numFrets < kFewestFrets || parsed.numFrets > kMostFrets) {
-        parsed.error = "--frets must be " + std::to_string(kFewestFrets) + " to " +
-                       std::to_string(kMostFrets) + ", not " + std::to_string(parsed.numFrets);
-    } else if (const int highest = NeckScrollMax(parsed.numFrets);
-               parsed.position < 0 || parsed.position > highest) {
-        parsed.error = "--position must be 0 to " + std::to_string(highest) + " with " +
-                       std::to_string(parsed.numFrets) + " frets, not " +
-                       std::to_string(parsed.position);
-    }
-    return parsed;
+void CheckView(const ShowRequest& request) {
+    CheckFretCount(request.numFrets);
+    CheckPosition(request.position, request.numFrets);
 }
 
 // The window's display for the shape, as the window itself computes it.
-DisplayState ShowShape(const PerString& frets, const ShowArgs& args) {
+DisplayState ShowShape(const ShowRequest& request) {
+    const PerString frets = WholeShape(request.shape, " after the shape");
     HeadlessWindow window;
-    window.Controller().ShowShape(frets, args.numFrets, args.position, args.flats, args.root);
+    window.Controller().ShowShape(frets, request.numFrets, request.position, request.flats,
+                                  request.root);
     return window.Controller().Display();
 }
 
@@ -226,54 +163,31 @@ void PrintHuman(std::ostream& out, const PerString& frets, const DisplayState& d
         << d.staff.lowerLedgers << " below\n";
 }
 
-bool AnswerLine(const std::vector<std::string>& line, std::string& out) {
-    const ShowArgs args = ParseShowArgs(line);
-    std::string error = args.error;
-    if (error.empty() && (args.batch || args.help)) {
-        error = "--batch and --help cannot be given on a batch line";
-    }
-    std::optional<PerString> frets;
-    if (error.empty()) {
-        frets = WholeShape(args.positional, error);
-    }
-    if (!frets) {
-        out += JsonError(error);
-        return false;
-    }
-    out += ToJson(ShowShape(*frets, args)).dump();
+bool AnswerLine(const ShowRequest& request, std::string& out) {
+    CheckView(request);
+    out += ToJson(ShowShape(request)).dump();
     return true;
+}
+
+int Run(const ShowRequest& request, Io io) {
+    CheckView(request);
+    if (request.batch) {
+        RefuseWords(request.shape, "the shapes");
+        return RunBatchOf(request, Declare, AnswerLine, io);
+    }
+    const DisplayState shown = ShowShape(request);
+    if (request.json) {
+        io.out << ToJson(shown).dump() << '\n';
+    } else {
+        PrintHuman(io.out, WholeShape(request.shape), shown);
+    }
+    return kExitOk;
 }
 
 }  // namespace
 
-int RunShow(Args argv, Io io) {
-    const ShowArgs args = ParseShowArgs(argv);
-    if (args.help) {
-        io.out << kHelp;
-        return kExitOk;
-    }
-    std::string error = args.error;
-    if (error.empty() && args.batch) {
-        if (const auto status =
-                StartBatch(args.positional, args.options, "the shapes", AnswerLine, io, error)) {
-            return *status;
-        }
-    }
-    std::optional<PerString> frets;
-    if (error.empty()) {
-        frets = WholeShape(args.positional, error);
-    }
-    if (!frets) {
-        io.err << "fretwise-cli show: " << error << '\n';
-        return kExitUsage;
-    }
-    const DisplayState shown = ShowShape(*frets, args);
-    if (args.json) {
-        io.out << ToJson(shown).dump() << '\n';
-    } else {
-        PrintHuman(io.out, *frets, shown);
-    }
-    return kExitOk;
+std::unique_ptr<Command> MakeShowCommand() {
+    return MakeCommand<ShowRequest, Declare, Run>();
 }
 
 }  // namespace fretwise::cli

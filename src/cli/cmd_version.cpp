@@ -1,17 +1,28 @@
 #include <ostream>
 
+#include "cli/arg_parser.hpp"
 #include "cli/command_list.hpp"
 #include "fretwise/version.hpp"
 
 namespace fretwise::cli {
 
-int RunVersion(Args args, Io io) {
-    if (!args.empty() && args[0] != "--help") {
-        io.err << "fretwise-cli version: takes no arguments\n";
-        return kExitUsage;
-    }
+namespace {
+
+struct VersionRequest {};
+
+void Declare(ArgParser& parser, VersionRequest&) {
+    parser.Stray([](const std::string&) { return "takes no arguments"; });
+}
+
+int Run(const VersionRequest&, Io io) {
     io.out << kVersionedName << '\n';
     return kExitOk;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakeVersionCommand() {
+    return MakeCommand<VersionRequest, Declare, Run>();
 }
 
 }  // namespace fretwise::cli

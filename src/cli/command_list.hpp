@@ -1,16 +1,18 @@
 #pragma once
 
-// The entry points of the commands; commands.cpp lists them in its table.
+// The commands of the core; commands.cpp lists them in its table.
+#include <memory>
+
 #include "cli/command.hpp"
 
 namespace fretwise::cli {
 
-int RunVersion(Args args, Io io);
-int RunName(Args args, Io io);
-int RunCreate(Args args, Io io);
-int RunWav(Args args, Io io);
-int RunOpen(Args args, Io io);
-int RunSave(Args args, Io io);
-int RunShow(Args args, Io io);
+std::unique_ptr<Command> MakeVersionCommand();
+std::unique_ptr<Command> MakeNameCommand();
+std::unique_ptr<Command> MakeCreateCommand();
+std::unique_ptr<Command> MakeWavCommand();
+std::unique_ptr<Command> MakeOpenCommand();
+std::unique_ptr<Command> MakeSaveCommand();
+std::unique_ptr<Command> MakeShowCommand();
 
 }  // namespace fretwise::cli

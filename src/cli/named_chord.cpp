@@ -8,11 +8,11 @@
 
 namespace fretwise::cli {
 
-Named NameShape(const PerString& frets, const ChordArgs& args) {
+Named NameShape(const PerString& frets, int numFrets, Accidentals mode) {
     Fingering shape;
     shape.Fret = frets;
-    const Fingering fingering = AssignFingering(ShapeFretsToNotes(shape), args.numFrets);
-    return {fingering, AnalyseChord(fingering, args.mode)};
+    const Fingering fingering = AssignFingering(ShapeFretsToNotes(shape), numFrets);
+    return {fingering, AnalyseChord(fingering, mode)};
 }
 
 void AppendNamedJson(std::string& out, const Named& named) {

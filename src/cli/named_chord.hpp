@@ -4,7 +4,6 @@
 #include <string>
 
 #include "analysis/chord_analysis.hpp"
-#include "cli/chord_args.hpp"
 #include "music/fingering.hpp"
 
 namespace fretwise::cli {
@@ -15,7 +14,8 @@ struct Named {
     ChordAnalysis analysis;
 };
 
-Named NameShape(const PerString& frets, const ChordArgs& args);
+// Fingered for a fretboard of numFrets frets (higher frets get no finger), named in mode.
+Named NameShape(const PerString& frets, int numFrets, Accidentals mode);
 
 // One JSON object: frets, notes, fingers, barre, playable, ease and the names.
 void AppendNamedJson(std::string& out, const Named& named);

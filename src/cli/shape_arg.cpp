@@ -1,8 +1,8 @@
 #include "cli/shape_arg.hpp"
 
-#include <charconv>
-#include <string_view>
 #include <vector>
+
+#include "cli/number_text.hpp"
 
 namespace fretwise::cli {
 
@@ -12,13 +12,11 @@ std::optional<std::int16_t> ParseFretValue(std::string_view text) {
     if (text == "x" || text == "X" || text == "-1") {
         return kMuted;
     }
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || value < 0 ||
-        value > kHighestFret) {
+    const std::optional<int> fret = ReadInt(text);
+    if (!fret || !IsOnNeck(*fret)) {
         return std::nullopt;
     }
-    return static_cast<std::int16_t>(value);
+    return static_cast<std::int16_t>(*fret);
 }
 
 std::vector<std::string_view> SplitValues(std::string_view text) {
@@ -82,17 +80,16 @@ ShapeArg ParseShape(Args args) {
     return FromValues({first}, 1);
 }
 
-std::optional<PerString> WholeShape(Args args, std::string& error) {
-    const ShapeArg shape = ParseShape(args);
+PerString WholeShape(Args words, std::string_view afterShape) {
+    const ShapeArg shape = ParseShape(words);
     if (!shape.frets) {
-        error = shape.error;
-        return std::nullopt;
+        throw UsageError(shape.error);
     }
-    if (static_cast<std::size_t>(shape.consumed) != args.size()) {
-        error = "unexpected argument '" + args[shape.consumed] + "' after the shape";
-        return std::nullopt;
+    if (static_cast<std::size_t>(shape.consumed) != words.size()) {
+        throw UsageError("unexpected argument '" + words[static_cast<std::size_t>(shape.consumed)] +
+                         "'" + std::string(afterShape));
     }
-    return shape.frets;
+    return *shape.frets;
 }
 
 }  // namespace fretwise::cli

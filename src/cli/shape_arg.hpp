@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/command.hpp"
 #include "music/fingering.hpp"
@@ -19,7 +20,8 @@ struct ShapeArg {
 // "x,3,2,0,1,0"), given as one argument or as six. x, X and -1 mean not played; frets 0-24.
 ShapeArg ParseShape(Args args);
 
-// The arguments must hold exactly one shape; otherwise error says why and nothing is returned.
-std::optional<PerString> WholeShape(Args args, std::string& error);
+// The words must hold exactly one shape; otherwise throws UsageError saying why. A word after
+// the shape is "unexpected argument 'WORD'", then afterShape.
+PerString WholeShape(Args words, std::string_view afterShape = {});
 
 }  // namespace fretwise::cli

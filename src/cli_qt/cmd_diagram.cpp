@@ -6,55 +6,42 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/arg_parser.hpp"
+#include "cli/chord_args.hpp"
+#include "cli/number_text.hpp"
 #include "cli/shape_arg.hpp"
 #include "cli_qt/qt_commands.hpp"
 #include "export/diagram_file.hpp"
 #include "export/window_diagrams.hpp"
+#include "window/fretboard_view.hpp"
 #include "window/headless_window.hpp"
 
 namespace fretwise::cli {
 
 namespace {
 
-constexpr std::string_view kHelp =
-    "Usage: fretwise-cli diagram SHAPE --kind chord|small|notes [--position V] [--frets N]\n"
-    "                            [--flats] -o FILE\n"
-    "Writes the picture the window would copy or save for a shape.\n\n"
-    "  SHAPE         frets low E string first, e.g. 133211, or six values \"1 3 3 2 1 1\";\n"
-    "                x or -1 = not played\n"
-    "  --kind K      chord: the chord diagram (313 x 465), small: the small chord diagram\n"
-    "                (104 x 155), notes: the note diagram (261 x 149)\n"
-    "  --position V  first fret in view, 0 to N - 8 (default 0)\n"
-    "  --frets N     number of frets on the fretboard, 5-20 (default 20)\n"
-    "  --flats       spell the notes with flats (default sharps)\n"
-    "  -o FILE       the file to write; its extension chooses the format: .bmp, .png, .svg\n";
-
-constexpr int kFewestFrets = 5;
-constexpr int kMostFrets = 20;
-constexpr int kFretsInView = 8;
-
-struct DiagramArgs {
+struct DiagramRequest {
     std::vector<std::string> shape;
     std::optional<DiagramKind> kind;
-    int frets = kMostFrets;
+    int frets = kMaxFrets;
     int position = 0;
     bool flats = false;
     std::string output;
-    bool help = false;
 };
 
-std::optional<int> WholeNumber(const std::string& text) {
-    if (text.empty() || text.size() > 4) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
+// Digits only: a number of frets or a fret line is never negative.
+void DeclareWholeNumber(ArgParser& parser, const std::string& name, const std::string& valueName,
+                        int& number, const std::string& explanation) {
+    parser.Value(name, valueName, explanation, "a value", [name, &number](const std::string& text) {
+        const bool digits = std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        });
+        const std::optional<int> read = digits ? ReadInt(text) : std::nullopt;
+        if (!read) {
+            throw UsageError(name + ": '" + text + "' is not a whole number");
         }
-        value = value * 10 + (c - '0');
-    }
-    return value;
+        number = *read;
+    });
 }
 
 std::optional<DiagramKind> KindNamed(std::string_view name) {
@@ -70,48 +57,32 @@ std::optional<DiagramKind> KindNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// Reads the arguments; the first problem found is put in error.
-DiagramArgs ParseDiagramArgs(Args args, std::string& error) {
-    DiagramArgs parsed;
-    for (std::size_t k = 0; k < args.size() && error.empty(); ++k) {
-        const std::string& arg = args[k];
-        const bool takesValue =
-            arg == "--kind" || arg == "--position" || arg == "--frets" || arg == "-o";
-        if (takesValue && k + 1 >= args.size()) {
-            error = arg + " needs a value";
-            break;
-        }
-        if (arg == "--help" || arg == "-h") {
-            parsed.help = true;
-        } else if (arg == "--flats") {
-            parsed.flats = true;
-        } else if (arg == "--kind") {
-            parsed.kind = KindNamed(args[++k]);
-            if (!parsed.kind) {
-                error = "--kind must be chord, small or notes, not '" + args[k] + "'";
+void Declare(ArgParser& parser, DiagramRequest& request) {
+    parser.Details("Writes the picture the window would copy or save for a shape.");
+    parser.Words("SHAPE", request.shape,
+                 "frets low E string first, e.g. 133211, or six values \"1 3 3 2 1 1\";\n"
+                 "x or -1 = not played");
+    parser.Value(
+        "--kind", "K",
+        "chord: the chord diagram (313 x 465), small: the small chord diagram\n"
+        "(104 x 155), notes: the note diagram (261 x 149)",
+        "a value", [&request](const std::string& name) {
+            request.kind = KindNamed(name);
+            if (!request.kind) {
+                throw UsageError("--kind must be chord, small or notes, not '" + name + "'");
             }
-        } else if (arg == "--frets" || arg == "--position") {
-            const std::optional<int> n = WholeNumber(args[++k]);
-            if (!n) {
-                error = arg + ": '" + args[k] + "' is not a whole number";
-            } else if (arg == "--frets") {
-                parsed.frets = *n;
-            } else {
-                parsed.position = *n;
-            }
-        } else if (arg == "-o") {
-            parsed.output = args[++k];
-        } else if (arg.size() > 1 && arg[0] == '-' &&
-                   !std::isdigit(static_cast<unsigned char>(arg[1]))) {
-            error = "unknown option " + arg;
-        } else {
-            parsed.shape.push_back(arg);
-        }
-    }
-    return parsed;
+        });
+    DeclareWholeNumber(parser, "--position", "V", request.position,
+                       "first fret in view, 0 to N - 8 (default 0)");
+    DeclareWholeNumber(parser, "--frets", "N", request.frets,
+                       "number of frets on the fretboard, 5-20 (default 20)");
+    parser.Flag("--flats", request.flats, kFlatsExplanation);
+    parser.Value("-o", "FILE",
+                 "the file to write; its extension chooses the format: .bmp, .png, .svg", "a value",
+                 [&request](const std::string& file) { request.output = file; });
 }
 
-std::string CheckArgs(const DiagramArgs& args) {
+std::string CheckArgs(const DiagramRequest& args) {
     if (!args.kind) {
         return "--kind chord, small or notes is needed";
     }
@@ -121,10 +92,10 @@ std::string CheckArgs(const DiagramArgs& args) {
     if (!FormatFromExtension(QString::fromStdString(args.output))) {
         return "the file must end in .bmp, .png or .svg: " + args.output;
     }
-    if (args.frets < kFewestFrets || args.frets > kMostFrets) {
+    if (args.frets < kMinFrets || args.frets > kMaxFrets) {
         return "--frets must be 5 to 20";
     }
-    const int lastPosition = std::max(0, args.frets - kFretsInView);
+    const int lastPosition = NeckScrollMax(args.frets);
     if (args.position > lastPosition) {
         return "--position must be 0 to " + std::to_string(lastPosition) + " with " +
                std::to_string(args.frets) + " frets";
@@ -146,44 +117,31 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace
-
-int RunDiagram(Args args, Io io) {
-    std::string error;
-    const DiagramArgs parsed = ParseDiagramArgs(args, error);
-    if (parsed.help && error.empty()) {
-        io.out << kHelp;
-        return kExitOk;
-    }
-    const ShapeArg shape = error.empty() ? ParseShape(parsed.shape) : ShapeArg{};
-    if (error.empty() && !shape.frets) {
-        error = shape.error;
-    } else if (error.empty() && shape.consumed != static_cast<int>(parsed.shape.size())) {
-        error = "unexpected argument '" + parsed.shape[shape.consumed] + "'";
-    }
-    if (error.empty()) {
-        error = CheckArgs(parsed);
-    }
-    if (!error.empty()) {
-        io.err << "fretwise-cli diagram: " << error << '\n';
-        return kExitUsage;
+int Run(const DiagramRequest& request, Io io) {
+    const PerString frets = WholeShape(request.shape);
+    if (const std::string fault = CheckArgs(request); !fault.empty()) {
+        throw UsageError(fault);
     }
 
     const auto app = EnsureGuiApplication();
     HeadlessWindow window;
-    if (!window.Controller().ShowShape(*shape.frets, parsed.frets, parsed.position, parsed.flats,
-                                       -1)) {
-        io.err << "fretwise-cli diagram: the window refused position " << parsed.position << '\n';
-        return kExitUsage;
+    if (!window.Controller().ShowShape(frets, request.frets, request.position, request.flats, -1)) {
+        throw UsageError("the window refused position " + std::to_string(request.position));
     }
-    const QString path = QString::fromStdString(parsed.output);
+    const QString path = QString::fromStdString(request.output);
     const DisplayState& display = window.Controller().Display();
-    if (!WriteDiagramFile(path, *parsed.kind, DiagramOf(display, *parsed.kind),
+    if (!WriteDiagramFile(path, *request.kind, DiagramOf(display, *request.kind),
                           *FormatFromExtension(path))) {
-        io.err << "fretwise-cli diagram: cannot write " << parsed.output << '\n';
+        io.err << "fretwise-cli diagram: cannot write " << request.output << '\n';
         return kExitFailure;
     }
     return kExitOk;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakeDiagramCommand() {
+    return MakeCommand<DiagramRequest, Declare, Run>();
 }
 
 }  // namespace fretwise::cli

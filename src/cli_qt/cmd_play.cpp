@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <memory>
 #include <ostream>
-#include <string_view>
 
 #include "cli/sound_args.hpp"
 #include "cli_qt/qt_commands.hpp"
@@ -17,15 +16,6 @@
 namespace fretwise::cli {
 
 namespace {
-
-constexpr std::string_view kHelp =
-    "Usage: fretwise-cli play SHAPE [--strum]\n"
-    "       fretwise-cli play --note N\n"
-    "Plays a chord or a single note as the play buttons do and waits for its end.\n"
-    "Without a sound device it plays nothing and exits with status 1.\n\n"
-    "  SHAPE       frets low E string first, e.g. x32010, or six values \"x 3 2 0 1 0\"\n"
-    "  --strum     strum the chord (high E string first, 62.5 ms apart)\n"
-    "  --note N    a single note instead of a chord: 12 is concert A, each step a semitone\n";
 
 constexpr int kChordMilliseconds = 2750;
 constexpr int kNoteMilliseconds = 1250;
@@ -56,19 +46,16 @@ bool WaitForTheEnd(const QtSoundPlayer& player, int soundMilliseconds) {
     return started;
 }
 
-}  // namespace
+void Declare(ArgParser& parser, SoundRequest& request) {
+    parser.Details(
+        "Plays a chord or a single note as the play buttons do and waits for its end.\n"
+        "Without a sound device it plays nothing and exits with status 1.");
+    DeclareSound(parser, request, false);
+}
 
-int RunPlay(Args args, Io io) {
-    const SoundArgs request = ParseSoundArgs(args, false);
-    if (request.help) {
-        io.out << kHelp;
-        return kExitOk;
-    }
-    if (!request.error.empty()) {
-        io.err << "fretwise-cli play: " << request.error << '\n';
-        return kExitUsage;
-    }
-    if (!request.note && request.chordNotes.empty()) {
+int Run(const SoundRequest& request, Io io) {
+    const std::vector<double> chord = ChordToSound(request, false);
+    if (!request.note && chord.empty()) {
         io.err << "fretwise-cli play: every string is muted, there is nothing to play\n";
         return kExitFailure;
     }
@@ -94,7 +81,8 @@ int RunPlay(Args args, Io io) {
         if (request.note) {
             outcome = engine.SynthNote(*request.note);
         } else {
-            outcome = engine.SynthChord(request.chordNotes, request.strum);
+            outcome =
+                engine.SynthChord(chord, request.strum ? StrumMode::Strummed : StrumMode::Block);
         }
         const int length = request.note ? kNoteMilliseconds : kChordMilliseconds;
         if (!dir.isValid() || outcome != SynthOutcome::Played || !WaitForTheEnd(player, length)) {
@@ -104,6 +92,12 @@ int RunPlay(Args args, Io io) {
     }
     qInstallMessageHandler(previous);
     return status;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> MakePlayCommand() {
+    return MakeCommand<SoundRequest, Declare, Run>();
 }
 
 }  // namespace fretwise::cli

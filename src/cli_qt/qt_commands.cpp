@@ -2,10 +2,11 @@
 
 namespace fretwise::cli {
 
-std::span<const Command> QtCommands() {
-    static const Command kCommands[] = {
-        {"diagram", "write a chord, small chord or note diagram as BMP, PNG or SVG", RunDiagram},
-        {"play", "play a chord or a note through the sound device", RunPlay},
+std::span<const CommandInfo> QtCommands() {
+    static const CommandInfo kCommands[] = {
+        {"diagram", "write a chord, small chord or note diagram as BMP, PNG or SVG",
+         MakeDiagramCommand},
+        {"play", "play a chord or a note through the sound device", MakePlayCommand},
     };
     return kCommands;
 }

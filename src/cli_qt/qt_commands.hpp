@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <span>
 
 #include "cli/command.hpp"
@@ -7,9 +8,9 @@
 namespace fretwise::cli {
 
 // The commands of fretwise-cli that need Qt, in the order --help lists them.
-std::span<const Command> QtCommands();
+std::span<const CommandInfo> QtCommands();
 
-int RunDiagram(Args args, Io io);
-int RunPlay(Args args, Io io);
+std::unique_ptr<Command> MakeDiagramCommand();
+std::unique_ptr<Command> MakePlayCommand();
 
 }  // namespace fretwise::cli

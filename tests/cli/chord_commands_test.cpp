@@ -6,36 +6,15 @@
 #include <vector>
 
 #include "cli/chord_args.hpp"
-#include "cli/command_list.hpp"
+#include "cli/cli_run.hpp"
 
 namespace fretwise::cli {
 namespace {
 
 using nlohmann::json;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunCommand(CommandFn command, std::vector<std::string> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = command(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
-
-std::vector<json> JsonLines(const std::string& text) {
-    std::vector<json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(json::parse(line));
-    }
-    return lines;
-}
-
 TEST(NameCommand, NamesCMajorInRootPosition) {
-    const Result r = RunCommand(RunName, {"x32010"});
+    const CliResult r = RunCommandLine({"name", "x32010"});
     EXPECT_EQ(r.status, kExitOk);
     EXPECT_NE(r.out.find("C major (C), thirds 2, fifths 1, inversion Root Position"),
               std::string::npos)
@@ -44,7 +23,7 @@ TEST(NameCommand, NamesCMajorInRootPosition) {
 }
 
 TEST(NameCommand, JsonHasEveryFieldInStringOrder) {
-    const Result r = RunCommand(RunName, {"1", "3", "3", "2", "1", "1", "--json", "--flats"});
+    const CliResult r = RunCommandLine({"name", "1", "3", "3", "2", "1", "1", "--json", "--flats"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     const json j = json::parse(r.out);
     EXPECT_EQ(j["frets"], json::parse("[1,1,2,3,3,1]"));
@@ -61,69 +40,13 @@ TEST(NameCommand, JsonHasEveryFieldInStringOrder) {
 }
 
 TEST(NameCommand, FretsAboveTheFretboardGetNoFinger) {
-    const json j = json::parse(RunCommand(RunName, {"7 2 2 0 0 0", "--frets", "5", "--json"}).out);
+    const json j =
+        json::parse(RunCommandLine({"name", "7 2 2 0 0 0", "--frets", "5", "--json"}).out);
     EXPECT_EQ(j["fingers"], json::parse("[0,0,0,2,1,0]"));
 }
 
-struct BadArgs {
-    const char* what;
-    CommandFn command;
-    std::vector<std::string> args;
-};
-
-void PrintTo(const BadArgs& c, std::ostream* os) {
-    *os << c.what;
-}
-
-const BadArgs kBadArgs[] = {
-    {"name without a shape", RunName, {}},
-    {"name with five strings", RunName, {"x3201"}},
-    {"name with a letter", RunName, {"x3201z"}},
-    {"name with a fret above 24", RunName, {"x,3,2,0,1,25"}},
-    {"name with too few frets", RunName, {"x32010", "--frets", "4"}},
-    {"name with too many frets", RunName, {"x32010", "--frets", "21"}},
-    {"name with frets not a number", RunName, {"x32010", "--frets", "ten"}},
-    {"name with --frets last", RunName, {"x32010", "--frets"}},
-    {"name with an unknown option", RunName, {"x32010", "--loud"}},
-    {"name with a create option", RunName, {"x32010", "--all-strings"}},
-    {"name with an extra argument", RunName, {"x32010", "x32010"}},
-    {"name batch with a shape", RunName, {"--batch", "x32010"}},
-    {"create without a type", RunCreate, {"A"}},
-    {"create with an unknown root", RunCreate, {"H", "Major"}},
-    {"create with a root index of 12", RunCreate, {"12", "Major"}},
-    {"create with an unknown type", RunCreate, {"A", "Majestic"}},
-    {"create with a type index of 38", RunCreate, {"A", "38"}},
-    {"create with a negative type index", RunCreate, {"A", "-1"}},
-    {"create at a position beyond the neck", RunCreate, {"A", "Major", "--position", "13"}},
-    {"create at a negative position", RunCreate, {"A", "Major", "--position", "-1"}},
-    {"create with few frets and a position",
-     RunCreate,
-     {"A", "Major", "--frets", "8", "--position", "1"}},
-    {"create with too many frets", RunCreate, {"A", "Major", "--frets", "30"}},
-};
-
-class BadArguments : public testing::TestWithParam<BadArgs> {};
-
-TEST_P(BadArguments, GiveOneLineAndStatusTwo) {
-    const Result r = RunCommand(GetParam().command, GetParam().args);
-    EXPECT_EQ(r.status, kExitUsage);
-    EXPECT_EQ(r.out, "");
-    ASSERT_FALSE(r.err.empty());
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
-}
-
-INSTANTIATE_TEST_SUITE_P(Commands, BadArguments, testing::ValuesIn(kBadArgs));
-
-TEST(ChordCommands, HelpOnEveryCommand) {
-    for (const CommandFn command : {RunName, RunCreate}) {
-        const Result r = RunCommand(command, {"--help"});
-        EXPECT_EQ(r.status, kExitOk);
-        EXPECT_NE(r.out.find("Usage: fretwise-cli"), std::string::npos);
-    }
-}
-
 TEST(CreateCommand, AMajorHas288CombinationsAndTheOpenShape) {
-    const Result r = RunCommand(RunCreate, {"A", "Major", "--json"});
+    const CliResult r = RunCommandLine({"create", "A", "Major", "--json"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     const json j = json::parse(r.out);
     EXPECT_EQ(j["combinations"], 288);
@@ -139,19 +62,19 @@ TEST(CreateCommand, AMajorHas288CombinationsAndTheOpenShape) {
 }
 
 TEST(CreateCommand, HumanOutputListsShapesLowEFirst) {
-    const Result r = RunCommand(RunCreate, {"0", "0"});
+    const CliResult r = RunCommandLine({"create", "0", "0"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.out.rfind("A Major: 288 combinations, ", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\n  x02220  ease "), std::string::npos);
 }
 
 TEST(CreateCommand, FailureGivesTheWindowsMessage) {
-    const Result plain = RunCommand(RunCreate, {"A", "Minor Second"});
+    const CliResult plain = RunCommandLine({"create", "A", "Minor Second"});
     EXPECT_EQ(plain.status, kExitFailure);
     EXPECT_EQ(plain.err, "This chord cannot be created on\r\nthis part of the fretboard.\n");
     EXPECT_EQ(plain.out, "");
 
-    const Result asJson = RunCommand(RunCreate, {"A", "26", "--all-strings", "--json"});
+    const CliResult asJson = RunCommandLine({"create", "A", "26", "--all-strings", "--json"});
     EXPECT_EQ(asJson.status, kExitFailure);
     EXPECT_EQ(json::parse(asJson.out)["error"],
               "This chord cannot be created on this part\r\nof the fretboard using every string.");
@@ -181,14 +104,16 @@ TEST(ChordArgs, TypesByNameOrIndex) {
 }
 
 TEST(CreateCommand, ATypeNameMayComeAsSeveralWords) {
-    const Result r = RunCommand(RunCreate, {"C", "Seventh", "(Flattened", "Fifth)", "--json"});
+    const CliResult r =
+        RunCommandLine({"create", "C", "Seventh", "(Flattened", "Fifth)", "--json"});
     EXPECT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(RunCommand(RunCreate, {"C", "11", "--json"}).out, r.out);
+    EXPECT_EQ(RunCommandLine({"create", "C", "11", "--json"}).out, r.out);
 }
 
 TEST(NameCommand, BatchAnswersEveryLineInOrder) {
-    const Result r = RunCommand(RunName, {"--batch", "--flats"},
-                                "x32010\nnonsense\nx 1 3 3 3 1 --frets 5\n\nx13331 --json\n");
+    const CliResult r =
+        RunCommandLine({"name", "--batch", "--flats"},
+                       "x32010\nnonsense\nx 1 3 3 3 1 --frets 5\n\nx13331 --json\n");
     EXPECT_EQ(r.status, kExitFailure);  // some lines were bad
     const std::vector<json> lines = JsonLines(r.out);
     ASSERT_EQ(lines.size(), 5u);
@@ -197,14 +122,13 @@ TEST(NameCommand, BatchAnswersEveryLineInOrder) {
     EXPECT_EQ(lines[2]["names"][0]["root"], "Bb");  // the default --flats applies
     EXPECT_TRUE(lines[3].contains("error"));
     EXPECT_EQ(lines[4]["frets"], lines[2]["frets"]);
-    EXPECT_EQ(RunCommand(RunName, {"x32010", "--json"}).out,
-              RunCommand(RunName, {"--batch"}, "x32010").out);
+    EXPECT_EQ(RunCommandLine({"name", "x32010", "--json"}).out,
+              RunCommandLine({"name", "--batch"}, "x32010").out);
 }
 
 TEST(CreateCommand, BatchAnswersEveryLineInOrder) {
-    const Result r =
-        RunCommand(RunCreate, {"--batch"},
-                   "A Major\nA Minor Second\nH Major\nE minor seventh --all-strings\n");
+    const CliResult r = RunCommandLine(
+        {"create", "--batch"}, "A Major\nA Minor Second\nH Major\nE minor seventh --all-strings\n");
     EXPECT_EQ(r.status, kExitFailure);
     const std::vector<json> lines = JsonLines(r.out);
     ASSERT_EQ(lines.size(), 4u);
@@ -212,8 +136,8 @@ TEST(CreateCommand, BatchAnswersEveryLineInOrder) {
     EXPECT_EQ(lines[1]["error"], "This chord cannot be created on\r\nthis part of the fretboard.");
     EXPECT_TRUE(lines[2].contains("error"));
     EXPECT_EQ(lines[3],
-              json::parse(RunCommand(RunCreate, {"E", "3", "--all-strings", "--json"}).out));
-    EXPECT_EQ(RunCommand(RunCreate, {"--batch"}, "A Major\n").status, kExitOk);
+              json::parse(RunCommandLine({"create", "E", "3", "--all-strings", "--json"}).out));
+    EXPECT_EQ(RunCommandLine({"create", "--batch"}, "A Major\n").status, kExitOk);
 }
 
 }  // namespace

@@ -5,28 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_list.hpp"
+#include "cli/cli_run.hpp"
 
 namespace fretwise::cli {
 namespace {
 
 using nlohmann::json;
 
-struct Shown {
-    int status;
-    std::string out, err;
-};
-
-Shown Show(std::vector<std::string> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunShow(args, {in, out, err});
-    return {status, out.str(), err.str()};
+CliResult Show(std::vector<std::string> args, const std::string& input = "") {
+    args.insert(args.begin(), "show");
+    return RunCommandLine(args, input);
 }
 
 json ShowJson(std::vector<std::string> args) {
     args.push_back("--json");
-    const Shown r = Show(args);
+    const CliResult r = Show(args);
     EXPECT_EQ(r.status, kExitOk) << r.err;
     return json::parse(r.out);
 }
@@ -78,35 +71,10 @@ TEST(ShowCommand, OptionsReachTheWindow) {
     EXPECT_EQ(ShowJson({"x02010", "--root", "C"})["panel"]["frame"], "C sixth");
 }
 
-TEST(ShowCommand, BadArgumentsExitWithStatusTwo) {
-    const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"02210"},
-        {"022100", "--position", "13"},
-        {"022100", "--frets", "8", "--position", "1"},
-        {"022100", "--frets", "4"},
-        {"022100", "--root", "H"},
-        {"022100", "--position"},
-        {"022100", "--colour"},
-        {"022100", "extra"},
-    };
-    for (const auto& args : cases) {
-        const Shown r = Show(args);
-        EXPECT_EQ(r.status, kExitUsage) << (args.empty() ? "" : args[0]);
-        EXPECT_FALSE(r.err.empty());
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
-    }
-    EXPECT_EQ(Show({"--help"}).status, kExitOk);
-}
-
 TEST(ShowCommand, BatchAnswersEveryLineInOrder) {
-    const Shown r = Show({"--batch", "--frets", "10"}, "022100\nbad\n133211 --position 2\n");
+    const CliResult r = Show({"--batch", "--frets", "10"}, "022100\nbad\n133211 --position 2\n");
     EXPECT_EQ(r.status, kExitFailure);
-    std::istringstream lines(r.out);
-    std::vector<json> answers;
-    for (std::string line; std::getline(lines, line);) {
-        answers.push_back(json::parse(line));
-    }
+    const std::vector<json> answers = JsonLines(r.out);
     ASSERT_EQ(answers.size(), 3u);
     EXPECT_EQ(answers[0]["panel"]["frame"], "E major");
     EXPECT_TRUE(answers[1].contains("error"));

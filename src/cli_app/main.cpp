@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     using namespace fretwise::cli;
     std::ios::sync_with_stdio(false);
-    std::vector<Command> commands(CoreCommands().begin(), CoreCommands().end());
+    std::vector<CommandInfo> commands(CoreCommands().begin(), CoreCommands().end());
 #ifdef FRETWISE_CLI_QT
     commands.insert(commands.end(), QtCommands().begin(), QtCommands().end());
 #endif
