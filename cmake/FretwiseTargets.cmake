@@ -24,14 +24,19 @@ function(fretwise_add_library name)
   endif()
 endfunction()
 
-# fretwise_add_test(NAME [CORE] SOURCES ... LIBS ...)
-# One GoogleTest executable per area. CORE marks tests that need no Qt; they carry the
-# label "core" and are the ones the sanitizer build runs.
+# fretwise_add_test(NAME [CORE|GUI] SOURCES ... LIBS ...)
+# One GoogleTest executable per area; the test support in tests/support is on its include
+# path. CORE marks tests that need no Qt; they carry the label "core" and are the ones the
+# sanitizer build runs. GUI tests run inside the one Qt application of tests/support.
 function(fretwise_add_test name)
-  cmake_parse_arguments(T "CORE" "" "SOURCES;LIBS" ${ARGN})
-  find_package(GTest REQUIRED)
+  cmake_parse_arguments(T "CORE;GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(T_GUI)
+    target_link_libraries(${name} PRIVATE fretwise_gui_test_main)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   if(T_CORE)

@@ -4,13 +4,10 @@
 
 #include <ostream>
 
-#include "analysis/shape_helpers.hpp"
+#include "support/shapes.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
-
-using test::Shape;
-using test::x;
 
 constexpr int kFrets = 20;
 constexpr float kEaseOnEntry = 123.0f;  // marks an Ease the call left alone
@@ -162,4 +159,4 @@ TEST(Fingers, NothingOfAnEarlierCallCarriesOver) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

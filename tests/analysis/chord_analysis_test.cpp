@@ -6,14 +6,11 @@
 
 #include <vector>
 
-#include "analysis/shape_helpers.hpp"
 #include "music/chord_types.hpp"
+#include "support/shapes.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
-
-using test::Shape;
-using test::x;
 
 struct NamingCase {
     const char* what;
@@ -125,4 +122,4 @@ TEST(Naming, EveryChordTypeIsFoundFromItsRootInRootPosition) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

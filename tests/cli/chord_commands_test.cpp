@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "cli/chord_args.hpp"
-#include "cli/cli_run.hpp"
+#include "support/cli_run.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
+
+using namespace cli;
 
 using nlohmann::json;
 
@@ -141,4 +143,4 @@ TEST(CreateCommand, BatchAnswersEveryLineInOrder) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

@@ -3,14 +3,16 @@
 #include <filesystem>
 #include <vector>
 
-#include "cli/cli_run.hpp"
 #include "storage/file_messages.hpp"
-#include "storage/temp_dir.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
 
-class ChordFileCommandsTest : public testing::TempDirTest {
+using namespace cli;
+
+class ChordFileCommandsTest : public TempDirTest {
   protected:
     std::string file = (dir / "chord.fw").string();
 };
@@ -31,7 +33,7 @@ TEST_F(ChordFileCommandsTest, SaveWritesTheChordFile) {
         const CliResult r = RunCommandLine(c.args);
         EXPECT_EQ(r.status, kExitOk) << r.err;
         EXPECT_EQ(r.err, "");
-        EXPECT_EQ(testing::ReadBytes(file), c.bytes);
+        EXPECT_EQ(ReadBytes(file), c.bytes);
     }
 }
 
@@ -81,7 +83,7 @@ TEST_F(ChordFileCommandsTest, OpenReportsABadFile) {
          "line 2 is not a note"},
     };
     for (const Case& c : cases) {
-        testing::WriteBytes(dir / c.name, c.bytes);
+        WriteBytes(dir / c.name, c.bytes);
         const CliResult r = RunCommandLine({"open", (dir / c.name).string()});
         EXPECT_EQ(r.status, kExitFailure);
         EXPECT_EQ(r.out, "");
@@ -96,4 +98,4 @@ TEST_F(ChordFileCommandsTest, OpenReportsABadFile) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

@@ -2,14 +2,16 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/cli_run.hpp"
 #include "cli/command_line.hpp"
-#include "storage/temp_dir.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
 
-class CommandLineTest : public testing::TempDirTest {
+using namespace cli;
+
+class CommandLineTest : public TempDirTest {
   protected:
     std::string file = (dir / "out").string();
 };
@@ -105,4 +107,4 @@ TEST(CommandLine, HelpListsEveryArgumentWithItsExplanation) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

@@ -4,8 +4,10 @@
 
 #include <vector>
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
+
+using namespace cli;
 
 ShapeArg Parse(std::vector<std::string> args) {
     return ParseShape(args);
@@ -44,4 +46,4 @@ TEST(ParseShape, RejectsWhatIsNotAShape) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

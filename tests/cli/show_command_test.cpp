@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.hpp"
+#include "support/cli_run.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
+
+using namespace cli;
 
 using nlohmann::json;
 
@@ -83,4 +85,4 @@ TEST(ShowCommand, BatchAnswersEveryLineInOrder) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

@@ -4,24 +4,26 @@
 #include <filesystem>
 #include <vector>
 
-#include "cli/cli_run.hpp"
 #include "sound/synthesis.hpp"
-#include "storage/temp_dir.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
+
+using namespace cli;
 
 CliResult RunWavCommand(std::vector<std::string> args) {
     args.insert(args.begin(), "wav");
     return RunCommandLine(args);
 }
 
-class WavCommandTest : public testing::TempDirTest {
+class WavCommandTest : public TempDirTest {
   protected:
     std::string file = (dir / "c.wav").string();
 
     bool FileHolds(const std::vector<std::uint8_t>& bytes) const {
-        const std::string read = testing::ReadBytes(file);
+        const std::string read = ReadBytes(file);
         return std::equal(read.begin(), read.end(), bytes.begin(), bytes.end(),
                           [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
     }
@@ -59,4 +61,4 @@ TEST_F(WavCommandTest, NothingToRenderOrNowhereToWriteFails) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

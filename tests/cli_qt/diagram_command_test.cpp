@@ -2,15 +2,17 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <QTemporaryDir>
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.hpp"
 #include "cli_qt/qt_commands.hpp"
+#include "support/cli_run.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
+
+using namespace cli;
 
 CliResult Diagram(std::vector<std::string> args) {
     args.insert(args.begin(), "diagram");
@@ -19,8 +21,8 @@ CliResult Diagram(std::vector<std::string> args) {
 
 class DiagramCommandTest : public ::testing::Test {
   protected:
-    QTemporaryDir dir;
-    std::string File(const char* name) const { return dir.filePath(name).toStdString(); }
+    TempDir dir;
+    std::string File(const char* name) const { return dir.File(name); }
 };
 
 TEST_F(DiagramCommandTest, WritesEachKindAtItsSizeInTheFormatOfTheExtension) {
@@ -89,4 +91,4 @@ TEST_F(DiagramCommandTest, AFileThatCannotBeWrittenIsAFailure) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "cli/cli_run.hpp"
 #include "cli_qt/qt_commands.hpp"
+#include "support/cli_run.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 namespace {
+
+using namespace cli;
 
 TEST(PlayCommand, MutedChordPlaysNothing) {
     const CliResult r = RunCommandLine({"play", "xxxxxx"}, "", QtCommands());
@@ -19,4 +21,4 @@ TEST(PlayCommand, TakesNoOutputFile) {
 }
 
 }  // namespace
-}  // namespace fretwise::cli
+}  // namespace fretwise::test

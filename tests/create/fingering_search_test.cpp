@@ -10,7 +10,7 @@
 #include "create/option_lists.hpp"
 #include "music/chord_types.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 constexpr int kA = 0;
@@ -165,4 +165,4 @@ TEST(FindFingerings, OctaveFindsEachFingeringOncePerWayOfListingIt) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 using Lists = std::vector<std::vector<std::int16_t>>;
@@ -82,4 +82,4 @@ TEST(ChordPitchClasses, FollowTheFormulaFromTheRoot) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 struct Answer {
@@ -48,4 +48,4 @@ TEST(CopiesFromAnswer, RefusesEverythingElse) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -5,15 +5,20 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <QTemporaryDir>
 
-namespace fretwise {
+#include "support/temp_dir.hpp"
+
+namespace fretwise::test {
 namespace {
 
 void PaintCross(QPainter& p) {
     p.setPen(QPen(Qt::black, 2));
     p.drawLine(0, 0, 300, 140);
     p.drawLine(0, 140, 300, 0);
+}
+
+QString In(const TempDir& dir, const char* name) {
+    return QString::fromStdString(dir.File(name));
 }
 
 QByteArray ReadFile(const QString& path) {
@@ -52,8 +57,8 @@ TEST(DiagramFileNames, BmpIsAddedOnlyWhenTheNameHasNoExtension) {
 }
 
 TEST(DiagramFile, ABitmapIs24BitUncompressedAtTheDiagramSize) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("F.bmp");
+    TempDir dir;
+    const QString path = In(dir, "F.bmp");
     ASSERT_TRUE(WriteDiagramFile(path, DiagramKind::Chord, PaintCross, DiagramFileFormat::Bmp));
     const QByteArray bytes = ReadFile(path);
     ASSERT_GT(bytes.size(), 54);
@@ -65,7 +70,7 @@ TEST(DiagramFile, ABitmapIs24BitUncompressedAtTheDiagramSize) {
 }
 
 TEST(DiagramFile, PngAndSvgCarryTheSamePictureSize) {
-    QTemporaryDir dir;
+    TempDir dir;
     const struct {
         DiagramKind kind;
         DiagramFileFormat format;
@@ -77,31 +82,31 @@ TEST(DiagramFile, PngAndSvgCarryTheSamePictureSize) {
         {DiagramKind::Notes, DiagramFileFormat::Svg, "notes.svg"},
     };
     for (const auto& c : cases) {
-        const QString path = dir.filePath(c.name);
+        const QString path = In(dir, c.name);
         ASSERT_TRUE(WriteDiagramFile(path, c.kind, PaintCross, c.format)) << c.name;
         QImageReader reader(path);
         EXPECT_EQ(reader.size(), DiagramSize(c.kind)) << c.name;
     }
-    const QByteArray svg = ReadFile(dir.filePath("notes.svg"));
+    const QByteArray svg = ReadFile(In(dir, "notes.svg"));
     EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 261 149\""));
 }
 
 TEST(DiagramFile, AFailedWriteReportsFailureAndKeepsTheOldFile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("F.bmp");
+    TempDir dir;
+    const QString path = In(dir, "F.bmp");
     {
         QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old");
     }
-    EXPECT_FALSE(WriteDiagramFile(dir.filePath("missing/F.bmp"), DiagramKind::Chord, PaintCross,
+    EXPECT_FALSE(WriteDiagramFile(In(dir, "missing/F.bmp"), DiagramKind::Chord, PaintCross,
                                   DiagramFileFormat::Bmp));
     EXPECT_FALSE(
-        WriteDiagramFile(dir.path(), DiagramKind::Chord, PaintCross, DiagramFileFormat::Bmp));
+        WriteDiagramFile(In(dir, ""), DiagramKind::Chord, PaintCross, DiagramFileFormat::Bmp));
     EXPECT_FALSE(WriteDiagramFile("", DiagramKind::Chord, PaintCross, DiagramFileFormat::Bmp));
     EXPECT_EQ(ReadFile(path), "old");
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 // Darkest grey level in a column of the image (0 black, 255 white).
@@ -70,4 +70,4 @@ TEST(RenderDiagram, TheSmallDiagramKeepsHeavyLinesDarkAndThinLinesVisible) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <QString>
 
-namespace fretwise {
+namespace fretwise::test {
 
 // The page count pdfinfo reports for the file, or -1 when it cannot tell.
 inline int PdfPageCount(const QString& pdf) {
@@ -18,4 +18,4 @@ inline int PdfPageCount(const QString& pdf) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -5,20 +5,21 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "export/pdf_pages.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 TEST(QtPrinter, PrintsOnePagePerCopy) {
     if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) {
         GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
     }
-    QTemporaryDir dir;
+    TempDir dir;
     for (int copies : {1, 2, 10}) {
-        const QString pdf = dir.filePath(QString("copies%1.pdf").arg(copies));
+        const QString pdf =
+            QString::fromStdString(dir.File("copies" + std::to_string(copies) + ".pdf"));
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -34,10 +35,10 @@ TEST(QtPrinter, PrintsOnePagePerCopy) {
 }
 
 TEST(QtPrinter, APrinterThatCannotStartReportsFailureWithoutPainting) {
-    QTemporaryDir dir;
+    TempDir dir;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("missing/folder/out.pdf"));
+    printer.setOutputFileName(QString::fromStdString(dir.File("missing/folder/out.pdf")));
     QtPrinter out(printer);
     bool painted = false;
     EXPECT_FALSE(out.PrintCopies(2, [&](QPainter&) { painted = true; }));
@@ -45,4 +46,4 @@ TEST(QtPrinter, APrinterThatCannotStartReportsFailureWithoutPainting) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -4,15 +4,16 @@
 
 #include <QPrinter>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "export/export_commands.hpp"
-#include "export/fakes.hpp"
 #include "export/pdf_pages.hpp"
+#include "support/export_fakes.hpp"
+#include "support/fakes.hpp"
+#include "support/temp_dir.hpp"
 #include "window/geometry.hpp"
 #include "window/headless_window.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 // Frets in string order (high E first) from a shape written low E first.
@@ -90,15 +91,16 @@ TEST(WindowDiagrams, ExportingLeavesTheDisplayStateAsItWas) {
     const DisplayState before = display;
     WindowDiagrams source([&]() -> const DisplayState& { return display; });
     FakeDialogs dialogs;
-    FakeAlerts alerts(dialogs.events);
+    FakeAlerts alerts(dialogs.log);
     FakePrinter printer;
     ExportCommands commands(source, dialogs, alerts, printer);
-    QTemporaryDir dir;
+    TempDir dir;
     for (DiagramKind kind : {DiagramKind::Chord, DiagramKind::Small, DiagramKind::Notes}) {
         commands.CopyDiagram(kind);
-        dialogs.saveAnswer = dir.filePath(QString::number(static_cast<int>(kind))).toStdString();
+        dialogs.answers = {(dir.path() / std::to_string(static_cast<int>(kind))).string()};
         commands.SaveDiagram(kind);
     }
+    dialogs.answers = {"1", "1"};
     commands.PrintDiagram(PrintKind::ChordDiagram);
     commands.PrintDiagram(PrintKind::NoteDiagram);
     EXPECT_EQ(printer.jobs, (std::vector<int>{1, 1}));
@@ -117,21 +119,22 @@ TEST(WindowDiagrams, TwoCopiesOfEitherPrintMakeATwoPagePdf) {
     HeadlessWindow window;
     ASSERT_TRUE(window.Controller().ShowShape(kFBarre, 20, 0, false, -1));
     WindowDiagrams source([&]() -> const DisplayState& { return window.Controller().Display(); });
-    QTemporaryDir dir;
+    TempDir dir;
     FakeDialogs dialogs;
-    dialogs.inputAnswer = "2";
-    FakeAlerts alerts(dialogs.events);
+    dialogs.answers = {"2", "2"};
+    FakeAlerts alerts(dialogs.log);
     for (const char* name : {"chord.pdf", "notes.pdf"}) {
+        const QString file = QString::fromStdString((dir.path() / name).string());
         QPrinter pdf;
         pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(dir.filePath(name));
+        pdf.setOutputFileName(file);
         QtPrinter printer(pdf);
         ExportCommands commands(source, dialogs, alerts, printer);
         commands.PrintDiagram(name[0] == 'c' ? PrintKind::ChordDiagram : PrintKind::NoteDiagram);
-        EXPECT_EQ(PdfPageCount(dir.filePath(name)), 2) << name;
+        EXPECT_EQ(PdfPageCount(file), 2) << name;
     }
-    EXPECT_EQ(dialogs.events, (std::vector<std::string>{"busy", "idle", "busy", "idle"}));
+    EXPECT_EQ(std::count(dialogs.log.begin(), dialogs.log.end(), "beep"), 0);
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -5,13 +5,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QTemporaryDir>
 
-#include "export/fakes.hpp"
+#include "support/export_fakes.hpp"
+#include "support/fakes.hpp"
+#include "support/temp_dir.hpp"
 #include "ui/main_window.hpp"
 #include "window/headless_window.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 // The F barre chord, frets in string order (high E first).
@@ -25,7 +26,7 @@ class WindowExportTest : public ::testing::Test {
     FakeDialogs dialogs;
     FakePrinter printer;
     WindowExport exporter{window, controller, dialogs, printer};
-    QTemporaryDir dir;
+    TempDir dir;
 
     void SetUp() override {
         ASSERT_TRUE(controller.ShowShape(kFBarre, 20, 0, false, -1));
@@ -43,21 +44,21 @@ TEST_F(WindowExportTest, TheMenuItemsExportAndPrintWithoutChangingTheWindow) {
         menus.copy[i]->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->image().size(), sizes[i]) << i;
 
-        const QString file = dir.filePath(QString("saved%1").arg(i));
-        dialogs.saveAnswer = file.toStdString();
+        const std::string file = (dir.path() / ("saved" + std::to_string(i))).string();
+        dialogs.answers = {file};
         menus.saveBitmap[i]->trigger();
-        QImageReader saved(file + ".bmp");
+        QImageReader saved(QString::fromStdString(file + ".bmp"));
         EXPECT_EQ(saved.format(), "bmp") << i;
         EXPECT_EQ(saved.size(), sizes[i]) << i;
     }
-    dialogs.inputAnswer = "2";
+    dialogs.answers = {"2", "2"};
     menus.printChord->trigger();
     menus.printNotes->trigger();
     EXPECT_EQ(printer.jobs, (std::vector<int>{2, 2}));
-    EXPECT_EQ(dialogs.saveOffers, std::vector<std::string>(3, "F major | Bitmap|*.bmp"));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.log[0], "save F major|Bitmap|*.bmp");
+    EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_EQ(window.grab().toImage(), before);
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

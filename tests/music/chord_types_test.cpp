@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 std::vector<int> Notes(int index) {
@@ -47,4 +47,4 @@ TEST(ChordTypes, EveryTypeStartsAtTheRootAndRises) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 TEST(ShapeConversion, BlankShapeSoundsTheOpenStrings) {
@@ -43,4 +43,4 @@ TEST(Fingering, BarreNeedsASpanAndAFret) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 struct NameCase {
@@ -25,4 +25,4 @@ TEST(NoteName, SpellsEveryClassInBothModes) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

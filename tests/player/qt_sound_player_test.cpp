@@ -4,38 +4,19 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <filesystem>
-#include <fstream>
 
 #include "sound/synthesis.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class QtSoundPlayerTest : public ::testing::Test {
+class QtSoundPlayerTest : public TempDirTest {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "player_tests";
-        static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() == nullptr) {
-            new QCoreApplication(argc, argv);  // lives until the process ends
-        }
-    }
-
-    fs::path dir =
-        fs::temp_directory_path() /
-        ("fretwise-player-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-
     fs::path Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream out(dir / name, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
+        WriteBytes(dir / name, std::string(bytes.begin(), bytes.end()));
         return dir / name;
     }
 
@@ -78,4 +59,4 @@ TEST_F(QtSoundPlayerTest, AnyRequestReturnsAndStopEndsTheSound) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

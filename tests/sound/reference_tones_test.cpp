@@ -8,7 +8,7 @@
 #include <numbers>
 #include <vector>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -109,4 +109,4 @@ TEST(ReferenceTones, LoopSeamlesslyAtTheirPitch) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

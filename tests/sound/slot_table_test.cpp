@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes.hpp"
+#include "support/fakes.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
-
-using test::FakeClock;
 
 TEST(SlotTable, ReservesEachSlotForSixSeconds) {
     FakeClock clock;
@@ -73,4 +71,4 @@ TEST(SlotTable, SlotsAreFreeAtStartEvenJustBeforeMidnight) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -3,45 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
-#include "fakes.hpp"
 #include "sound/wav_headers.hpp"
+#include "support/fakes.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
 using Calls = std::vector<std::string>;
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Whether the file holds exactly these bytes (compared quietly: they are binary).
-bool Holds(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
-    return ReadAll(file) == std::string(bytes.begin(), bytes.end());
-}
-
-class SoundEngineTest : public ::testing::Test {
+class SoundEngineTest : public TempDirTest {
   protected:
-    fs::path dir =
-        fs::temp_directory_path() /
-        ("fretwise-sound-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::path tempDir = dir / "cache";
-    test::FakeClock clock;
-    test::FakePlayer player;
+    FakeClock clock;
+    FakePlayer player;
     SoundEngine engine{player, clock, tempDir};
-
-    void SetUp() override {
-        fs::create_directories(dir);
-        clock.now = 36000;
-    }
-    void TearDown() override { fs::remove_all(dir); }
 };
 
 TEST_F(SoundEngineTest, FirstSoundUsesSlotZeroAndLaterOnesStopTheSoundFirst) {
@@ -98,7 +76,7 @@ TEST_F(SoundEngineTest, FailedSaveWritesNothingAndKeepsWhatWasThere) {
     for (const fs::path& path : {occupied, dir / "missing" / "chord.wav", dir / ""}) {
         EXPECT_EQ(engine.SaveChord({12}, StrumMode::Block, path), SynthOutcome::SaveFailed) << path;
     }
-    EXPECT_EQ(ReadAll(occupied / "keep.txt"), "old");
+    EXPECT_EQ(ReadBytes(occupied / "keep.txt"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(occupied), {}), 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
     EXPECT_EQ(player.calls, (Calls{"stop", "stop"}));  // slots 1 and 2 were reserved
@@ -125,4 +103,4 @@ TEST_F(SoundEngineTest, SlotFilesAreNumberedFromZero) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

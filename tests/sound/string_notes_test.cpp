@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 Fingering ShapeOfFrets(PerString frets) {
@@ -35,4 +35,4 @@ TEST(ChordNotesToPlay, HighEStringFirstAndMutedStringsLeftOut) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -8,7 +8,7 @@
 
 #include "sound/wav_headers.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -255,4 +255,4 @@ TEST(Render, MatchesReferenceFiles) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

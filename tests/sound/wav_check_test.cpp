@@ -6,21 +6,15 @@
 #include <string>
 
 #include "sound/synthesis.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class WavCheckTest : public ::testing::Test {
+class WavCheckTest : public TempDirTest {
   protected:
-    fs::path dir =
-        fs::temp_directory_path() /
-        ("fretwise-wavcheck-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-
     bool Check(const std::string& bytes) {
         const fs::path file = dir / "x.wav";
         std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
@@ -71,4 +65,4 @@ TEST_F(WavCheckTest, MissingFileAndDirectoryAreNotPlayable) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

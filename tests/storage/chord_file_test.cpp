@@ -9,19 +9,16 @@
 #include <sstream>
 #include <streambuf>
 
-#include "temp_dir.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
-
-using testing::ReadBytes;
-using testing::WriteBytes;
 
 // Strings 5 and 4 muted, strings 3 to 0 at frets 0, 2, 3, 2.
 constexpr PerString kDMajorNotes = {10, 6, 13, 6, -1, -1};
 constexpr char kDMajorFile[] = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
 
-class ChordFileTest : public testing::TempDirTest {};
+class ChordFileTest : public TempDirTest {};
 
 TEST_F(ChordFileTest, WritesTheDMajorShapeByteForByte) {
     Fingering shape;
@@ -209,4 +206,4 @@ TEST_F(ChordFileTest, AnInterruptedSaveLeavesTheOldFileByteIdentical) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -8,7 +8,7 @@
 
 #include "storage/print_form.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 TEST(PrintFormTest, SpaceBeforeNonNegativeAndAfterEveryValue) {
@@ -126,4 +126,4 @@ TEST(FieldReaderTest, AFailureSticks) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -8,14 +8,12 @@
 #include <cstdlib>
 #include <thread>
 
-#include "temp_dir.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::WriteBytes;
 
 AppPaths PathsFor(const fs::path& executable) {
     AppPaths paths;
@@ -75,7 +73,7 @@ std::string RunShell(const std::string& command) {
     return output;
 }
 
-class FileAssociationTest : public testing::TempDirTest {
+class FileAssociationTest : public TempDirTest {
   protected:
     fs::path dataHome = dir / "share";
     FileTypeRegistration type;
@@ -86,15 +84,11 @@ class FileAssociationTest : public testing::TempDirTest {
     // The desktop database tools are started only where a test asks for them, since they
     // run on after the registration and write into the test's directory.
     void SetUp() override {
-        TempDirTest::SetUp();
         WriteBytes(dir / "fretwise.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
         type.icon = dir / "fretwise.svg";
         ::setenv("PATH", dir.c_str(), 1);
     }
-    void TearDown() override {
-        ::setenv("PATH", path.c_str(), 1);
-        TempDirTest::TearDown();
-    }
+    void TearDown() override { ::setenv("PATH", path.c_str(), 1); }
     void UseDatabaseTools() { ::setenv("PATH", path.c_str(), 1); }
 };
 
@@ -165,4 +159,4 @@ TEST_F(FileAssociationTest, TheDesktopKnowsTheTypeOnceTheDatabaseIsUpdated) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

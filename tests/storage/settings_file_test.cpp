@@ -4,13 +4,10 @@
 
 #include <sstream>
 
-#include "temp_dir.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
-
-using testing::ReadBytes;
-using testing::WriteBytes;
 
 constexpr char kFirstRunFile[] =
     " 20 \r\n 0 \r\n 0 \r\n-1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
@@ -44,7 +41,7 @@ std::string WithLine(std::string text, int line, const std::string& value) {
     return text.replace(start, text.find("\r\n", start) - start, value);
 }
 
-class SettingsFileTest : public testing::TempDirTest {};
+class SettingsFileTest : public TempDirTest {};
 
 TEST_F(SettingsFileTest, AFirstRunWritesTheDefaultsByteForByte) {
     EXPECT_EQ(SettingsText(Settings{}), kFirstRunFile);
@@ -155,4 +152,4 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFile) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

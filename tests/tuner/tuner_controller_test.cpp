@@ -2,17 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tuner/tuner_sandbox.hpp"
+#include "support/tuner_sandbox.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
 
-class TunerControllerTest : public ::testing::Test, public test::TunerSandbox {
+class TunerControllerTest : public ::testing::Test, public TunerSandbox {
   protected:
-    TunerControllerTest() : TunerSandbox("fretwise-tuner-") {}
     TunerController tuner{engine, dir / "WAVs"};
 
     void SetUp() override { tuner.Load(); }
@@ -177,8 +176,8 @@ TEST_F(TunerControllerTest, OutOfRangeInputIsIgnored) {
 
 #ifdef FRETWISE_TONES_DIR
 TEST(TunerTonesTest, EveryToggleLoopsAToneTheBuildGenerates) {
-    test::FakePlayer player;
-    test::FakeClock clock;
+    FakePlayer player;
+    FakeClock clock;
     SoundEngine engine{player, clock, fs::temp_directory_path()};
     TunerController tuner{engine, FRETWISE_TONES_DIR};
     tuner.Load();
@@ -206,4 +205,4 @@ TEST(OctaveValueTest, ReadsSignedWholeNumbers) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tuner/tuner_sandbox.hpp"
+#include "support/tuner_sandbox.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,9 +22,8 @@ QStringList Items(const QComboBox* combo) {
     return items;
 }
 
-class FormTunerTest : public ::testing::Test, public test::TunerSandbox {
+class FormTunerTest : public ::testing::Test, public TunerSandbox {
   protected:
-    FormTunerTest() : TunerSandbox("fretwise-form-tuner-") {}
     std::unique_ptr<FormTuner> form;
 
     void SetUp() override { form = std::make_unique<FormTuner>(engine, dir); }
@@ -112,4 +111,4 @@ TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

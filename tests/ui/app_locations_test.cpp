@@ -2,35 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include "support/temp_dir.hpp"
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class DataDirTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        root_ =
-            fs::temp_directory_path() /
-            ("fretwise-ui-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "bin");
-    }
-    void TearDown() override { fs::remove_all(root_); }
-    fs::path root_;
-};
+using DataDirTest = TempDirTest;
 
 TEST_F(DataDirTest, BuildTreeDataBesideTheProgram) {
-    fs::create_directories(root_ / "bin" / "share" / "fretwise");
-    fs::create_directories(root_ / "share" / "fretwise");
-    EXPECT_EQ(FindDataDir(root_ / "bin"), root_ / "bin" / "share" / "fretwise");
+    fs::create_directories(dir / "bin" / "share" / "fretwise");
+    fs::create_directories(dir / "share" / "fretwise");
+    EXPECT_EQ(FindDataDir(dir / "bin"), dir / "bin" / "share" / "fretwise");
 }
 
 TEST_F(DataDirTest, InstalledDataBesideTheBinDirectory) {
-    fs::create_directories(root_ / "share" / "fretwise");
-    EXPECT_EQ(FindDataDir(root_ / "bin"), root_ / "share" / "fretwise");
+    fs::create_directories(dir / "share" / "fretwise");
+    EXPECT_EQ(FindDataDir(dir / "bin"), dir / "share" / "fretwise");
 }
 
 TEST(CommandLineText, ArgumentsJoinedWithoutTheProgram) {
@@ -40,4 +29,4 @@ TEST(CommandLineText, ArgumentsJoinedWithoutTheProgram) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 TEST(FileFilter, WrittenTheQtWay) {
@@ -34,4 +34,4 @@ TEST(FileFilter, ExtensionAddedOnlyToABareName) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -9,7 +9,7 @@
 #include "ui/staff_widget.hpp"
 #include "ui/window_fixture.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 QString Caption(QLabel* label) {
@@ -92,9 +92,9 @@ TEST_F(WindowTest, ShortcutsTriggerTheirCommands) {
     EXPECT_EQ(desktop.helpOpened, 1);
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-    ASSERT_EQ(dialogs.requests.size(), 2u);
-    EXPECT_EQ(dialogs.requests[0], "open Chord|*.fw");
-    EXPECT_EQ(dialogs.requests[1].rfind("save ", 0), 0u);
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_EQ(dialogs.log[0], "open Chord|*.fw");
+    EXPECT_EQ(dialogs.log[1].rfind("save ", 0), 0u);
     QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(desktop.quit, 1);
@@ -224,4 +224,4 @@ TEST_F(WindowTest, ClosingWritesTheSettings) {
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

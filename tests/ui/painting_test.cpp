@@ -6,7 +6,7 @@
 #include "ui/staff_widget.hpp"
 #include "ui/window_fixture.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 bool IsDark(const QImage& image, int x, int y) {
@@ -92,4 +92,4 @@ TEST_F(WindowTest, StaffShowsOneHeadPerSoundingString) {
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

@@ -8,38 +8,25 @@
 #include <memory>
 
 #include "sound/sound_engine.hpp"
+#include "support/fakes.hpp"
+#include "support/temp_dir.hpp"
 #include "ui/fretboard_widget.hpp"
 #include "ui/main_window.hpp"
-#include "window/fakes.hpp"
 #include "window/main_controller.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 
 // The real window over the real controller, with fakes for everything outside the process.
 // Started without a settings file: 20 frets, tooltips off, six open strings.
 class WindowTest : public ::testing::Test {
   protected:
-    WindowTest()
-        : tempDir_(std::filesystem::temp_directory_path() / "fretwise-ui-tests"),
-          engine_(player, clock, tempDir_),
-          controller({dialogs, desktop, registrar, files, engine_, Paths()}) {}
-
     void SetUp() override {
-        std::filesystem::create_directories(tempDir_);
         window = std::make_unique<MainWindow>(controller);
         controller.Startup("");
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
         QApplication::processEvents();
-    }
-
-    AppPaths Paths() const {
-        AppPaths paths;
-        paths.dataDir = tempDir_ / "data";
-        paths.configDir = tempDir_ / "config";
-        paths.cacheDir = tempDir_;
-        return paths;
     }
 
     // The centre of fret f on string s, in the fretboard's pixels (fret 0: above the nut).
@@ -68,20 +55,18 @@ class WindowTest : public ::testing::Test {
         }
     }
 
+    TempDir temp;
     FakeDialogs dialogs;
     FakeDesktop desktop;
     FakeRegistrar registrar;
     FakeFiles files;
     FakePlayer player;
     FakeClock clock;
-
-  private:
-    std::filesystem::path tempDir_;
-    SoundEngine engine_;
-
-  protected:
-    MainController controller;
+    SoundEngine engine{player, clock, temp.path()};
+    MainController controller{
+        {dialogs, desktop, registrar, files, engine,
+         AppPaths{"", temp.path() / "data", temp.path() / "config", temp.path()}}};
     std::unique_ptr<MainWindow> window;
 };
 
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

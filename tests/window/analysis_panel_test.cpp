@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 TEST(AnalysisPanel, ChordFillsEveryLabel) {
@@ -40,4 +40,4 @@ TEST(AnalysisPanel, IntervalShowsOnlyNameAndInversion) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

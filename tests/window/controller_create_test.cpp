@@ -2,7 +2,7 @@
 #include "music/chord_types.hpp"
 #include "window/controller_fixture.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 constexpr int kMajor = 0;
@@ -38,8 +38,7 @@ TEST_F(CreateTest, SuccessShowsTheEasiestCandidateAndEnablesBrowsing) {
     EXPECT_EQ(Shown().chordCaption.substr(0, 2), "A ");
     EXPECT_TRUE(Shown().createEnabled);
     EXPECT_FALSE(Shown().busy);
-    EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"busy", "idle"}));
     EXPECT_EQ(window->CreateViewPos(), 0);
 
     window->ChooseCandidate(2);
@@ -105,9 +104,8 @@ TEST_F(CreateTest, FailureShowsOpenStringsAndTheMessageOfTheOption) {
         EXPECT_FALSE(Shown().candidateScroll.enabled);
         EXPECT_TRUE(Shown().createEnabled);
         EXPECT_FALSE(Shown().busy);
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, c.message);
-        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+        EXPECT_EQ(dialogs.log, (std::vector<std::string>{"busy", "idle", "busy", "idle",
+                                                         "information " + std::string(c.message)}));
         EXPECT_GT(window->Candidates().size(), 0u);  // the earlier result is kept
 
         window->PlayChord(StrumMode::Block);
@@ -132,4 +130,4 @@ TEST_F(CreateTest, BlankTypeCannotBeChosen) {
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

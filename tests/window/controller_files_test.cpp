@@ -4,7 +4,7 @@
 #include "storage/file_messages.hpp"
 #include "window/controller_fixture.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 constexpr const char* kDMajorFile = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
@@ -25,7 +25,7 @@ TEST_F(FilesTest, OpenReadsTheNotesAndDerivesTheFrets) {
     EXPECT_EQ(Shown().chordCaption, "D major");
     EXPECT_EQ(Shown().neckScroll.value, 0);
     EXPECT_FALSE(Shown().candidateScroll.enabled);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
 
 TEST_F(FilesTest, ShortOrBlankPathsOpenNothingSilently) {
@@ -34,7 +34,7 @@ TEST_F(FilesTest, ShortOrBlankPathsOpenNothingSilently) {
         window->OpenChordFile(path);
     }
     EXPECT_EQ(Frets(), (PerString{1, 1, 2, 3, 3, 1}));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
 
 TEST_F(FilesTest, FretCountIsClampedIntoTheLaidOutRange) {
@@ -74,8 +74,8 @@ TEST_F(FilesTest, BadFilesShowTheErrorAndOpenStringsOrTheChordKept) {
             files.files["/home/u/bad.fw"] = *c.content;
         }
         window->OpenChordFile("/home/u/bad.fw");
-        ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
-        EXPECT_EQ(dialogs.messages[0].text, "Error opening file");
+        EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{std::string(kErrorOpeningFile)})
+            << c.name;
         EXPECT_EQ(Frets(), c.shape) << c.name;
         EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << c.name;
         EXPECT_EQ(window->NumFrets(), c.frets) << c.name;
@@ -98,31 +98,30 @@ TEST_F(FilesTest, OpenCommandOpensTheChosenFileAndCancelDoesNothing) {
     EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
     window->ChooseChordFileToOpen();
     EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
-    EXPECT_EQ(dialogs.requests[0], "open Chord|*.fw");
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.log[0], "open Chord|*.fw");
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
 
 TEST_F(FilesTest, SaveWritesTheChordUnderTheNameChosen) {
     ClickShape({2, 3, 2, 0, -1, -1});
     dialogs.answers = {"/home/u/d.fw"};
     window->SaveChordFile();
-    EXPECT_EQ(dialogs.requests.back(), "save D major|Chord|*.fw");
+    EXPECT_EQ(dialogs.log.back(), "save D major|Chord|*.fw");
     EXPECT_EQ(files.files["/home/u/d.fw"], kDMajorFile);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
 
 TEST_F(FilesTest, SaveCancelledOrFailed) {
     files.files["/home/u/d.fw"] = "old";
     dialogs.answers = {std::nullopt};
     window->SaveChordFile();
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_TRUE(files.writes.empty());
 
     files.failWrites = true;
     dialogs.answers = {"/home/u/d.fw"};
     window->SaveChordFile();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Error saving file");
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{std::string(kErrorSavingFile)});
     EXPECT_EQ(files.files["/home/u/d.fw"], "old");
 }
 
@@ -133,7 +132,7 @@ TEST_F(FilesTest, PlayButtonsRenderTheChordAndRestoreTheWindow) {
     EXPECT_TRUE(LastPlayedIs(RenderChordWav(notes, StrumMode::Block)));
     window->PlayChord(StrumMode::Strummed);
     EXPECT_TRUE(LastPlayedIs(RenderChordWav(notes, StrumMode::Strummed)));
-    EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"busy", "idle", "busy", "idle"}));
     EXPECT_TRUE(Shown().fretboardEnabled);
     EXPECT_TRUE(Shown().playEnabled);
 }
@@ -143,41 +142,38 @@ TEST_F(FilesTest, SaveAsWavWritesTheFileInsteadOfPlaying) {
     const std::filesystem::path target = dir / "c.wav";
     dialogs.answers = {target.string()};
     window->SaveChordAsWav(StrumMode::Strummed);
-    EXPECT_EQ(dialogs.requests.back(), "save C major|WAV file|*.wav");
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{"save C major|WAV file|*.wav", "busy", "idle"}));
     EXPECT_TRUE(player.played.empty());
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages().empty());
 
     window->PlayChord(StrumMode::Strummed);  // the sound saved is the strummed chord
     EXPECT_EQ(player.played.size(), 1u);
-    EXPECT_EQ(ReadBytes(player.played[0].file), ReadBytes(target));
+    EXPECT_EQ(ReadBytes(player.played[0]), ReadBytes(target));
 }
 
 TEST_F(FilesTest, SaveAsWavRefusesCancelledUnchangedAndUnwritableNames) {
     ClickShape({0, 1, 0, 2, 3, -1});
+    const std::string offer = "save C major|WAV file|*.wav";
+    const std::string error = "message " + std::string(kErrorSavingFile);
     const struct {
         std::optional<std::string> answer;
-        int messages;
-        int beeps;
+        std::vector<std::string> log;
     } cases[] = {
-        {std::nullopt, 0, 0},
-        {"C major", 1, 0},
-        {"", 1, 0},
-        {(dir / "missing" / "c.wav").string(), 1, 1},
+        {std::nullopt, {offer}},
+        {"C major", {offer, error}},
+        {"", {offer, error}},
+        {(dir / "missing" / "c.wav").string(), {offer, "busy", "beep", error, "idle"}},
     };
     for (const auto& c : cases) {
-        dialogs.messages.clear();
-        dialogs.beeps = 0;
+        dialogs.log.clear();
         dialogs.answers = {c.answer};
         window->SaveChordAsWav(StrumMode::Block);
-        EXPECT_EQ(static_cast<int>(dialogs.messages.size()), c.messages);
-        EXPECT_EQ(dialogs.beeps, c.beeps);
-        if (c.messages > 0) {
-            EXPECT_EQ(dialogs.messages[0].text, kErrorSavingFile);
-        }
+        EXPECT_EQ(dialogs.log, c.log);
         EXPECT_TRUE(player.played.empty());
         EXPECT_TRUE(Shown().playEnabled);
     }
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

@@ -5,12 +5,12 @@
 #include "sound/sound_engine.hpp"
 #include "sound/synthesis.hpp"
 #include "storage/settings_file.hpp"
-#include "storage/temp_dir.hpp"
-#include "window/fakes.hpp"
+#include "support/fakes.hpp"
+#include "support/temp_dir.hpp"
 #include "window/geometry.hpp"
 #include "window/main_controller.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 
 // A controller over fakes; the sound engine is the real one, writing its files into a fresh
 // directory and handing them to the fake player.
@@ -30,7 +30,6 @@ class ControllerTest : public TempDirTest {
 
     // Also used within a test to start again from scratch.
     void SetUp() override {
-        TempDirTest::SetUp();
         dialogs = {};
         desktop = {};
         registrar = {};
@@ -84,9 +83,8 @@ class ControllerTest : public TempDirTest {
 
     // Whether the last sound handed to the player is exactly this WAV file.
     bool LastPlayedIs(const std::vector<std::uint8_t>& wav) const {
-        return !player.played.empty() &&
-               ReadBytes(player.played.back().file) == std::string(wav.begin(), wav.end());
+        return !player.played.empty() && Holds(player.played.back(), wav);
     }
 };
 
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

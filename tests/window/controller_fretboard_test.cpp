@@ -1,6 +1,6 @@
 #include "window/controller_fixture.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 class FretboardClickTest : public ControllerTest {
@@ -24,7 +24,7 @@ TEST_F(FretboardClickTest, LeftClickSetsTheFretAndASecondClickPlaysTheString) {
     EXPECT_EQ(Frets()[2], 2);
     ASSERT_EQ(player.played.size(), 1u);
     EXPECT_TRUE(LastPlayedIs(RenderNoteWav(12)));
-    EXPECT_EQ(dialogs.busyCursor, (std::vector<bool>{true, false}));
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"busy", "idle"}));
     EXPECT_FALSE(Shown().busy);
     EXPECT_TRUE(Shown().fretboardEnabled);
     EXPECT_TRUE(Shown().playEnabled);
@@ -136,4 +136,4 @@ TEST_F(FretboardClickTest, SilentChordShowsNoName) {
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

@@ -1,6 +1,6 @@
 #include "window/controller_fixture.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 class MenuTest : public ControllerTest {
@@ -26,16 +26,17 @@ TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
         window->SelectRoot(0);
         window->SelectChordType(0);
         window->CreateChord();
+        dialogs.log.clear();
         dialogs.answers = {c.answer};
         window->AskFretCount();
 
-        ASSERT_EQ(dialogs.requests.back(), "input Enter number of frets to display|20");
+        ASSERT_EQ(dialogs.log[0], "input Enter number of frets to display||20");
         if (c.frets == 0) {
-            EXPECT_EQ(dialogs.beeps, 1) << c.answer.value_or("(cancel)");
+            EXPECT_EQ(dialogs.log.back(), "beep") << c.answer.value_or("(cancel)");
             EXPECT_EQ(window->NumFrets(), 20);
             EXPECT_TRUE(Shown().candidateScroll.enabled);
         } else {
-            EXPECT_EQ(dialogs.beeps, 0) << *c.answer;
+            EXPECT_EQ(dialogs.log.size(), 1u) << *c.answer;
             EXPECT_EQ(window->NumFrets(), c.frets);
             EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
             EXPECT_FALSE(Shown().candidateScroll.enabled);
@@ -152,10 +153,10 @@ TEST_F(MenuTest, HelpAboutAndTunerReachTheDesktop) {
     window->ShowAbout();
     EXPECT_EQ(desktop.helpOpened, 1);
     EXPECT_EQ(desktop.tunerShown, 1);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].text.find("v1.1"), std::string::npos);
-    EXPECT_NE(dialogs.messages[0].text.find("\r\n"), std::string::npos);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_NE(dialogs.Messages()[0].find("v1.1"), std::string::npos);
+    EXPECT_NE(dialogs.Messages()[0].find("\r\n"), std::string::npos);
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

@@ -1,6 +1,6 @@
 #include "window/controller_fixture.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 using StartupTest = ControllerTest;
@@ -36,7 +36,7 @@ TEST_F(StartupTest, FirstStartWithoutSettingsUsesTheDefaults) {
     EXPECT_EQ(Shown().neckScroll.value, 0);
     EXPECT_EQ(Shown().neckScroll.max, 12);
     EXPECT_FALSE(Shown().candidateScroll.enabled);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages().empty());
     // The root list is spelled in flats, like the names on show.
     EXPECT_EQ(Shown().rootList.items[1], "Bb");
     EXPECT_EQ(Shown().rootList.items[11], "Ab");
@@ -188,4 +188,4 @@ TEST_F(StartupTest, TheBlankTypeBecomesMinorSecond) {
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "storage/temp_dir.hpp"
+#include "support/temp_dir.hpp"
 
-namespace fretwise::testing {
+namespace fretwise::test {
 namespace {
 
 using DiskFilesTest = TempDirTest;
@@ -31,4 +31,4 @@ TEST_F(DiskFilesTest, MissingFilesCannotBeReadOrRemoved) {
 }
 
 }  // namespace
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

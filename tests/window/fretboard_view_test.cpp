@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 Fingering ShapeWithFrets(PerString frets) {
@@ -163,4 +163,4 @@ TEST(FretboardView, NoHitBelowTheLastFretLine) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 TEST(NumberInput, WholeTextMustBeANumber) {
@@ -36,4 +36,4 @@ TEST(NumberInput, WholeTextMustBeANumber) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

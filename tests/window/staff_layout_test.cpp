@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fretwise {
+namespace fretwise::test {
 namespace {
 
 constexpr std::array<bool, kStringCount> kAllLabelsVisible = {true, true, true, true, true, true};
@@ -128,4 +128,4 @@ TEST(StaffLayout, NotesBeyondTheStaffTableDoNotCrash) {
 }
 
 }  // namespace
-}  // namespace fretwise
+}  // namespace fretwise::test

@@ -1,7 +1,8 @@
 #pragma once
 
-// Fakes of the window's platform interfaces that record what was shown, played and written.
+// Fakes of the platform interfaces that record what was asked, shown, played and written.
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <map>
@@ -14,45 +15,51 @@
 #include "sound/sound_player.hpp"
 #include "window/platform.hpp"
 
-namespace fretwise::testing {
-
-struct ShownMessage {
-    std::string text;
-    MessageIcon icon;
-};
+namespace fretwise::test {
 
 class FakeDialogs : public Dialogs {
   public:
-    // Answers given in turn; nullopt is the user cancelling.
+    // Answers given in turn; nullopt, or no answer left, is the user cancelling.
     std::deque<std::optional<std::string>> answers;
-
-    std::vector<std::string> requests;  // "open FILTER", "save NAME|FILTER", "input PROMPT|DEFAULT"
-    std::vector<ShownMessage> messages;
-    int beeps = 0;
-    std::vector<bool> busyCursor;
+    // Everything in order: "open FILTER", "save NAME|FILTER", "input PROMPT|TITLE|DEFAULT",
+    // "message TEXT", "information TEXT", "beep", "busy", "idle".
+    std::vector<std::string> log;
 
     std::optional<std::string> AskFileToOpen(std::string_view filter) override {
-        requests.push_back("open " + std::string(filter));
-        return Next();
+        return Ask("open " + std::string(filter));
     }
     std::optional<std::string> AskFileToSave(std::string_view fileName,
                                              std::string_view filter) override {
-        requests.push_back("save " + std::string(fileName) + "|" + std::string(filter));
-        return Next();
+        return Ask("save " + std::string(fileName) + "|" + std::string(filter));
     }
-    std::optional<std::string> Input(std::string_view prompt, std::string_view,
+    std::optional<std::string> Input(std::string_view prompt, std::string_view title,
                                      std::string_view defaultText) override {
-        requests.push_back("input " + std::string(prompt) + "|" + std::string(defaultText));
-        return Next();
+        return Ask("input " + std::string(prompt) + "|" + std::string(title) + "|" +
+                   std::string(defaultText));
     }
     void Message(std::string_view text, MessageIcon icon) override {
-        messages.push_back({std::string(text), icon});
+        log.push_back((icon == MessageIcon::Information ? "information " : "message ") +
+                      std::string(text));
     }
-    void Beep() override { ++beeps; }
-    void SetBusyCursor(bool busy) override { busyCursor.push_back(busy); }
+    void Beep() override { log.emplace_back("beep"); }
+    void SetBusyCursor(bool busy) override { log.emplace_back(busy ? "busy" : "idle"); }
+
+    // The texts of the message boxes shown, whatever their icon.
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const std::string& entry : log) {
+            for (std::string_view kind : {"message ", "information "}) {
+                if (entry.starts_with(kind)) {
+                    texts.push_back(entry.substr(kind.size()));
+                }
+            }
+        }
+        return texts;
+    }
 
   private:
-    std::optional<std::string> Next() {
+    std::optional<std::string> Ask(std::string request) {
+        log.push_back(std::move(request));
         if (answers.empty()) {
             return std::nullopt;
         }
@@ -111,27 +118,34 @@ class FakeFiles : public Files {
     }
 };
 
+// Records its calls as "once FILE", "loop FILE" and "stop" (file names only), and the full
+// path of every file handed over.
 class FakePlayer : public SoundPlayer {
   public:
-    struct Played {
-        std::filesystem::path file;
-        std::uintmax_t size = 0;  // the file's size when it was handed over
-    };
-    std::vector<Played> played;
-    int stops = 0;
+    std::vector<std::string> calls;
+    std::vector<std::filesystem::path> played;
 
-    void PlayOnce(const std::filesystem::path& file) override {
-        std::error_code ignored;
-        played.push_back({file, std::filesystem::file_size(file, ignored)});
+    void PlayOnce(const std::filesystem::path& file) override { Take("once ", file); }
+    void Loop(const std::filesystem::path& file) override { Take("loop ", file); }
+    void Stop() override { calls.emplace_back("stop"); }
+
+  private:
+    void Take(const char* how, const std::filesystem::path& file) {
+        calls.push_back(how + file.filename().string());
+        played.push_back(file);
     }
-    void Loop(const std::filesystem::path& file) override { PlayOnce(file); }
-    void Stop() override { ++stops; }
 };
 
+// A clock that shows a set time, optionally moving on by a step at every reading.
 class FakeClock : public Clock {
   public:
-    double seconds = 36000.0;
-    double SecondsAfterMidnight() const override { return seconds; }
+    mutable double now = 36000.0;
+    double stepPerRead = 0.0;
+    double SecondsAfterMidnight() const override {
+        const double t = now;
+        now += stepPerRead;
+        return t;
+    }
 };
 
-}  // namespace fretwise::testing
+}  // namespace fretwise::test

@@ -7,7 +7,7 @@
 
 #include "cli/command.hpp"
 
-namespace fretwise::cli {
+namespace fretwise::test {
 
 // What one run of fretwise-cli printed and returned.
 struct CliResult {
@@ -17,10 +17,10 @@ struct CliResult {
 
 // Runs "fretwise-cli ARGS..." in-process over the given commands, with input as standard input.
 inline CliResult RunCommandLine(const std::vector<std::string>& args, const std::string& input = "",
-                                std::span<const CommandInfo> commands = CoreCommands()) {
+                                std::span<const cli::CommandInfo> commands = cli::CoreCommands()) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = RunCli(commands, args, {in, out, err});
+    const int status = cli::RunCli(commands, args, {in, out, err});
     return {status, out.str(), err.str()};
 }
 
@@ -34,4 +34,4 @@ inline std::vector<nlohmann::json> JsonLines(const std::string& text) {
     return lines;
 }
 
-}  // namespace fretwise::cli
+}  // namespace fretwise::test
