@@ -55,17 +55,14 @@ IntervalSet IntervalsAbove(unsigned classes, int root) {
     return static_cast<IntervalSet>(rotated & kAboveTheRoot);
 }
 
-const ChordType* MatchRoot(IntervalSet sounding, std::int16_t rootCount) {
+// The list position of the type the sounding intervals name, or kNoMatch.
+int MatchRoot(IntervalSet sounding, std::int16_t rootCount) {
     const int found = kTypeBySet[sounding];
-    if (found == kNoMatch) {
-        return nullptr;
-    }
-    const ChordType& type = kChordTypes[found];
     // A root on a single string with nothing else sounding is no octave.
-    if (type.kind == ChordKind::Octave && rootCount < 2) {
-        return nullptr;
+    if (found != kNoMatch && kChordTypes[found].kind == ChordKind::Octave && rootCount < 2) {
+        return kNoMatch;
     }
-    return &type;
+    return found;
 }
 
 std::string_view InversionOf(int bass, int root, const ChordType& type) {
@@ -115,25 +112,28 @@ void AnalyseChordInto(const Fingering& shape, Accidentals mode, ChordAnalysis& r
             continue;
         }
         tried |= 1u << root;
-        const ChordType* type = MatchRoot(IntervalsAbove(classes, root), counts[root]);
-        if (type == nullptr) {
+        const int found = MatchRoot(IntervalsAbove(classes, root), counts[root]);
+        if (found == kNoMatch) {
             continue;
         }
+        const ChordType& type = kChordTypes[found];
         ChordName& entry = result.ChordNames[result.NameCount++];
         entry.Root = NoteName(root, mode);
-        entry.Name = type->name;
-        entry.Abbrev = type->abbrev;
+        entry.Name = type.name;
+        entry.Abbrev = type.abbrev;
         entry.Thirds = 0;
         entry.Fifths = 0;
-        if (type->kind == ChordKind::Chord) {
-            entry.Thirds = count(root, type->third);
-            entry.Fifths = count(root, type->fifth);
-        } else if (type->kind == ChordKind::Interval) {
+        if (type.kind == ChordKind::Chord) {
+            entry.Thirds = count(root, type.third);
+            entry.Fifths = count(root, type.fifth);
+        } else if (type.kind == ChordKind::Interval) {
             // An interval's Thirds counts the note a semitone below its upper note: the
             // root's strings for a minor second (so it reads as a chord), none otherwise.
-            entry.Thirds = count(root, type->third - 1);
+            entry.Thirds = count(root, type.third - 1);
         }
-        entry.Inversion = InversionOf(bass, root, *type);
+        entry.Inversion = InversionOf(bass, root, type);
+        entry.Type = static_cast<std::int16_t>(found);
+        entry.Bass = NoteName(bass, mode);
     }
 }
 

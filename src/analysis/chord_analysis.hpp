@@ -16,6 +16,8 @@ struct ChordName {
     std::string Name;         // lower-case chord name, "Octave" or an interval name
     std::string Abbrev;       // suffix after the root in the short name
     std::string Inversion;    // "Root Position", "First", "Second" or "Third"
+    std::int16_t Type = -1;   // list position of the type named
+    std::string Bass;         // note name of the lowest sounding string
 
     bool operator==(const ChordName&) const = default;
 };

@@ -113,6 +113,14 @@ SearchResult FindFingerings(const SearchRequest& request) {
     return result;
 }
 
+FretWindow SearchedFrets(const SearchRequest& request) {
+    // With more than eight frets shown the window is the eight in view; with fewer, the
+    // neck cannot scroll and the last fret shown is left out.
+    const int first = std::max(request.position, 0) + 1;
+    return {first,
+            request.numFrets > kFretsInView ? first + kFretsInView - 1 : request.numFrets - 1};
+}
+
 std::string_view CreateFailureMessage(bool allStrings) {
     return allStrings ? "This chord cannot be created on this part\r\n"
                         "of the fretboard using every string."

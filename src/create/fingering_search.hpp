@@ -35,6 +35,14 @@ struct SearchResult {
 
 SearchResult FindFingerings(const SearchRequest& request);
 
+// The frets a search covers besides the open strings, first to last.
+struct FretWindow {
+    int first = 1;
+    int last = 8;
+};
+
+FretWindow SearchedFrets(const SearchRequest& request);
+
 // The message the window shows when a search fails; it depends only on the option.
 std::string_view CreateFailureMessage(bool allStrings);
 

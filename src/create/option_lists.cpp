@@ -39,14 +39,10 @@ ChordClasses ChordPitchClasses(int root, int type) {
 }
 
 OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& chord) {
-    // With more than eight frets shown the window is the eight in view; with fewer, the
-    // neck cannot scroll and the last fret shown is left out.
-    const int first = std::max(request.position, 0) + 1;
-    const int last =
-        request.numFrets > kFretsInView ? first + kFretsInView - 1 : request.numFrets - 1;
+    const FretWindow frets = SearchedFrets(request);
     OptionLists options;
     for (int s = 0; s < kStringCount; ++s) {
-        for (int note = kOpenPitch[s] + first; note <= kOpenPitch[s] + last; ++note) {
+        for (int note = kOpenPitch[s] + frets.first; note <= kOpenPitch[s] + frets.last; ++note) {
             AppendMatches(options[s], chord, note);
         }
     }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -26,6 +27,10 @@ struct ChordType {
     std::string_view displayName;  // in the type list: "Minor Seventh (Flattened Fifth)"
     std::string_view name;         // as naming writes it: "minor 7th (flattened fifth)"
     std::string_view abbrev;       // after the root in the short name: "m7(5b)"
+    // After the root in a chord symbol, as songbooks write it: "m7b5". The abbreviation
+    // where guitarists write it alike; "7sus4" where the short name's "sus4" would read as
+    // the suspended triad. Types guitarists have no symbol for have none.
+    std::optional<std::string_view> symbol;
     // The notes in semitones above the root, rising from the root (0); 12 is the octave.
     std::array<std::int16_t, 6> notes;
     std::size_t noteCount;
@@ -43,9 +48,10 @@ struct ChordType {
 namespace chord_rows {
 
 constexpr ChordType Row(ChordKind kind, std::string_view displayName, std::string_view name,
-                        std::string_view abbrev, std::initializer_list<std::int16_t> notes,
-                        std::int16_t third, std::int16_t fifth) {
-    ChordType type{kind, displayName, name, abbrev, {}, notes.size(), third, fifth};
+                        std::string_view abbrev, std::optional<std::string_view> symbol,
+                        std::initializer_list<std::int16_t> notes, std::int16_t third,
+                        std::int16_t fifth) {
+    ChordType type{kind, displayName, name, abbrev, symbol, {}, notes.size(), third, fifth};
     std::size_t k = 0;
     for (const std::int16_t n : notes) {
         type.notes[k++] = n;
@@ -54,13 +60,15 @@ constexpr ChordType Row(ChordKind kind, std::string_view displayName, std::strin
 }
 
 constexpr ChordType Chord(std::string_view displayName, std::string_view name,
-                          std::string_view abbrev, std::initializer_list<std::int16_t> notes,
-                          std::int16_t third, std::int16_t fifth) {
-    return Row(ChordKind::Chord, displayName, name, abbrev, notes, third, fifth);
+                          std::string_view abbrev, std::string_view symbol,
+                          std::initializer_list<std::int16_t> notes, std::int16_t third,
+                          std::int16_t fifth) {
+    return Row(ChordKind::Chord, displayName, name, abbrev, symbol, notes, third, fifth);
 }
 
-constexpr ChordType Interval(std::string_view name, std::int16_t semitones) {
-    return Row(ChordKind::Interval, name, name, "", {0, semitones}, semitones, 0);
+constexpr ChordType Interval(std::string_view name, std::int16_t semitones,
+                             std::optional<std::string_view> symbol = std::nullopt) {
+    return Row(ChordKind::Interval, name, name, "", symbol, {0, semitones}, semitones, 0);
 }
 
 }  // namespace chord_rows
@@ -72,47 +80,48 @@ constexpr ChordType Interval(std::string_view name, std::int16_t semitones) {
 inline constexpr std::array<ChordType, kChordTypeCount> kChordTypes = [] {
     using namespace chord_rows;
     return std::array<ChordType, kChordTypeCount>{
-        Chord("Major", "major", "", {0, 4, 7}, 4, 7),
-        Chord("Minor", "minor", "m", {0, 3, 7}, 3, 7),
-        Chord("Seventh", "seventh", "7", {0, 4, 7, 10}, 4, 7),
-        Chord("Minor Seventh", "minor seventh", "m7", {0, 3, 7, 10}, 3, 7),
-        Chord("Major Seventh", "major seventh", "maj7", {0, 4, 7, 11}, 4, 7),
-        Chord("Sixth", "sixth", "6", {0, 4, 7, 9}, 4, 7),
-        Chord("Minor Sixth", "minor sixth", "m6", {0, 3, 7, 9}, 3, 7),
-        Chord("Augmented", "augmented", "+", {0, 4, 8}, 4, 8),
-        Chord("Augmented Seventh", "augmented seventh", "7+", {0, 4, 8, 10}, 4, 8),
-        Chord("Diminished", "diminished", "dim", {0, 3, 6}, 3, 6),
-        Chord("Diminished Seventh", "diminished seventh", "dim7", {0, 3, 6, 9}, 3, 6),
-        Chord("Seventh (Flattened Fifth)", "seventh (flattened fifth)", "7(5b)", {0, 4, 6, 10}, 4,
-              6),
-        Chord("Minor Seventh (Flattened Fifth)", "minor 7th (flattened fifth)", "m7(5b)",
+        Chord("Major", "major", "", "", {0, 4, 7}, 4, 7),
+        Chord("Minor", "minor", "m", "m", {0, 3, 7}, 3, 7),
+        Chord("Seventh", "seventh", "7", "7", {0, 4, 7, 10}, 4, 7),
+        Chord("Minor Seventh", "minor seventh", "m7", "m7", {0, 3, 7, 10}, 3, 7),
+        Chord("Major Seventh", "major seventh", "maj7", "maj7", {0, 4, 7, 11}, 4, 7),
+        Chord("Sixth", "sixth", "6", "6", {0, 4, 7, 9}, 4, 7),
+        Chord("Minor Sixth", "minor sixth", "m6", "m6", {0, 3, 7, 9}, 3, 7),
+        Chord("Augmented", "augmented", "+", "+", {0, 4, 8}, 4, 8),
+        Chord("Augmented Seventh", "augmented seventh", "7+", "7#5", {0, 4, 8, 10}, 4, 8),
+        Chord("Diminished", "diminished", "dim", "dim", {0, 3, 6}, 3, 6),
+        Chord("Diminished Seventh", "diminished seventh", "dim7", "dim7", {0, 3, 6, 9}, 3, 6),
+        Chord("Seventh (Flattened Fifth)", "seventh (flattened fifth)", "7(5b)", "7b5",
+              {0, 4, 6, 10}, 4, 6),
+        Chord("Minor Seventh (Flattened Fifth)", "minor 7th (flattened fifth)", "m7(5b)", "m7b5",
               {0, 3, 6, 10}, 3, 6),
         Chord("Major Seventh (Flattened Fifth)", "major 7th (flattened fifth)", "maj7 (5b)",
-              {0, 4, 6, 11}, 4, 6),
-        Chord("Ninth", "ninth", "9", {0, 2, 4, 7, 10}, 4, 7),
-        Chord("Minor Ninth", "minor ninth", "m9", {0, 2, 3, 7, 10}, 3, 7),
-        Chord("Major Ninth", "major ninth", "maj9", {0, 2, 4, 7, 11}, 4, 7),
-        Chord("Eleventh", "eleventh", "11", {0, 2, 4, 5, 7, 10}, 4, 7),
-        Chord("Diminished Ninth", "diminished ninth", "dim9", {0, 1, 4, 7, 9}, 4, 7),
-        Chord("Added Ninth", "added ninth", "add9", {0, 2, 4, 7}, 4, 7),
-        Chord("Added Fourth", "added fourth", "add4", {0, 4, 5, 7}, 4, 7),
-        Chord("Suspended", "suspended", "sus", {0, 5, 7}, 5, 7),
-        Chord("Suspended Second", "suspended second", "sus2", {0, 2, 7}, 2, 7),
-        Chord("Suspended Fourth", "suspended fourth", "sus4", {0, 5, 7, 10}, 5, 7),
-        Chord("Seventh Suspended Ninth", "seventh suspended ninth", "7sus9", {0, 2, 7, 10}, 2, 7),
-        Row(ChordKind::Separator, "", "", "", {0}, 0, 0),
+              "maj7b5", {0, 4, 6, 11}, 4, 6),
+        Chord("Ninth", "ninth", "9", "9", {0, 2, 4, 7, 10}, 4, 7),
+        Chord("Minor Ninth", "minor ninth", "m9", "m9", {0, 2, 3, 7, 10}, 3, 7),
+        Chord("Major Ninth", "major ninth", "maj9", "maj9", {0, 2, 4, 7, 11}, 4, 7),
+        Chord("Eleventh", "eleventh", "11", "11", {0, 2, 4, 5, 7, 10}, 4, 7),
+        Chord("Diminished Ninth", "diminished ninth", "dim9", "dim9", {0, 1, 4, 7, 9}, 4, 7),
+        Chord("Added Ninth", "added ninth", "add9", "add9", {0, 2, 4, 7}, 4, 7),
+        Chord("Added Fourth", "added fourth", "add4", "add4", {0, 4, 5, 7}, 4, 7),
+        Chord("Suspended", "suspended", "sus", "sus4", {0, 5, 7}, 5, 7),
+        Chord("Suspended Second", "suspended second", "sus2", "sus2", {0, 2, 7}, 2, 7),
+        Chord("Suspended Fourth", "suspended fourth", "sus4", "7sus4", {0, 5, 7, 10}, 5, 7),
+        Chord("Seventh Suspended Ninth", "seventh suspended ninth", "7sus9", "7sus2", {0, 2, 7, 10},
+              2, 7),
+        Row(ChordKind::Separator, "", "", "", std::nullopt, {0}, 0, 0),
         Interval("Minor Second", 1),
         Interval("Major Second", 2),
         Interval("Minor Third", 3),
         Interval("Major Third", 4),
         Interval("Perfect Fourth", 5),
         Interval("Augmented Fourth", 6),
-        Interval("Perfect Fifth", 7),
+        Interval("Perfect Fifth", 7, "5"),
         Interval("Minor Sixth", 8),
         Interval("Major Sixth", 9),
         Interval("Minor Seventh", 10),
         Interval("Major Seventh", 11),
-        Row(ChordKind::Octave, "Octave", "Octave", "", {0, 12}, 0, 0),
+        Row(ChordKind::Octave, "Octave", "Octave", "", std::nullopt, {0, 12}, 0, 0),
     };
 }();
 

@@ -7,7 +7,7 @@ namespace {
 
 TEST(AnalysisPanel, ChordFillsEveryLabel) {
     DisplayState display;
-    ShowChordName(display, {"C", 1, 2, "minor seventh", "m7", "Root Position"});
+    ShowChordName(display, {"C", 1, 2, "minor seventh", "m7", "Root Position", 3, "C"});
     EXPECT_EQ(display.panel.name.caption, "Name: C minor seventh");
     EXPECT_EQ(display.panel.abbrev.caption, "Abbreviation: Cm7");
     EXPECT_EQ(display.panel.inversion.caption, "Inversion: Root Position");
@@ -24,8 +24,8 @@ TEST(AnalysisPanel, ChordFillsEveryLabel) {
 
 TEST(AnalysisPanel, IntervalShowsOnlyNameAndInversion) {
     DisplayState display;
-    ShowChordName(display, {"C", 1, 2, "minor seventh", "m7", "Root Position"});
-    ShowChordName(display, {"E", 0, 1, "Perfect Fifth", "", "First"});
+    ShowChordName(display, {"C", 1, 2, "minor seventh", "m7", "Root Position", 3, "C"});
+    ShowChordName(display, {"E", 0, 1, "Perfect Fifth", "", "First", 32, "B"});
     EXPECT_EQ(display.panel.name.caption, "Name: E - Perfect Fifth");
     EXPECT_TRUE(display.panel.name.enabled);
     EXPECT_EQ(display.panel.inversion.caption, "Inversion: First");

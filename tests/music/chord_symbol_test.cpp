@@ -1,0 +1,181 @@
+#include "music/chord_symbol.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "music/chord_types.hpp"
+
+namespace fretwise::test {
+namespace {
+
+constexpr int A = 0, Bb = 1, B = 2, C = 3, Cs = 4, D = 5, Eb = 6, E = 7, F = 8, Fs = 9, G = 10,
+              Ab = 11;
+
+ChordSymbol Chord(int root, int type, std::optional<int> bass = {},
+                  Accidentals spelling = Accidentals::Sharps) {
+    return {root, type, bass, spelling};
+}
+
+// Every spelling guitarists use for each type of the catalogue, after the root C.
+const struct {
+    int type;
+    std::vector<std::string> suffixes;
+} kSuffixes[] = {
+    {0, {"", "M", "maj", " major"}},
+    {1, {"m", "min", "-", "mi"}},
+    {2, {"7", "dom7"}},
+    {3, {"m7", "-7", "min7", "Min7", " Minor Seventh"}},
+    {4, {"maj7", "M7", "Maj7", "MAJ7", "Δ", "Δ7", "ma7", " maj7"}},
+    {5, {"6", "M6"}},
+    {6, {"m6", "-6"}},
+    {7, {"aug", "+", "(#5)"}},
+    {8, {"aug7", "+7", "7#5", "7+5", "7+", "7(#5)"}},
+    {9, {"dim", "°", "o", "m(b5)"}},
+    {10, {"dim7", "°7", "o7"}},
+    {11, {"7b5", "7-5", "7(b5)", "7♭5"}},
+    {12, {"m7b5", "ø", "ø7", "-7b5", "min7b5", "m7-5", "m7(b5)"}},
+    {13, {"maj7b5", "M7b5", "maj7(b5)"}},
+    {14, {"9"}},
+    {15, {"m9", "-9"}},
+    {16, {"maj9", "M9", "Δ9"}},
+    {17, {"11"}},
+    {18, {"dim9"}},
+    {19, {"add9", "add2", "(add9)"}},
+    {20, {"add4", "add11"}},
+    {21, {"sus", "sus4"}},
+    {22, {"sus2"}},
+    {23, {"7sus4", "7sus"}},
+    {24, {"7sus2", "7sus9"}},
+    {26, {" Minor Second"}},
+    {32, {"5"}},
+    {37, {" octave"}},
+};
+
+TEST(ChordSymbol, ReadsEverySpellingOfEveryType) {
+    for (const auto& group : kSuffixes) {
+        for (const std::string& suffix : group.suffixes) {
+            const SymbolReading reading = ReadChordSymbol("C" + suffix);
+            EXPECT_EQ(reading.chord, Chord(C, group.type)) << suffix << ": " << reading.error;
+        }
+    }
+}
+
+// Roots, accidentals, blanks and slashes.
+const struct {
+    const char* text;
+    ChordSymbol chord;
+} kSymbols[] = {
+    {"C#m7b5", Chord(Cs, 12)},
+    {"C♯m7b5", Chord(Cs, 12)},
+    {"Db", Chord(Cs, 0, {}, Accidentals::Flats)},
+    {"D♭maj7", Chord(Cs, 4, {}, Accidentals::Flats)},
+    {"bbm", Chord(Bb, 1, {}, Accidentals::Flats)},
+    {"f#", Chord(Fs, 0)},
+    {"Cb", Chord(B, 0, {}, Accidentals::Flats)},
+    {"E#", Chord(F, 0)},
+    {"G#m", Chord(Ab, 1)},
+    {"A(add9)", Chord(A, 19)},
+    {"  Ebm7  ", Chord(Eb, 3, {}, Accidentals::Flats)},
+    {"D/F#", Chord(D, 0, 10)},
+    {"D / F#", Chord(D, 0, 10)},
+    {"C/C", Chord(C, 0, 4)},
+    {"G/B", Chord(G, 0, 3)},
+    {"Am7/G", Chord(A, 3, 11)},
+    {"Am/e", Chord(A, 1, 8)},
+    {"E5/B", Chord(E, 32, 3)},
+    {"Cm/Eb", Chord(C, 1, 7, Accidentals::Flats)},
+    {"Bm7b5", Chord(B, 12)},
+};
+
+TEST(ChordSymbol, ReadsRootsAccidentalsAndBassNotes) {
+    for (const auto& c : kSymbols) {
+        const SymbolReading reading = ReadChordSymbol(c.text);
+        EXPECT_EQ(reading.chord, c.chord) << c.text << ": " << reading.error;
+    }
+}
+
+// What the panel prints and what the symbols print read back, for every root in both
+// spellings; the panel's "sus4" is the one exception, read as guitarists mean it.
+TEST(ChordSymbol, EverythingTheProgramPrintsReadsBack) {
+    for (int type = 0; type < kChordTypeCount; ++type) {
+        const ChordType& t = kChordTypes[type];
+        for (int root = 0; root < kRootCount; ++root) {
+            for (const Accidentals mode : {Accidentals::Sharps, Accidentals::Flats}) {
+                const std::string rootName(NoteName(root + 1, mode));
+                if (t.kind == ChordKind::Chord) {
+                    const std::string shortName = rootName + std::string(t.abbrev);
+                    const SymbolReading reading = ReadChordSymbol(shortName);
+                    ASSERT_TRUE(reading.chord) << shortName << ": " << reading.error;
+                    EXPECT_EQ(reading.chord->root, root) << shortName;
+                    EXPECT_EQ(reading.chord->type, t.abbrev == "sus4" ? 21 : type) << shortName;
+                }
+                const std::optional<std::string> symbol = ChordSymbolText(Chord(root, type), mode);
+                if (!symbol) {
+                    continue;
+                }
+                const SymbolReading reading = ReadChordSymbol(*symbol);
+                ASSERT_TRUE(reading.chord) << *symbol << ": " << reading.error;
+                EXPECT_EQ(*reading.chord, Chord(root, type, {}, reading.chord->spelling))
+                    << *symbol;
+            }
+        }
+    }
+}
+
+TEST(ChordSymbol, RefusesWhatTheCatalogueDoesNotHold) {
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"", "no chord symbol (a root A to G and a type, e.g. C, F#m7, D/F#)"},
+        {"H7", "'H7': no root note (a symbol starts with A to G, then # or b)"},
+        {"Cmaj13",
+         "'Cmaj13': no chord type 'maj13' (known: m, 7, m7, maj7, 6, m6, +, 7#5, dim, dim7, "
+         "7b5, m7b5, maj7b5, 9, m9, maj9, 11, dim9, add9, add4, sus4, sus2, 7sus4, 7sus2, 5; "
+         "none for major)"},
+        {"C/", "'C/': no bass note after '/'"},
+        {"C/H", "'C/H': no bass note 'H' (A to G, then # or b)"},
+        {"D/C", "'D/C': C is not a note of D (D, F#, A)"},
+    };
+    for (const auto& c : cases) {
+        const SymbolReading reading = ReadChordSymbol(c.text);
+        EXPECT_FALSE(reading.chord) << c.text;
+        EXPECT_EQ(reading.error, c.error);
+    }
+    // The catalogue has no minor chord with an added ninth.
+    for (const char* text :
+         {"Am(add9)", "C13", "Cm11", "C6/9", "CmM7", "Cbb", "Cmb", "C7b9", "C2", "C/E/G"}) {
+        const SymbolReading reading = ReadChordSymbol(text);
+        EXPECT_FALSE(reading.chord) << text;
+        EXPECT_NE(reading.error.find("no chord type"), std::string::npos) << reading.error;
+    }
+}
+
+TEST(ChordSymbol, WritesTheBassOnlyWhenItIsNotTheRoot) {
+    const struct {
+        ChordSymbol chord;
+        Accidentals mode;
+        std::optional<std::string> text;
+    } cases[] = {
+        {Chord(D, 0, 10), Accidentals::Sharps, "D/F#"},
+        {Chord(D, 0, 10), Accidentals::Flats, "D/Gb"},
+        {Chord(C, 0, 4), Accidentals::Sharps, "C"},
+        {Chord(Ab, 12), Accidentals::Flats, "Abm7b5"},
+        {Chord(E, 32, 3), Accidentals::Sharps, "E5/B"},
+        {Chord(E, 23), Accidentals::Sharps, "E7sus4"},
+        {Chord(E, 26), Accidentals::Sharps, {}},
+        {Chord(E, 37), Accidentals::Sharps, {}},
+        {Chord(E, 25), Accidentals::Sharps, {}},
+        {Chord(E, 38), Accidentals::Sharps, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChordSymbolText(c.chord, c.mode), c.text) << c.chord.type;
+    }
+    EXPECT_EQ(ChordSymbolText("C", 0, "E"), "C/E");
+    EXPECT_EQ(ChordSymbolText("A", 3, "A"), "Am7");
+}
+
+}  // namespace
+}  // namespace fretwise::test
