@@ -66,8 +66,8 @@ void CheckPosition(int position, int numFrets) {
 
 SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>& type,
                          int position, int numFrets, bool allStrings) {
-    if (type.empty()) {  // then the root is missing too, or stands alone
-        throw UsageError("needs ROOT and TYPE (e.g. A Major)");
+    if (type.empty()) {  // a root standing alone is a symbol, read elsewhere
+        throw UsageError("needs a chord symbol, or ROOT and TYPE (e.g. C#m7b5, A Major)");
     }
     const std::optional<int> rootIndex = ParseRoot(root);
     if (!rootIndex) {
@@ -80,6 +80,14 @@ SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>
     }
     CheckPosition(position, numFrets);
     return SearchRequest{*rootIndex, *typeIndex, position, numFrets, allStrings};
+}
+
+ChordSymbol SymbolFrom(const std::string& text) {
+    SymbolReading reading = ReadChordSymbol(text);
+    if (!reading.chord) {
+        throw UsageError(reading.error);
+    }
+    return *reading.chord;
 }
 
 std::optional<int> ParseRoot(std::string_view text) {

@@ -7,6 +7,7 @@
 
 #include "cli/arg_parser.hpp"
 #include "create/fingering_search.hpp"
+#include "music/chord_symbol.hpp"
 #include "music/pitch.hpp"
 
 namespace fretwise::cli {
@@ -38,6 +39,9 @@ void CheckPosition(int position, int numFrets);
 // words, "Minor Seventh"); faults name the first thing that does not fit.
 SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>& type,
                          int position, int numFrets, bool allStrings);
+
+// A chord symbol ("C#m7b5", "D/F#"); a fault carries the reader's message.
+ChordSymbol SymbolFrom(const std::string& text);
 
 // A note name (A, A#, Bb ..., either case) or a root index 0-11.
 std::optional<int> ParseRoot(std::string_view text);

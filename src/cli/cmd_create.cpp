@@ -6,6 +6,7 @@
 #include "cli/command_list.hpp"
 #include "cli/json_text.hpp"
 #include "cli/shape_text.hpp"
+#include "create/bass_filter.hpp"
 #include "create/fingering_search.hpp"
 #include "music/chord_types.hpp"
 
@@ -14,7 +15,7 @@ namespace fretwise::cli {
 namespace {
 
 struct CreateRequest {
-    std::string root;
+    std::string root;  // the chord symbol when no type follows
     std::vector<std::string> type;
     int position = 0;
     int numFrets = kMaxFrets;
@@ -28,8 +29,14 @@ void Declare(ArgParser& parser, CreateRequest& request) {
     parser.Details(
         "Finds every playable fingering of a chord in the frets in view, easiest first, as the\n"
         "window's Create button does.\n\n"
-        "Exit status 1 when the chord cannot be created; the window's message goes to stderr.");
-    parser.Word("ROOT", request.root, "a note (A, A#, Bb, ...) or a root index 0-11 (0 = A)");
+        "Exit status 1 when the chord cannot be created; the window's message goes to stderr.\n"
+        "A symbol with a bass note keeps the shapes whose lowest string plays it; none is\n"
+        "\"No fingering of D/F# in frets 1 to 8\". A symbol the program cannot read is\n"
+        "exit status 2 with what it could not read.");
+    parser.Word("SYMBOL|ROOT", request.root,
+                "a chord symbol alone (C#m7b5, Bbmaj7, Am(add9), E5, \"D/F#\" for only\n"
+                "the shapes with F# as the lowest note, ...), or a note (A, A#, Bb, ...)\n"
+                "or a root index 0-11 (0 = A) followed by TYPE");
     parser.Words("TYPE", request.type,
                  "a chord type name (Major, \"Minor Seventh\", ...; any case) or an index\n"
                  "0-37; a name that stands twice means the chord, not the interval");
@@ -40,22 +47,79 @@ void Declare(ArgParser& parser, CreateRequest& request) {
                   "number of frets on the fretboard, 5-20 (default 20); with 8 or fewer\n"
                   "the search covers frets 1 to N - 1");
     parser.Flag("--all-strings", request.allStrings, "created chords always use all six strings");
-    parser.Flag("--flats", request.flats, "spell the root with flats (default sharps)");
+    parser.Flag("--flats", request.flats,
+                "spell the root with flats (default sharps; a symbol written with a\n"
+                "flat is spelled with flats)");
     parser.Flag("--json", request.json,
-                "print {\"combinations\": N, \"candidates\": [{\"notes\", \"frets\", \"ease\"}]}\n"
-                "with arrays in string order (element 0 = high E)");
+                "print {\"combinations\": N, \"candidates\": [{\"notes\", \"frets\", \"ease\"}],\n"
+                "\"symbol\"} with arrays in string order (element 0 = high E); the\n"
+                "symbol is null for an interval other than the fifth and the octave");
     parser.Flag("--batch", request.batch,
-                "read ROOT TYPE and optional options per line from standard input and\n"
-                "print one JSON object per line; a bad line gives {\"error\": ...}");
+                "read SYMBOL or ROOT TYPE and optional options per line from standard\n"
+                "input and print one JSON object per line; a bad line gives {\"error\": ...}");
 }
 
-SearchRequest SearchOf(const CreateRequest& request) {
+// What to create: the search, and the bass note a symbol asks for.
+struct Creation {
+    SearchRequest search;
+    std::optional<int> bass;
+    bool fromSymbol = false;
+    Accidentals mode = Accidentals::Sharps;
+
+    ChordSymbol Chord() const { return {search.root, search.type, bass, mode}; }
+};
+
+Creation CreationOf(const CreateRequest& request) {
     CheckFretCount(request.numFrets);
-    return SearchFrom(request.root, request.type, request.position, request.numFrets,
-                      request.allStrings);
+    if (!request.type.empty() || request.root.empty()) {
+        return {SearchFrom(request.root, request.type, request.position, request.numFrets,
+                           request.allStrings),
+                std::nullopt, false, Spelling(request.flats)};
+    }
+    const ChordSymbol chord = SymbolFrom(request.root);
+    CheckPosition(request.position, request.numFrets);
+    return {SearchRequest{chord.root, chord.type, request.position, request.numFrets,
+                          request.allStrings},
+            chord.bass, true, request.flats ? Accidentals::Flats : chord.spelling};
 }
 
-void AppendJson(std::string& out, const SearchResult& result) {
+// The found candidates; with a bass note only those that play it lowest.
+SearchResult Create(const Creation& creation) {
+    SearchResult result = FindFingerings(creation.search);
+    if (creation.bass) {
+        KeepCandidatesWithBass(result, *creation.bass);
+    }
+    return result;
+}
+
+bool Failed(const SearchResult& result) {
+    return result.failure != SearchFailure::None || result.candidates.empty();
+}
+
+// "A Major", or for a symbol "D/F# (D Major, F# in the bass)".
+std::string Title(const Creation& creation) {
+    const SearchRequest& search = creation.search;
+    std::string title = std::string(NoteName(search.root + 1, creation.mode)) + ' ' +
+                        std::string(ChordTypeName(search.type));
+    if (!creation.fromSymbol) {
+        return title;
+    }
+    if (creation.bass) {
+        title += ", " + std::string(NoteName(*creation.bass, creation.mode)) + " in the bass";
+    }
+    const std::optional<std::string> symbol = ChordSymbolText(creation.Chord(), creation.mode);
+    return symbol ? *symbol + " (" + title + ")" : title;
+}
+
+std::string FailureMessage(const Creation& creation) {
+    if (!creation.bass) {
+        return std::string(CreateFailureMessage(creation.search.allStrings));
+    }
+    const std::optional<std::string> symbol = ChordSymbolText(creation.Chord(), creation.mode);
+    return NoFingeringWithBass(symbol.value_or(Title(creation)), creation.search);
+}
+
+void AppendJson(std::string& out, const SearchResult& result, const Creation& creation) {
     out += "{\"combinations\":" + std::to_string(result.combinations) + ",\"candidates\":[";
     for (std::size_t k = 0; k < result.candidates.size(); ++k) {
         const Fingering& candidate = result.candidates[k];
@@ -67,14 +131,18 @@ void AppendJson(std::string& out, const SearchResult& result) {
         AppendJsonFloat(out, result.eases[k]);
         out += '}';
     }
-    out += "]}";
+    out += "],\"symbol\":";
+    AppendJsonOptionalString(out, ChordSymbolText(creation.Chord(), creation.mode));
+    out += '}';
 }
 
-void PrintHuman(std::ostream& out, const SearchRequest& search, const SearchResult& result,
-                Accidentals mode) {
-    out << NoteName(search.root + 1, mode) << ' ' << ChordTypeName(search.type) << ": "
-        << result.combinations << " combinations, " << result.candidates.size()
-        << " playable, easiest first (shapes low E string first)\n";
+void PrintHuman(std::ostream& out, const Creation& creation, const SearchResult& result) {
+    out << Title(creation) << ": " << result.combinations << " combinations, "
+        << result.candidates.size() << " playable";
+    if (creation.bass) {
+        out << " with " << NoteName(*creation.bass, creation.mode) << " in the bass";
+    }
+    out << ", easiest first (shapes low E string first)\n";
     for (std::size_t k = 0; k < result.candidates.size(); ++k) {
         std::string ease;
         AppendJsonFloat(ease, result.eases[k]);
@@ -84,13 +152,13 @@ void PrintHuman(std::ostream& out, const SearchRequest& search, const SearchResu
 }
 
 bool AnswerLine(const CreateRequest& request, std::string& out) {
-    const SearchRequest search = SearchOf(request);
-    const SearchResult result = FindFingerings(search);
-    if (result.failure != SearchFailure::None) {
-        out += JsonError(CreateFailureMessage(search.allStrings));
+    const Creation creation = CreationOf(request);
+    const SearchResult result = Create(creation);
+    if (Failed(result)) {
+        out += JsonError(FailureMessage(creation));
         return false;
     }
-    AppendJson(out, result);
+    AppendJson(out, result, creation);
     return true;
 }
 
@@ -98,14 +166,14 @@ int Run(const CreateRequest& request, Io io) {
     if (request.batch) {
         CheckFretCount(request.numFrets);
         if (!request.root.empty() || !request.type.empty()) {
-            RefuseWords({&request.root, 1}, "ROOT and TYPE");
+            RefuseWords({&request.root, 1}, "SYMBOL or ROOT TYPE");
         }
         return RunBatchOf(request, Declare, AnswerLine, io);
     }
-    const SearchRequest search = SearchOf(request);
-    const SearchResult result = FindFingerings(search);
-    if (result.failure != SearchFailure::None) {
-        const std::string_view message = CreateFailureMessage(search.allStrings);
+    const Creation creation = CreationOf(request);
+    const SearchResult result = Create(creation);
+    if (Failed(result)) {
+        const std::string message = FailureMessage(creation);
         io.err << message << '\n';
         if (request.json) {
             io.out << JsonError(message) << '\n';
@@ -114,10 +182,10 @@ int Run(const CreateRequest& request, Io io) {
     }
     if (request.json) {
         std::string out;
-        AppendJson(out, result);
+        AppendJson(out, result, creation);
         io.out << out << '\n';
     } else {
-        PrintHuman(io.out, search, result, Spelling(request.flats));
+        PrintHuman(io.out, creation, result);
     }
     return kExitOk;
 }

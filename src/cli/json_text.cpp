@@ -37,6 +37,14 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void AppendJsonOptionalString(std::string& out, const std::optional<std::string>& text) {
+    if (text) {
+        AppendJsonString(out, *text);
+    } else {
+        out += "null";
+    }
+}
+
 void AppendJsonArray(std::string& out, const PerString& values) {
     out += '[';
     for (int s = 0; s < kStringCount; ++s) {

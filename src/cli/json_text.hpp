@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace fretwise::cli {
 // batch can produce its output without a document model per line.
 
 void AppendJsonString(std::string& out, std::string_view text);
+
+// The string, or null when there is none.
+void AppendJsonOptionalString(std::string& out, const std::optional<std::string>& text);
 
 // The six values in string order (element 0 = high E).
 void AppendJsonArray(std::string& out, const PerString& values);

@@ -5,6 +5,7 @@
 #include "analysis/assign_fingering.hpp"
 #include "cli/json_text.hpp"
 #include "cli/shape_text.hpp"
+#include "music/chord_symbol.hpp"
 
 namespace fretwise::cli {
 
@@ -39,6 +40,8 @@ void AppendNamedJson(std::string& out, const Named& named) {
         out += ",\"thirds\":" + std::to_string(name.Thirds) +
                ",\"fifths\":" + std::to_string(name.Fifths) + ",\"inversion\":";
         AppendJsonString(out, name.Inversion);
+        out += ",\"symbol\":";
+        AppendJsonOptionalString(out, ChordSymbolText(name.Root, name.Type, name.Bass));
         out += '}';
     }
     out += "]}";

@@ -34,7 +34,8 @@ TEST(NameCommand, JsonHasEveryFieldInStringOrder) {
     EXPECT_EQ(j["barre"], json::parse(R"({"from":0,"to":5,"fret":1})"));
     EXPECT_EQ(j["playable"], true);
     EXPECT_EQ(j["names"], json::parse(R"([{"root":"F","name":"major","abbrev":"","thirds":1,
-                                          "fifths":2,"inversion":"Root Position"}])"));
+                                          "fifths":2,"inversion":"Root Position",
+                                          "symbol":"F"}])"));
     // Nine significant digits read back as the same single-precision value.
     const std::string ease = r.out.substr(r.out.find("\"ease\":") + 7);
     EXPECT_EQ(std::stof(ease), j["ease"].get<float>());
@@ -140,6 +141,90 @@ TEST(CreateCommand, BatchAnswersEveryLineInOrder) {
     EXPECT_EQ(lines[3],
               json::parse(RunCommandLine({"create", "E", "3", "--all-strings", "--json"}).out));
     EXPECT_EQ(RunCommandLine({"create", "--batch"}, "A Major\n").status, kExitOk);
+}
+
+TEST(NameCommand, JsonGivesEachNameItsSymbolWithABassThatIsNotTheRoot) {
+    const struct {
+        const char* shape;
+        json symbols;
+    } cases[] = {
+        {"032010", json::parse(R"(["C/E"])")},
+        {"x02010", json::parse(R"(["C6/A", "Am7"])")},
+        {"022xxx", json::parse(R"(["E5", null])")},
+        {"0xxxx0", json::parse("[null]")},
+    };
+    for (const auto& c : cases) {
+        const json named = json::parse(RunCommandLine({"name", c.shape, "--json"}).out);
+        json symbols = json::array();
+        for (const json& name : named["names"]) {
+            symbols.push_back(name["symbol"]);
+        }
+        EXPECT_EQ(symbols, c.symbols) << c.shape;
+    }
+}
+
+TEST(CreateCommand, ASymbolCreatesWhatItsRootAndTypeCreate) {
+    const struct {
+        std::vector<std::string> symbol;
+        std::vector<std::string> rootAndType;
+        const char* written;
+    } cases[] = {
+        {{"C#m7b5"}, {"C#", "Minor Seventh (Flattened Fifth)"}, "C#m7b5"},
+        {{"Bbmaj7"}, {"A#", "4", "--flats"}, "Bbmaj7"},
+        {{"E5", "--position", "3"}, {"E", "Perfect Fifth", "--position", "3"}, "E5"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> bySymbol = {"create", "--json"};
+        bySymbol.insert(bySymbol.end(), c.symbol.begin(), c.symbol.end());
+        std::vector<std::string> byType = {"create", "--json"};
+        byType.insert(byType.end(), c.rootAndType.begin(), c.rootAndType.end());
+        const CliResult r = RunCommandLine(bySymbol);
+        EXPECT_EQ(r.out, RunCommandLine(byType).out) << c.symbol[0];
+        EXPECT_EQ(json::parse(r.out)["symbol"], c.written);
+    }
+}
+
+TEST(CreateCommand, ASlashChordKeepsTheShapesWithItsBassLowestInTheirOrder) {
+    const json slash = json::parse(RunCommandLine({"create", "G/B", "--json"}).out);
+    const json all = json::parse(RunCommandLine({"create", "G", "Major", "--json"}).out);
+    json withB = json::array();
+    for (const json& c : all["candidates"]) {
+        int lowest = -1;
+        for (const json& note : c["notes"]) {
+            lowest = note.get<int>() >= 0 ? note.get<int>() : lowest;
+        }
+        if (lowest % 12 == 3) {
+            withB.push_back(c);
+        }
+    }
+    EXPECT_GT(withB.size(), 5u);
+    EXPECT_LT(withB.size(), all["candidates"].size());
+    EXPECT_EQ(slash["candidates"], withB);
+    EXPECT_EQ(slash["combinations"], all["combinations"]);
+    EXPECT_EQ(slash["symbol"], "G/B");
+
+    const CliResult human = RunCommandLine({"create", "G/B"});
+    EXPECT_EQ(human.out.rfind("G/B (G Major, B in the bass): 324 combinations, " +
+                                  std::to_string(withB.size()) + " playable with B in the bass",
+                              0),
+              0u)
+        << human.out;
+}
+
+TEST(CreateCommand, ASlashChordWithoutAShapeForItsBassSaysSo) {
+    ASSERT_EQ(RunCommandLine({"create", "E", "Minor", "--all-strings", "--frets", "6"}).status,
+              kExitOk);
+    const CliResult r = RunCommandLine({"create", "Em/B", "--all-strings", "--frets", "6"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "No fingering of Em/B in frets 1 to 5\n");
+    EXPECT_EQ(r.out, "");
+    const CliResult batch =
+        RunCommandLine({"create", "--batch"}, "Em/B --all-strings --frets 6\nD/F#\nCmaj13\n");
+    const std::vector<json> lines = JsonLines(batch.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0]["error"], "No fingering of Em/B in frets 1 to 5");
+    EXPECT_EQ(lines[1]["symbol"], "D/F#");
+    EXPECT_EQ(lines[2]["error"].get<std::string>().rfind("'Cmaj13': no chord type 'maj13'", 0), 0u);
 }
 
 }  // namespace
