@@ -14,98 +14,32 @@ constexpr float kEaseOnEntry = 123.0f;  // marks an Ease the call left alone
 
 struct FingeringCase {
     const char* what;
-    PerString frets;  // string order: element 0 = high E
-    PerString fingers;
-    std::int16_t barreFrom, barreTo, barreFret;
+    const char* frets;                           // low E first
+    const char* fingers;                         // low E first
+    std::int16_t barreFrom, barreTo, barreFret;  // string order: 0 = high E
     bool playable;
     double score;  // the ease times 4.9, or 0 when the call must leave Ease as it came in
     int numFrets = kFrets;
 };
 
 const FingeringCase kFingeringCases[] = {
-    {"open E major", {0, 0, 1, 2, 2, 0}, {0, 0, 1, 3, 2, 0}, 0, 5, 0, true, 7.0},
-    {"open D: a barre of the first finger over three strings",
-     {2, 3, 2, 0, x, x},
-     {1, 2, 1, 0, 0, 0},
-     0,
-     2,
-     2,
-     true,
-     6.3},
-    {"F barre",
-     {1, 1, 2, 3, 3, 1},
-     {1, 1, 2, 4, 3, 1},
-     0,
-     5,
-     1,
-     true,
-     9.3 - 0.15 - 0.2 - 0.2 - 1.8 - 1.3},
-    {"C barre on the A string",
-     {3, 5, 5, 5, 3, x},
-     {1, 4, 3, 2, 1, 0},
-     0,
-     4,
-     3,
-     true,
+    {"open E major", "022100", "023100", 0, 5, 0, true, 7.0},
+    {"open D: the first finger bars three strings", "xx0232", "000121", 0, 2, 2, true, 6.3},
+    {"F barre", "133211", "134211", 0, 5, 1, true, 9.3 - 0.15 - 0.2 - 0.2 - 1.8 - 1.3},
+    {"C barre on the A string", "x35553", "012341", 0, 4, 3, true,
      9.3 - 0.15 - 0.15 - 0.2 - 0.2 - 1.5 - 0.3 - 1.6},
-    {"all open", {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, 0, 5, 0, true, 9.3 - 0.2 - 1.1},
-    {"nothing played",
-     {x, x, x, x, x, x},
-     {0, 0, 0, 0, 0, 0},
-     0,
-     5,
-     -1,
-     true,
-     9.3 - 0.2 - 1.8 - 0.2 - 1.5},
-    {"lowest and highest fingered notes five frets apart",
-     {1, 0, 0, 0, 0, 6},
-     {0, 0, 0, 0, 0, 0},
-     1,
-     4,
-     0,
-     false,
+    {"all open", "000000", "000000", 0, 5, 0, true, 9.3 - 0.2 - 1.1},
+    {"nothing played", "xxxxxx", "000000", 0, 5, -1, true, 9.3 - 0.2 - 1.8 - 0.2 - 1.5},
+    {"fingered notes five frets apart", "600001", "000000", 1, 4, 0, false,
      9.3 - 0.15 - 1.0 - 0.15 - 2.0 - 0.2 - 1.4},
-    {"five fingers needed",
-     {1, 2, 3, 4, 3, x},
-     {0, 0, 0, 0, 0, 0},
-     0,
-     0,
-     0,
-     false,
-     9.3 - 0.15 - 1.0 - 0.3 - 1.4},
-    {"D and A strings silent under a played low E",
-     {0, 0, 0, x, x, 3},
-     {0, 0, 0, 0, 0, 1},
-     0,
-     2,
-     0,
-     false,
-     0},
-    {"a fret beyond the fretboard gets no finger",
-     {0, 0, 0, 2, 2, 7},
-     {0, 0, 0, 2, 1, 0},
-     0,
-     2,
-     0,
-     true,
-     9.3 - 0.6 - 1.5,
-     5},
-    {"the second finger cannot hold a barre over five strings",
-     {3, 3, 3, 3, 3, 1},
-     {2, 2, 2, 2, 2, 1},
-     0,
-     4,
-     3,
-     false,
-     0},
-    {"a barre starting under the third finger is given up, and the shape with it",
-     {7, 5, 5, 5, 3, 4},
-     {6, 5, 4, 3, 1, 2},
-     1,
-     3,
-     0,
-     false,
-     0},
+    {"five fingers needed", "x34321", "000000", 0, 0, 0, false, 9.3 - 0.15 - 1.0 - 0.3 - 1.4},
+    {"D and A strings silent under a played low E", "3xx000", "100000", 0, 2, 0, false, 0},
+    {"a fret beyond the fretboard gets no finger", "722000", "012000", 0, 2, 0, true,
+     9.3 - 0.6 - 1.5, 5},
+    {"a barre over the two lowest strings", "33x456", "110234", 4, 5, 3, true, 3.1},
+    {"the second finger cannot bar five strings", "133333", "122222", 0, 4, 3, false, 0},
+    {"a barre starting under the third finger is given up, and the shape with it", "435557",
+     "213456", 1, 3, 0, false, 0},
 };
 
 void PrintTo(const FingeringCase& c, std::ostream* os) {
@@ -119,7 +53,7 @@ TEST_P(Fingers, AssignsFingersBarreAndEase) {
     Fingering shape = Shape(c.frets);
     shape.Ease = kEaseOnEntry;
     const Fingering result = AssignFingering(shape, c.numFrets);
-    EXPECT_EQ(result.Finger, c.fingers);
+    EXPECT_EQ(result.Finger, Frets(c.fingers));
     EXPECT_EQ(result.BarreFrom, c.barreFrom);
     EXPECT_EQ(result.BarreTo, c.barreTo);
     EXPECT_EQ(result.BarreFret, c.barreFret);
@@ -141,18 +75,15 @@ TEST(Fingers, EaseIsKeptInSinglePrecisionAtEveryStep) {
     for (double points : {0.2, 0.3, 0.3, 0.3, 1.2}) {
         score = static_cast<float>(score - points);
     }
-    EXPECT_EQ(AssignFingering(Shape({0, 0, 1, 2, 2, 0}), kFrets).Ease,
-              static_cast<float>(score / 4.9));
+    EXPECT_EQ(AssignFingering(Shape("022100"), kFrets).Ease, static_cast<float>(score / 4.9));
 }
 
 TEST(Fingers, NothingOfAnEarlierCallCarriesOver) {
-    const PerString shapes[] = {{0, 0, 1, 2, 2, 0}, {3, 3, 3, 3, 3, 1}, {1, 1, 2, 3, 3, 1},
-                                {0, 0, 0, x, x, 3}, {2, 3, 2, 0, x, x}, {1, 2, 3, 4, 3, x}};
     Fingering reused;
-    for (const PerString& frets : shapes) {
-        reused.Fret = frets;
+    for (const char* written : {"022100", "133333", "133211", "3xx000", "xx0232", "x34321"}) {
+        reused.Fret = Frets(written);
         reused = AssignFingering(ShapeFretsToNotes(reused), kFrets);
-        Fingering fresh = Shape(frets);
+        Fingering fresh = Shape(written);
         fresh.Ease = reused.Ease;  // early exits keep whatever Ease came in
         EXPECT_EQ(reused, AssignFingering(fresh, kFrets));
     }

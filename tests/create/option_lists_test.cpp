@@ -48,6 +48,9 @@ const ListCase kListCases[] = {
     {"an interval may leave the G string unplayed, and every lower string with it",
      {kA, 28, 0, 20, false},  // Minor Third: A and C
      {{13, 16}, {4}, {13, 16, -1}, {13, -1}, {4, 1, -1}, {13, 16, -1}}},
+    {"the D string sounds a chord note open, but may be left unplayed under the G string",
+     {5, 32, 0, 20, false},  // Perfect Fifth on D: D and A
+     {{13}, {6}, {13, 18, -1}, {13, 6, -1}, {6, 1, -1}, {13, -1}}},
     {"a string with nothing to sound is left unplayed; a higher mute carries down",
      {kA, 26, 0, 20, false},  // Minor Second: A and A#, nothing on the B string
      {{13, 14}, {}, {13, 14, -1}, {13, 14, -1}, {2, 1, -1}, {13, 14, -1}}},

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <ctime>
+
+#include "sound/system_clock.hpp"
 #include "support/fakes.hpp"
+#include "support/scoped_env.hpp"
 
 namespace fretwise::test {
 namespace {
@@ -54,20 +59,26 @@ TEST(SlotTable, ReservationRunsOnPastMidnight) {
     }
 }
 
-TEST(SlotTable, ReservationFromAnEarlierDayDoesNotBlock) {
+TEST(SlotTable, ReservationsOfAnEarlierDayDoNotBlock) {
     FakeClock clock;
     SlotTable slots;
-    clock.now = 80000;
+    clock.now = 86399.9;  // free at start, even just before midnight
     EXPECT_EQ(slots.Reserve(clock), 0);
     clock.now = 50;  // the next day, earlier in the day than the old reservation
     EXPECT_EQ(slots.Reserve(clock), 0);
 }
 
-TEST(SlotTable, SlotsAreFreeAtStartEvenJustBeforeMidnight) {
-    FakeClock clock;
-    SlotTable slots;
-    clock.now = 86399.9;
-    EXPECT_EQ(slots.Reserve(clock), 0);
+// With the time zone set, the time of day follows from the seconds since the epoch (which
+// count no leap seconds). Of two zones 12 hours apart, at least one is past hour 0.
+TEST(SystemClock, TellsTheLocalTimeOfDay) {
+    for (const auto& [zone, offset] : {std::pair{"UTC0", 0}, std::pair{"UTC-12", 12 * 3600}}) {
+        const ScopedEnv tz("TZ", zone);
+        ::tzset();
+        const double expected = std::fmod(static_cast<double>(std::time(nullptr) + offset), 86400);
+        const double apart = SystemClock().SecondsAfterMidnight() - expected;
+        EXPECT_LT(std::abs(std::remainder(apart, 86400.0)), 2.0) << zone;
+    }
+    ::tzset();
 }
 
 }  // namespace

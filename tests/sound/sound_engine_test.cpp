@@ -39,11 +39,6 @@ TEST_F(SoundEngineTest, FirstSoundUsesSlotZeroAndLaterOnesStopTheSoundFirst) {
               (Calls{"once chord0.wav", "stop", "once chord1.wav", "once chord0.wav"}));
 }
 
-TEST_F(SoundEngineTest, RepeatedNotesSoundOnce) {
-    engine.SynthChord({19, 19, 10}, StrumMode::Block);
-    EXPECT_TRUE(Holds(tempDir / "chord0.wav", RenderChordWav({19, 10}, StrumMode::Block)));
-}
-
 TEST_F(SoundEngineTest, NoNotesWritesAndPlaysNothingButKeepsTheSlot) {
     EXPECT_EQ(engine.SynthChord({}, StrumMode::Block), SynthOutcome::NoNotes);
     EXPECT_EQ(engine.SaveChord({}, StrumMode::Block, dir / "none.wav"), SynthOutcome::NoNotes);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "sound/synthesis.hpp"
@@ -11,19 +10,24 @@
 namespace fretwise::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 class WavCheckTest : public TempDirTest {
   protected:
     bool Check(const std::string& bytes) {
-        const fs::path file = dir / "x.wav";
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-        return IsCompleteWavFile(file);
+        WriteBytes(dir / "x.wav", bytes);
+        return IsCompleteWavFile(dir / "x.wav");
     }
 };
 
 std::string Text(const std::vector<std::uint8_t>& bytes) {
     return {bytes.begin(), bytes.end()};
+}
+
+// The file with another format tag and sample size in its format chunk.
+std::string WithFormat(std::string wav, char tagLow, char tagHigh, char bits) {
+    wav[20] = tagLow;
+    wav[21] = tagHigh;
+    wav[34] = bits;
+    return wav;
 }
 
 TEST_F(WavCheckTest, AcceptsCompleteFilesOnly) {
@@ -42,6 +46,11 @@ TEST_F(WavCheckTest, AcceptsCompleteFilesOnly) {
         {note.substr(0, note.size() - 1), true},  // the pad byte may be missing
         {chord + std::string(100, '\0'), true},
         {extra, true},
+        {WithFormat(chord, 1, 0, 16), true},
+        {WithFormat(chord, 1, 0, 24), true},
+        {WithFormat(chord, 1, 0, 32), true},
+        {WithFormat(chord, 3, 0, 32), true},            // floating point
+        {WithFormat(chord, '\xFE', '\xFF', 16), true},  // extensible
         {"", false},
         {std::string("\x01\x02\x03\x04"), false},
         {chord.substr(0, 30), false},
@@ -50,16 +59,13 @@ TEST_F(WavCheckTest, AcceptsCompleteFilesOnly) {
         {chord.substr(0, chord.size() - 1), false},
         {"RIFX" + chord.substr(4), false},
         {chord.substr(0, 8) + "AVI " + chord.substr(12), false},
-        {chord.substr(0, 20) + std::string("\x55\0", 2) + chord.substr(22), false},  // MP3
-        {chord.substr(0, 34) + std::string("\x0C\0", 2) + chord.substr(36), false},  // 12 bits
+        {WithFormat(chord, 0x55, 0, 8), false},  // MP3
+        {WithFormat(chord, 1, 0, 12), false},
         {chord.substr(0, 12) + chord.substr(50), false},  // data without a format chunk
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(Check(cases[i].bytes), cases[i].complete) << "case " << i;
     }
-}
-
-TEST_F(WavCheckTest, MissingFileAndDirectoryAreNotPlayable) {
     EXPECT_FALSE(IsCompleteWavFile(dir / "missing.wav"));
     EXPECT_FALSE(IsCompleteWavFile(dir));
 }
