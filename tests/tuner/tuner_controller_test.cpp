@@ -48,130 +48,92 @@ TEST_F(TunerControllerTest, EachStringButtonStopsThenPlaysItsOpenStringOnce) {
 }
 
 TEST_F(TunerControllerTest, PlayANoteAddsOffsetPlusTwelveTimesOctavePlusTwelve) {
-    struct Case {
-        std::string_view note;
-        std::string_view octave;
+    const struct {
+        int note, octave;  // list positions: "A" and "0" are 3 and 2
         double number;
-    };
-    const Case cases[] = {
-        {"A", "0", 12}, {"Bb", "-1", 1}, {"Db", "-2", -20}, {"C", "+2", 39}, {"E", "+1", 19},
-    };
-    for (const Case& c : cases) {
-        int note = 0;
-        while (kTunerNotes[note].name != c.note) {
-            ++note;
-        }
-        int octave = 0;
-        while (kTunerOctaves[octave] != c.octave) {
-            ++octave;
-        }
-        tuner.SelectNote(note);
-        tuner.SelectOctave(octave);
+    } cases[] = {{3, 2, 12}, {2, 3, 1}, {11, 4, -20}, {0, 0, 39}, {8, 1, 19}};
+    for (const auto& c : cases) {
+        tuner.SelectNote(c.note);
+        tuner.SelectOctave(c.octave);
         player.calls.clear();
         clock.now += 10;
         tuner.PlayOnce(TunerController::kPlayNoteButton);
-        EXPECT_TRUE(LastPlayedNoteIs(c.number)) << c.note << c.octave;
+        EXPECT_TRUE(LastPlayedNoteIs(c.number))
+            << kTunerNotes[c.note].name << kTunerOctaves[c.octave];
         EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
     }
 }
 
-TEST_F(TunerControllerTest, PlayANoteWithoutSelectionOnlyStops) {
-    tuner.ToggleLoop(2);
-    tuner.SelectOctave(std::nullopt);
-    player.calls.clear();
-    tuner.PlayOnce(TunerController::kPlayNoteButton);
-    EXPECT_EQ(player.calls, Log{"stop"});
-    EXPECT_TRUE(On().empty());
-}
-
 TEST_F(TunerControllerTest, EachToggleLoopsItsRecordedTone) {
-    const Log expected[] = {{"stop", "loop e-h.wav"}, {"stop", "loop b.wav"},
-                            {"stop", "loop g.wav"},   {"stop", "loop d.wav"},
-                            {"stop", "loop a.wav"},   {"stop", "loop e-l.wav"},
-                            {"stop", "loop a-c.wav"}};
+    const char* files[] = {"e-h.wav", "b.wav", "g.wav", "d.wav", "a.wav", "e-l.wav", "a-c.wav"};
     for (int i = 0; i < TunerController::kButtonCount; ++i) {
         player.calls.clear();
         tuner.ToggleLoop(i);
-        EXPECT_EQ(player.calls, expected[i]) << i;
+        EXPECT_EQ(player.calls, (Log{"stop", std::string("loop ") + files[i]})) << i;
         EXPECT_EQ(On(), std::vector<int>{i});
         tuner.ToggleLoop(i);
     }
 }
 
-TEST_F(TunerControllerTest, BandToggleFollowsTheChosenConcertPitch) {
-    const std::string_view expected[] = {"loop a-c.wav", "loop bb-c.wav", "loop c-c.wav"};
-    for (int band = 0; band < 3; ++band) {
-        tuner.SelectBand(band);
+// Presses in turn ("loop N", "once N", "band N" and "band -" or "octave -" for no
+// selection) and what the player is asked to do; every press stops the sound first.
+TEST_F(TunerControllerTest, PressesStopTheSoundAndKeepAtMostOneLoopOn) {
+    const struct {
+        std::vector<std::string> presses;
+        Log calls;
+        std::vector<int> on;
+    } cases[] = {
+        {{"band 1", "loop 6", "band 2", "loop 6"}, {"stop", "loop bb-c.wav", "stop"}, {}},
+        {{"loop 6", "band 2", "loop 6", "loop 6"},
+         {"stop", "loop a-c.wav", "stop", "stop", "loop c-c.wav"},
+         {6}},
+        {{"loop 0", "loop 5"}, {"stop", "loop e-h.wav", "stop", "loop e-l.wav"}, {5}},
+        {{"loop 5", "loop 5"}, {"stop", "loop e-l.wav", "stop"}, {}},
+        {{"loop 6", "once 1"}, {"stop", "loop a-c.wav", "stop", "once chord0.wav"}, {}},
+        {{"loop 2", "octave -", "once 6"}, {"stop", "loop g.wav", "stop"}, {}},
+        {{"band -", "loop 6"}, {"stop"}, {6}},  // no tone, but the toggle shows stop
+        {{"loop 7", "once -1"}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
         player.calls.clear();
-        tuner.ToggleLoop(TunerController::kBandToggle);
-        EXPECT_EQ(player.calls, (Log{"stop", std::string(expected[band])}));
-        tuner.ToggleLoop(TunerController::kBandToggle);
+        for (const std::string& press : c.presses) {
+            const std::string what = press.substr(0, press.find(' '));
+            const std::string arg = press.substr(press.find(' ') + 1);
+            const std::optional<int> n =
+                arg == "-" ? std::nullopt : std::optional<int>(std::stoi(arg));
+            if (what == "loop") {
+                tuner.ToggleLoop(*n);
+            } else if (what == "once") {
+                tuner.PlayOnce(*n);
+            } else if (what == "band") {
+                tuner.SelectBand(n);
+            } else {
+                tuner.SelectOctave(n);
+            }
+        }
+        EXPECT_EQ(player.calls, c.calls) << ::testing::PrintToString(c.presses);
+        EXPECT_EQ(On(), c.on) << ::testing::PrintToString(c.presses);
+        for (int on : c.on) {
+            tuner.ToggleLoop(on);
+        }
     }
 }
 
-TEST_F(TunerControllerTest, SameToggleTwiceStartsThenStops) {
-    tuner.ToggleLoop(4);
-    EXPECT_EQ(On(), std::vector<int>{4});
-    player.calls.clear();
-    tuner.ToggleLoop(4);
-    EXPECT_EQ(player.calls, Log{"stop"});
-    EXPECT_TRUE(On().empty());
-}
-
-TEST_F(TunerControllerTest, SecondToggleSwitchesTheFirstOff) {
-    tuner.ToggleLoop(0);
-    player.calls.clear();
-    tuner.ToggleLoop(5);
-    EXPECT_EQ(player.calls, (Log{"stop", "loop e-l.wav"}));
-    EXPECT_EQ(On(), std::vector<int>{5});
-}
-
-TEST_F(TunerControllerTest, PlayOnceWhileLoopingStopsTheLoopAndResetsItsToggle) {
-    tuner.ToggleLoop(TunerController::kBandToggle);
-    player.calls.clear();
-    tuner.PlayOnce(1);
-    EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
-    EXPECT_TRUE(LastPlayedNoteIs(14));
-    EXPECT_TRUE(On().empty());
-}
-
-TEST_F(TunerControllerTest, ChangingTheBandWhileLoopingWaitsForTheNextPress) {
-    tuner.ToggleLoop(TunerController::kBandToggle);
-    player.calls.clear();
-    tuner.SelectBand(2);
-    EXPECT_TRUE(player.calls.empty());
-    EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
-    tuner.ToggleLoop(TunerController::kBandToggle);
-    EXPECT_EQ(player.calls, Log{"stop"});
-    EXPECT_TRUE(On().empty());
-    tuner.ToggleLoop(TunerController::kBandToggle);
-    EXPECT_EQ(player.calls, (Log{"stop", "stop", "loop c-c.wav"}));
-}
-
-TEST_F(TunerControllerTest, MissingToneOrNoBandIsSilentButTheToggleShowsStop) {
+TEST_F(TunerControllerTest, AMissingToneIsSilentButTheToggleShowsStop) {
     fs::remove(dir / "WAVs" / "g.wav");
     tuner.ToggleLoop(2);
     EXPECT_EQ(player.calls, Log{"stop"});
     EXPECT_EQ(On(), std::vector<int>{2});
-
-    tuner.SelectBand(std::nullopt);
-    player.calls.clear();
-    tuner.ToggleLoop(TunerController::kBandToggle);
-    EXPECT_EQ(player.calls, Log{"stop"});
-    EXPECT_EQ(On(), std::vector<int>{TunerController::kBandToggle});
 }
 
-TEST_F(TunerControllerTest, OutOfRangeInputIsIgnored) {
+TEST_F(TunerControllerTest, SelectionsOutsideTheListsAreIgnored) {
     tuner.SelectNote(12);
     tuner.SelectOctave(-1);
     tuner.SelectBand(3);
     EXPECT_EQ(tuner.SelectedNote(), std::nullopt);
     EXPECT_EQ(tuner.SelectedOctave(), std::nullopt);
     EXPECT_EQ(tuner.SelectedBand(), std::nullopt);
-    tuner.ToggleLoop(7);
-    tuner.PlayOnce(-1);
-    EXPECT_TRUE(player.calls.empty());
-    EXPECT_FALSE(tuner.LoopOn(7));
 }
 
 #ifdef FRETWISE_TONES_DIR
@@ -195,13 +157,11 @@ TEST(TunerTonesTest, EveryToggleLoopsAToneTheBuildGenerates) {
 #endif
 
 TEST(OctaveValueTest, ReadsSignedWholeNumbers) {
-    EXPECT_EQ(OctaveValue("+2"), 2.0);
-    EXPECT_EQ(OctaveValue("+1"), 1.0);
-    EXPECT_EQ(OctaveValue("0"), 0.0);
-    EXPECT_EQ(OctaveValue("-1"), -1.0);
-    EXPECT_EQ(OctaveValue("-2"), -2.0);
-    EXPECT_EQ(OctaveValue(""), 0.0);
-    EXPECT_EQ(OctaveValue("x"), 0.0);
+    const std::pair<const char*, double> cases[] = {
+        {"+2", 2.0}, {"+1", 1.0}, {"0", 0.0}, {"-1", -1.0}, {"-2", -2.0}, {"", 0.0}, {"x", 0.0}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(OctaveValue(text), value) << text;
+    }
 }
 
 }  // namespace

@@ -18,9 +18,10 @@ class FilesTest : public ControllerTest {
 };
 
 TEST_F(FilesTest, OpenReadsTheNotesAndDerivesTheFrets) {
-    files.files["/home/u/d.fw"] = kDMajorFile;
+    files.files["/home/u/d.fw"] = " 12 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
     window->ScrollNeck(4);
     window->OpenChordFile("  /home/u/d.fw  ");
+    EXPECT_EQ(window->NumFrets(), 12);
     EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
     EXPECT_EQ(Shown().chordCaption, "D major");
     EXPECT_EQ(Shown().neckScroll.value, 0);
@@ -37,20 +38,6 @@ TEST_F(FilesTest, ShortOrBlankPathsOpenNothingSilently) {
     EXPECT_TRUE(dialogs.Messages().empty());
 }
 
-TEST_F(FilesTest, FretCountIsClampedIntoTheLaidOutRange) {
-    const struct {
-        const char* first;
-        int frets;
-    } cases[] = {{" 3 ", 5}, {" 50 ", 20}, {" 12 ", 12}};
-    for (const auto& c : cases) {
-        files.files["/home/u/f.fw"] =
-            std::string(c.first) + "\r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
-        window->OpenChordFile("/home/u/f.fw");
-        EXPECT_EQ(window->NumFrets(), c.frets) << c.first;
-        EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
-    }
-}
-
 TEST_F(FilesTest, BadFilesShowTheErrorAndOpenStringsOrTheChordKept) {
     constexpr PerString kOpen = {0, 0, 0, 0, 0, 0};
     constexpr PerString kHeld = {1, 1, 2, 3, 3, 1};
@@ -62,8 +49,6 @@ TEST_F(FilesTest, BadFilesShowTheErrorAndOpenStringsOrTheChordKept) {
     } cases[] = {
         {"missing", std::nullopt, 20, kOpen},
         {"four lines", " 12 \r\n 10 \r\n 6 \r\n 13 \r\n", 12, kOpen},
-        {"out of range", " 20 \r\n 40000 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n", 20, kOpen},
-        {"empty", "", 20, kOpen},
         // Fret 29 of the G string on line 4: refused before the 5 frets of line 1 apply.
         {"off the neck", " 5 \r\n 8 \r\n 3 \r\n 40 \r\n 6 \r\n 1 \r\n 8 \r\n", 20, kHeld},
     };
@@ -80,15 +65,6 @@ TEST_F(FilesTest, BadFilesShowTheErrorAndOpenStringsOrTheChordKept) {
         EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << c.name;
         EXPECT_EQ(window->NumFrets(), c.frets) << c.name;
     }
-}
-
-TEST_F(FilesTest, HeldFretBeyondTheFretsDrawnHasNoMarker) {
-    // Five frets, and the high E string at its seventh fret (pitch 15).
-    files.files["/home/u/far.fw"] = " 5 \r\n 15 \r\n 3 \r\n 11 \r\n 6 \r\n 1 \r\n 8 \r\n";
-    window->OpenChordFile("/home/u/far.fw");
-    EXPECT_EQ(Frets()[0], 7);
-    EXPECT_FALSE(Shown().fretboard.markers[0].visible);
-    EXPECT_TRUE(Shown().staff.heads[0].visible);
 }
 
 TEST_F(FilesTest, OpenCommandOpensTheChosenFileAndCancelDoesNothing) {

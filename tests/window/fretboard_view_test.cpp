@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shapes.hpp"
+
 namespace fretwise::test {
 namespace {
-
-Fingering ShapeWithFrets(PerString frets) {
-    Fingering shape;
-    shape.Fret = frets;
-    return shape;
-}
 
 FretboardView Board(int numFrets, int position, const Fingering& shape = {}) {
     FretboardView view;
@@ -73,7 +69,7 @@ TEST(FretboardView, MarkersShowOnlyForHeldFretsInView) {
         {13, 5, true, 6000}, {0, 0, false, 0},   {-1, 0, false, 0},
     };
     for (const auto& c : cases) {
-        const Fingering shape = ShapeWithFrets({static_cast<std::int16_t>(c.fret), 0, 0, 0, 0, 0});
+        const Fingering shape = Shape({static_cast<std::int16_t>(c.fret), 0, 0, 0, 0, 0});
         FretboardView drawn = Board(20, c.position, shape);
         EXPECT_EQ(drawn.markers[0].visible, c.visible) << c.fret << " at " << c.position;
         EXPECT_EQ(drawn.markers[0].top, c.top) << c.fret << " at " << c.position;
@@ -90,7 +86,7 @@ TEST(FretboardView, MarkersShowOnlyForHeldFretsInView) {
 TEST(FretboardView, MarkerBeyondTheFretsDrawnIsHidden) {
     // A chord file can hold a fret past the last fret line; it has no place on the board.
     for (int fret : {6, 7}) {
-        const Fingering shape = ShapeWithFrets({static_cast<std::int16_t>(fret), 0, 0, 0, 0, 0});
+        const Fingering shape = Shape({static_cast<std::int16_t>(fret), 0, 0, 0, 0, 0});
         FretboardView view = Board(5, 0, shape);
         EXPECT_FALSE(view.markers[0].visible) << fret;
         PlaceMarkers(view, 5, 0, shape);
@@ -100,7 +96,7 @@ TEST(FretboardView, MarkerBeyondTheFretsDrawnIsHidden) {
 
 TEST(FretboardView, MutedStringsAreDashed) {
     FretboardView view = Board(20, 0);
-    PlaceMarkers(view, 20, 0, ShapeWithFrets({-1, 0, 2, -1, 3, 0}));
+    PlaceMarkers(view, 20, 0, Shape({-1, 0, 2, -1, 3, 0}));
     EXPECT_TRUE(view.strings[0].dashed);
     EXPECT_FALSE(view.strings[1].dashed);
     EXPECT_FALSE(view.strings[2].dashed);
@@ -109,7 +105,7 @@ TEST(FretboardView, MutedStringsAreDashed) {
 
 TEST(FretboardView, BarreSpansItsStringsHalfAFretAboveItsLine) {
     FretboardView view = Board(20, 0);
-    Fingering shape = ShapeWithFrets({3, 3, 3, 3, 3, 3});
+    Fingering shape = Shape({3, 3, 3, 3, 3, 3});
     shape.BarreFrom = 0;
     shape.BarreTo = 5;
     shape.BarreFret = 3;

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shapes.hpp"
+
 namespace fretwise::test {
 namespace {
 
 constexpr std::array<bool, kStringCount> kAllLabelsVisible = {true, true, true, true, true, true};
-
-Fingering Sounding(PerString frets) {
-    Fingering shape;
-    shape.Fret = frets;
-    return ShapeFretsToNotes(shape);
-}
 
 StaffView Layout(const Fingering& shape, Accidentals mode = Accidentals::Sharps,
                  const std::array<bool, kStringCount>& labels = kAllLabelsVisible) {
@@ -20,25 +16,8 @@ StaffView Layout(const Fingering& shape, Accidentals mode = Accidentals::Sharps,
     return staff;
 }
 
-TEST(StaffLayout, StaffStepReadsLetterAndAccidental) {
-    EXPECT_EQ(StaffStep("A").step, -4);
-    EXPECT_EQ(StaffStep("G#").step, 2);
-    EXPECT_EQ(StaffStep("G#").accidental, "#");
-    EXPECT_EQ(StaffStep("Bb").accidental, "b");
-    EXPECT_EQ(StaffStep("E").accidental, "  ");
-}
-
-TEST(StaffLayout, OpenStringsSitOnTheirSteps) {
-    const Fingering open = Sounding({0, 0, 0, 0, 0, 0});
-    const int expected[] = {14, 11, 9, 6, 3, 0};
-    for (int s = 0; s < kStringCount; ++s) {
-        EXPECT_EQ(StringStaffStep(open, s, Accidentals::Sharps), expected[s]) << s;
-        EXPECT_EQ(StringStaffStep(open, s, Accidentals::Flats), expected[s]) << s;
-    }
-}
-
 TEST(StaffLayout, OpenEMajorAsWrittenOnTheStaff) {
-    const StaffView staff = Layout(Sounding({0, 0, 1, 2, 2, 0}));
+    const StaffView staff = Layout(Shape({0, 0, 1, 2, 2, 0}));
     const int tops[] = {840, 1020, 1140, 1260, 1440, 1680};
     for (int s = 0; s < kStringCount; ++s) {
         EXPECT_TRUE(staff.heads[s].visible);
@@ -53,7 +32,7 @@ TEST(StaffLayout, OpenEMajorAsWrittenOnTheStaff) {
 }
 
 TEST(StaffLayout, GSharpAndAFlatAreWrittenOnDifferentSteps) {
-    const Fingering shape = Sounding({-1, -1, 1, -1, -1, -1});
+    const Fingering shape = Shape({-1, -1, 1, -1, -1, -1});
     EXPECT_EQ(StringStaffStep(shape, 2, Accidentals::Sharps), 9);
     EXPECT_EQ(StringStaffStep(shape, 2, Accidentals::Flats), 10);
     EXPECT_EQ(Layout(shape, Accidentals::Flats).accidentals[2].text, "b");
@@ -61,11 +40,11 @@ TEST(StaffLayout, GSharpAndAFlatAreWrittenOnDifferentSteps) {
 
 TEST(StaffLayout, CrowdedHeadsMoveAside) {
     // Open high E and the B string at its fifth fret: the same E.
-    StaffView unison = Layout(Sounding({0, 5, -1, -1, -1, -1}));
+    StaffView unison = Layout(Shape({0, 5, -1, -1, -1, -1}));
     EXPECT_EQ(unison.heads[0].left, 1800);
     EXPECT_EQ(unison.heads[1].left, 1960);
     // Open high E and F on the B string: a second apart.
-    StaffView second = Layout(Sounding({0, 6, -1, -1, -1, -1}));
+    StaffView second = Layout(Shape({0, 6, -1, -1, -1, -1}));
     EXPECT_EQ(second.heads[1].left, 1880);
     EXPECT_EQ(second.accidentals[1].left, 1680);
 }
@@ -83,14 +62,14 @@ TEST(StaffLayout, LedgerLinesFollowTheOuterNotes) {
         {{-1, -1, -1, -1, -1, 3}, 0, 2},
     };
     for (const auto& c : cases) {
-        const StaffView staff = Layout(Sounding(c.frets));
+        const StaffView staff = Layout(Shape(c.frets));
         EXPECT_EQ(staff.upperLedgers, c.upper) << c.frets[0] << " " << c.frets[5];
         EXPECT_EQ(staff.lowerLedgers, c.lower) << c.frets[0] << " " << c.frets[5];
     }
 }
 
 TEST(StaffLayout, SilentStringsShowNothing) {
-    const StaffView staff = Layout(Sounding({-1, -1, -1, -1, -1, -1}));
+    const StaffView staff = Layout(Shape({-1, -1, -1, -1, -1, -1}));
     for (int s = 0; s < kStringCount; ++s) {
         EXPECT_FALSE(staff.heads[s].visible);
         EXPECT_FALSE(staff.accidentals[s].visible);
@@ -99,7 +78,7 @@ TEST(StaffLayout, SilentStringsShowNothing) {
 }
 
 TEST(StaffLayout, FingerNumbersOnlyForPlayableFrettedNotes) {
-    Fingering shape = Sounding({0, 1, 0, 2, 3, -1});  // C major
+    Fingering shape = Shape({0, 1, 0, 2, 3, -1});  // C major
     shape.Finger = {0, 1, 0, 2, 3, 0};
     shape.Playable = true;
     std::array<bool, kStringCount> labels = kAllLabelsVisible;
