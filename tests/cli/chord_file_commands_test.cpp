@@ -26,8 +26,6 @@ TEST_F(ChordFileCommandsTest, SaveWritesTheChordFile) {
         {{"save", "xx0232", "-o", file}, " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n"},
         {{"save", "--output", file, "--frets", "7", "x", "3", "2", "0", "1", "0"},
          " 7 \r\n 8 \r\n 4 \r\n 11 \r\n 8 \r\n 4 \r\n-1 \r\n"},
-        {{"save", "-1,12,14,14,13,12", "-o", file, "--frets", "20"},
-         " 20 \r\n 20 \r\n 16 \r\n 25 \r\n 20 \r\n 13 \r\n-1 \r\n"},
     };
     for (const Case& c : cases) {
         const CliResult r = RunCommandLine(c.args);
@@ -79,8 +77,6 @@ TEST_F(ChordFileCommandsTest, OpenReportsABadFile) {
         {"big.fw", " 20 \r\n 40000 \r\n", "line 2 is not a number"},
         {"far.fw", " 20 \r\n 8 \r\n 3 \r\n 11 \r\n 6 \r\n 1 \r\n 80 \r\n",
          "line 7 is not a note its string can play (a fret from 0 to 24, or -1)"},
-        {"passwd", "root:x:0:0:root:/root:/bin/bash\nbin:x:2:2:bin:/bin:/usr/sbin/nologin\n",
-         "line 2 is not a note"},
     };
     for (const Case& c : cases) {
         WriteBytes(dir / c.name, c.bytes);
