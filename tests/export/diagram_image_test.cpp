@@ -28,11 +28,9 @@ TEST(RenderDiagram, EachPictureHasItsExactPixelSize) {
     const struct {
         DiagramKind kind;
         QSize size;
-    } cases[] = {
-        {DiagramKind::Chord, {313, 465}},
-        {DiagramKind::Small, {104, 155}},
-        {DiagramKind::Notes, {261, 149}},
-    };
+    } cases[] = {{DiagramKind::Chord, {313, 465}},
+                 {DiagramKind::Small, {104, 155}},
+                 {DiagramKind::Notes, {261, 149}}};
     for (const auto& c : cases) {
         const QImage image = RenderDiagram(c.kind, [](QPainter&) {});
         EXPECT_EQ(image.size(), c.size);

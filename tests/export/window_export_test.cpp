@@ -8,6 +8,7 @@
 
 #include "support/export_fakes.hpp"
 #include "support/fakes.hpp"
+#include "support/shapes.hpp"
 #include "support/temp_dir.hpp"
 #include "ui/main_window.hpp"
 #include "window/headless_window.hpp"
@@ -15,8 +16,7 @@
 namespace fretwise::test {
 namespace {
 
-// The F barre chord, frets in string order (high E first).
-constexpr PerString kFBarre = {1, 1, 2, 3, 3, 1};
+const PerString kFBarre = Frets("133211");
 
 class WindowExportTest : public ::testing::Test {
   protected:
@@ -38,18 +38,18 @@ class WindowExportTest : public ::testing::Test {
 TEST_F(WindowExportTest, TheMenuItemsExportAndPrintWithoutChangingTheWindow) {
     const QImage before = window.grab().toImage();
     const MainMenus& menus = window.Menus();
-    const QSize sizes[] = {{313, 465}, {104, 155}, {261, 149}};
+    const DiagramKind kinds[] = {DiagramKind::Chord, DiagramKind::Small, DiagramKind::Notes};
     for (int i = 0; i < 3; ++i) {
         QGuiApplication::clipboard()->clear();
         menus.copy[i]->trigger();
-        EXPECT_EQ(QGuiApplication::clipboard()->image().size(), sizes[i]) << i;
+        EXPECT_EQ(QGuiApplication::clipboard()->image().size(), DiagramSize(kinds[i])) << i;
 
-        const std::string file = (dir.path() / ("saved" + std::to_string(i))).string();
+        const std::string file = dir.File("saved" + std::to_string(i));
         dialogs.answers = {file};
         menus.saveBitmap[i]->trigger();
         QImageReader saved(QString::fromStdString(file + ".bmp"));
         EXPECT_EQ(saved.format(), "bmp") << i;
-        EXPECT_EQ(saved.size(), sizes[i]) << i;
+        EXPECT_EQ(saved.size(), DiagramSize(kinds[i])) << i;
     }
     dialogs.answers = {"2", "2"};
     menus.printChord->trigger();

@@ -45,8 +45,6 @@ TEST_F(FormTunerTest, ShowsItsListsWithTheLoadSelections) {
     const auto* notes = Find<QComboBox>(QStringLiteral("noteList"));
     EXPECT_EQ(Items(notes),
               QStringList({"C", "B", "Bb", "A", "Ab", "G", "Gb", "F", "E", "Eb", "D", "Db"}));
-    EXPECT_EQ(notes->itemData(0).toInt(), 3);
-    EXPECT_EQ(notes->itemData(11).toInt(), -8);
     EXPECT_EQ(notes->currentText(), QStringLiteral("A"));
     const auto* octave = Find<QComboBox>(QStringLiteral("octaveList"));
     EXPECT_EQ(Items(octave), QStringList({"+2", "+1", "0", "-1", "-2"}));

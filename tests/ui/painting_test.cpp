@@ -48,29 +48,6 @@ TEST_F(WindowTest, FretboardShowsMarkersBarreAndMutedStrings) {
     EXPECT_LT(dark, 300);
 }
 
-TEST_F(WindowTest, SmallDiagramStyleShowsTheShortNameAndNoLabels) {
-    Finger("022100");
-    const FretboardView& board = window->Fretboard()->Board();
-    const QImage screen = PaintBoard(board, FretboardStyle::ChordDiagram());
-    const QImage small = PaintBoard(board, FretboardStyle::SmallChordDiagram());
-    auto darkIn = [](const QImage& image, const QRect& area) {
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                count += IsDark(image, x, y) ? 1 : 0;
-            }
-        }
-        return count;
-    };
-    const QRect labelRow(0, 25, 313, 22);
-    const QRect fretLabel(0, 280, 40, 20);
-    EXPECT_GT(darkIn(screen, fretLabel), 0);
-    EXPECT_EQ(darkIn(small, fretLabel), 0);
-    // The short name's large letters fill the top of the small diagram.
-    EXPECT_GT(darkIn(small, QRect(0, 0, 313, 50)), darkIn(screen, QRect(0, 0, 313, 50)) + 200);
-    EXPECT_GT(darkIn(screen, labelRow), 0);
-}
-
 TEST_F(WindowTest, StaffShowsOneHeadPerSoundingString) {
     Finger("022100");
     const StaffView& staff = window->Staff()->Staff();
