@@ -57,6 +57,10 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.metronome = AddItem(tools, QStringLiteral("&Metronome"), QKeySequence(Qt::CTRL | Qt::Key_M));
     m.metronome->setEnabled(false);
 
+    QMenu& chord = *bar.addMenu(QStringLiteral("&Chord"));
+    m.findChord =
+        AddItem(chord, QStringLiteral("&Find chord..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+
     QMenu& settings = *bar.addMenu(QStringLiteral("&Settings"));
     m.accidentals = AddItem(settings, QString::fromUtf8(AccidentalsCaption(Accidentals::Sharps)));
     m.allStrings = AddCheckItem(settings, QStringLiteral("Created chords always use all &strings"));

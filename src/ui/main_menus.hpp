@@ -20,6 +20,7 @@ struct MainMenus {
     QAction* exit = nullptr;
     QAction* tuner = nullptr;
     QAction* metronome = nullptr;
+    QAction* findChord = nullptr;
     QAction* accidentals = nullptr;
     QAction* allStrings = nullptr;
     QAction* numberOfFrets = nullptr;
@@ -28,7 +29,7 @@ struct MainMenus {
     QAction* about = nullptr;
 };
 
-// Fills the window's menu bar with the File, Tools, Settings and Help menus.
+// Fills the window's menu bar with the File, Tools, Chord, Settings and Help menus.
 MainMenus BuildMainMenus(QMainWindow& window);
 
 }  // namespace fretwise

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFont>
 #include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>
@@ -102,12 +103,19 @@ void MainWindow::BuildAnalysisPanel() {
     analysisPanel_ = new QGroupBox(QStringLiteral("Analysis"), chordFrame_);
     analysisPanel_->setObjectName(QStringLiteral("analysisPanel"));
     analysisPanel_->setGeometry(TwipsRect(5160, 360, 3975, 2295));
-    // Name, abbreviation and inversion as placed; thirds and fifths get room for their number.
+    // Name, abbreviation and inversion as placed; thirds and fifths get room for their number,
+    // and the chord symbol, in bold, the space between them and the play buttons.
     name_ = PanelLabel(analysisPanel_, "nameLabel", 360, 2775);
     abbrev_ = PanelLabel(analysisPanel_, "abbreviationLabel", 720, 2655);
     inversion_ = PanelLabel(analysisPanel_, "inversionLabel", 1080, 2655);
-    thirds_ = PanelLabel(analysisPanel_, "thirdsLabel", 1440, 1800);
-    fifths_ = PanelLabel(analysisPanel_, "fifthsLabel", 1800, 1800);
+    thirds_ = PanelLabel(analysisPanel_, "thirdsLabel", 1440, 900);
+    fifths_ = PanelLabel(analysisPanel_, "fifthsLabel", 1800, 900);
+    symbol_ = new ElidingLabel(analysisPanel_);
+    symbol_->setObjectName(QStringLiteral("symbolLabel"));
+    symbol_->setGeometry(TwipsRect(1020, 1440, 1530, 645));
+    QFont bold = symbol_->font();
+    bold.setBold(true);
+    symbol_->setFont(bold);
     nameScroll_ = HorizontalScrollBar(analysisPanel_, "nameScroll", TwipsRect(3000, 240, 855, 315));
     playButton_ =
         PictureButton(analysisPanel_, "playButton", PlayPicture(), TwipsRect(2580, 1560, 555, 495));
@@ -160,6 +168,7 @@ void MainWindow::ConnectMenus() {
             [&c] { c.SaveChordAsWav(StrumMode::Strummed); });
     connect(m.exit, &QAction::triggered, this, [&c] { c.Exit(); });
     connect(m.tuner, &QAction::triggered, this, [&c] { c.ShowTuner(); });
+    connect(m.findChord, &QAction::triggered, this, [&c] { c.FindChord(); });
     connect(m.accidentals, &QAction::triggered, this, [&c] { c.ToggleAccidentals(); });
     connect(m.allStrings, &QAction::triggered, this, [&c] { c.ToggleAllStrings(); });
     connect(m.numberOfFrets, &QAction::triggered, this, [&c] { c.AskFretCount(); });

@@ -37,6 +37,7 @@ class MainWindow : public QMainWindow {
     QLabel* InversionLabel() const { return inversion_; }
     QLabel* ThirdsLabel() const { return thirds_; }
     QLabel* FifthsLabel() const { return fifths_; }
+    QLabel* SymbolLabel() const { return symbol_; }
     QScrollBar* NeckScroll() const;
     QScrollBar* NameScroll() const { return nameScroll_; }
     QScrollBar* CandidateScroll() const { return candidateScroll_; }
@@ -67,6 +68,7 @@ class MainWindow : public QMainWindow {
     QLabel* inversion_ = nullptr;
     QLabel* thirds_ = nullptr;
     QLabel* fifths_ = nullptr;
+    QLabel* symbol_ = nullptr;
     QScrollBar* nameScroll_ = nullptr;
     QPushButton* playButton_ = nullptr;
     QPushButton* strumButton_ = nullptr;

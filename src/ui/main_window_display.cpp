@@ -59,6 +59,7 @@ void ShowToolTips(MainWindow& w, const ToolTipsView& tips) {
     w.CreateButton()->setToolTip(Q(tips.createButton));
     w.StrumButton()->setToolTip(Q(tips.strumButton));
     w.PlayButton()->setToolTip(Q(tips.playButton));
+    w.SymbolLabel()->setToolTip(Q(tips.symbol));
 }
 
 void ShowMenus(const MainMenus& menus, const MenuView& view) {
@@ -82,6 +83,7 @@ void MainWindow::ShowDisplay() {
     ShowLabel(*inversion_, d.panel.inversion);
     ShowLabel(*thirds_, d.panel.thirds);
     ShowLabel(*fifths_, d.panel.fifths);
+    symbol_->setText(Q(d.panel.symbol));
     staff_->SetStaff(d.staff);
     ShowCombo(*rootList_, d.rootList);
     ShowCombo(*typeList_, d.typeList);

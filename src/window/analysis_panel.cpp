@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "music/chord_symbol.hpp"
+
 namespace fretwise {
 
 void ClearChordName(DisplayState& display) {
@@ -11,6 +13,7 @@ void ClearChordName(DisplayState& display) {
     panel.inversion = {"Inversion: ", false};
     panel.abbrev = {"Abbreviation: ", false};
     panel.name = {"Name: ", false};
+    panel.symbol.clear();
     display.chordCaption.clear();
     display.fretboard.shortName.clear();
 }
@@ -19,6 +22,7 @@ void ShowChordName(DisplayState& display, const ChordName& name) {
     ClearChordName(display);
     AnalysisPanelView& panel = display.panel;
     panel.inversion = {"Inversion: " + name.Inversion, true};
+    panel.symbol = ChordSymbolText(name.Root, name.Type, name.Bass).value_or("");
     if (name.Root.empty() || name.Thirds != 0) {
         panel.thirds = {"Thirds: " + std::to_string(name.Thirds), true};
         panel.fifths = {"Fifths: " + std::to_string(name.Fifths), true};

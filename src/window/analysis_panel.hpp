@@ -5,13 +5,13 @@
 
 namespace fretwise {
 
-// Greys the five panel labels with their empty captions and clears the frame caption and
-// the short name.
+// Greys the five panel labels with their empty captions and clears the symbol, the frame
+// caption and the short name.
 void ClearChordName(DisplayState& display);
 
 // Shows one name of the chord in the panel, the frame caption and the short name. Chords
 // fill every label; the octave and the intervals (a root but no third) only name and
-// inversion.
+// inversion. The symbol is shown wherever the type has one.
 void ShowChordName(DisplayState& display, const ChordName& name);
 
 }  // namespace fretwise

@@ -1,34 +1,85 @@
 // Chord creation from the window: the search, the hand-over, browsing and failure.
+#include "create/bass_filter.hpp"
 #include "create/fingering_search.hpp"
+#include "music/chord_symbol.hpp"
 #include "music/chord_types.hpp"
 #include "window/main_controller.hpp"
 
 namespace fretwise {
 
-void MainController::CreateChord() {
-    SetBusy(true);
-    display_.createEnabled = false;
-    display_.candidateScroll.enabled = false;
-    Notify();
-
-    const int position = display_.neckScroll.value;
-    createViewPos_ = position;
-    DrawFretboard(position);
-
+SearchRequest MainController::ChosenSearch() const {
     SearchRequest request;
     // With no root selected the list index -1 gives the same pitch classes as the last root.
     request.root = display_.rootList.selected >= 0 ? display_.rootList.selected : kRootCount - 1;
     request.type = display_.typeList.selected;
-    request.position = position;
+    request.position = display_.neckScroll.value;
     request.numFrets = numFrets_;
     request.allStrings = display_.menu.allStringsChecked;
-    SearchResult result = FindFingerings(request);
+    return request;
+}
+
+void MainController::CreateChord() {
+    StartCreating();
+    FinishCreating(FindFingerings(ChosenSearch()));
+}
+
+void MainController::StartCreating() {
+    SetBusy(true);
+    display_.createEnabled = false;
+    display_.candidateScroll.enabled = false;
+    Notify();
+    createViewPos_ = display_.neckScroll.value;
+    DrawFretboard(createViewPos_);
+}
+
+void MainController::FinishCreating(SearchResult result) {
     if (result.failure != SearchFailure::None || result.candidates.empty()) {
         ReportCreateFailure();
     } else {
         HandOverCandidates(std::move(result.candidates));
     }
     Notify();
+}
+
+void MainController::FindChord() {
+    Notify();
+    std::string typed;
+    std::optional<ChordSymbol> chord;
+    while (!chord) {
+        const std::optional<std::string> answer = services_.dialogs.Input(
+            "Chord symbol, such as C, F#m7, Bbmaj7, Bm7b5 or D/F#:", "Find chord", typed);
+        if (!answer || answer->find_first_not_of(" \t") == std::string::npos) {
+            return;
+        }
+        typed = *answer;
+        const SymbolReading reading = ReadChordSymbol(typed);
+        if (!reading.chord) {
+            services_.dialogs.Message(reading.error, MessageIcon::Information);
+        }
+        chord = reading.chord;
+    }
+    if (!chord->bass) {
+        SetRootIndex(chord->root);
+        SetTypeIndex(chord->type);
+        CreateChord();
+        return;
+    }
+    // Only a result with the bass changes anything, so the search comes first.
+    SearchRequest request = ChosenSearch();
+    request.root = chord->root;
+    request.type = chord->type;
+    SearchResult result = FindFingerings(request);
+    KeepCandidatesWithBass(result, *chord->bass);
+    if (result.failure != SearchFailure::None || result.candidates.empty()) {
+        services_.dialogs.Message(
+            NoFingeringWithBass(ChordSymbolText(*chord, chord->spelling).value_or(typed), request),
+            MessageIcon::Information);
+        return;
+    }
+    SetRootIndex(chord->root);
+    SetTypeIndex(chord->type);
+    StartCreating();
+    FinishCreating(std::move(result));
 }
 
 void MainController::HandOverCandidates(std::vector<Fingering> found) {

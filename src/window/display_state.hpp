@@ -79,6 +79,7 @@ struct AnalysisPanelView {
     PanelLabelView inversion{"Inversion: ", false};
     PanelLabelView thirds{"Thirds:", false};
     PanelLabelView fifths{"Fifths:", false};
+    std::string symbol;  // the shown name as songbooks write it, "C/E"; empty when it has none
 };
 
 // A control placed on the staff: a note head, an accidental sign or a finger number.
@@ -120,7 +121,7 @@ struct MenuView {
     bool allStringsChecked = false;  // Settings > "Created chords always use all &strings"
 };
 
-// Tooltip texts of the nine controls that carry one; all empty while tooltips are off.
+// Tooltip texts of the controls that carry one; all empty while tooltips are off.
 struct ToolTipsView {
     std::string fretboard;
     std::string analysisPanel;
@@ -131,6 +132,7 @@ struct ToolTipsView {
     std::string createButton;
     std::string strumButton;
     std::string playButton;
+    std::string symbol;
 };
 
 // Which control the window should give the keyboard focus to after a handler.

@@ -173,6 +173,7 @@ void MainController::ApplyToolTips() {
     tips.createButton = "Click to create this chord on the selected part of the fretboard";
     tips.strumButton = "Play this chord (strum)";
     tips.playButton = "Play this chord (as a block chord)";
+    tips.symbol = "The chord symbol - press Ctrl+F to find a chord by its symbol";
 }
 
 // Event handlers.

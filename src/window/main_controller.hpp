@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/chord_analysis.hpp"
+#include "create/fingering_search.hpp"
 #include "music/fingering.hpp"
 #include "music/pitch.hpp"
 #include "sound/sound_engine.hpp"
@@ -65,6 +66,12 @@ class MainController {
 
     // The "Create" button: searches the fingerings of the chosen chord in the frets in view.
     void CreateChord();
+
+    // "&Find chord...": asks for a chord symbol ("Bm7b5"), chooses its root and type and
+    // creates it as the button does. A symbol with a bass note ("D/F#") keeps the fingerings
+    // that play it lowest; when there is none it says so and changes nothing. A symbol that
+    // cannot be read is shown back with the reason and asked for again.
+    void FindChord();
 
     // The play buttons of the "Analysis" panel play the chord on the fretboard.
     void PlayChord(StrumMode strum);
@@ -129,6 +136,9 @@ class MainController {
     void FillLists();
     void FillRootList();
     void ApplyToolTips();
+    SearchRequest ChosenSearch() const;
+    void StartCreating();
+    void FinishCreating(SearchResult result);
     void HandOverCandidates(std::vector<Fingering> found);
     void BrowseCandidates();
     void ReportCreateFailure();

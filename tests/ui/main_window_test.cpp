@@ -89,6 +89,7 @@ TEST_F(WindowTest, MenuItemsHaveTheirCaptionsAndShortcuts) {
         {m.exit, "E&xit", "Ctrl+X"},
         {m.tuner, "Guitar &Tuner", "Ctrl+T"},
         {m.metronome, "&Metronome", "Ctrl+M"},
+        {m.findChord, "&Find chord...", "Ctrl+F"},
         {m.allStrings, "Created chords always use all &strings", ""},
         {m.numberOfFrets, "Set number of &frets...", ""},
         {m.toolTips, "&ToolTips", ""},
@@ -104,7 +105,7 @@ TEST_F(WindowTest, MenuItemsHaveTheirCaptionsAndShortcuts) {
     for (QAction* menu : window->menuBar()->actions()) {
         menus << menu->text();
     }
-    EXPECT_EQ(menus, QStringList({"&File", "&Tools", "&Settings", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&Tools", "&Chord", "&Settings", "&Help"}));
 }
 
 TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
@@ -116,7 +117,8 @@ TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
 
     QWidget* controls[] = {window->Fretboard(),    window->AnalysisPanel(), window->CreatePanel(),
                            window->Staff(),        window->TypeList(),      window->RootList(),
-                           window->CreateButton(), window->StrumButton(),   window->PlayButton()};
+                           window->CreateButton(), window->StrumButton(),   window->PlayButton(),
+                           window->SymbolLabel()};
     for (const bool on : {true, false}) {
         window->Menus().toolTips->trigger();
         EXPECT_EQ(window->Menus().toolTips->isChecked(), on);
@@ -124,6 +126,28 @@ TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
             EXPECT_EQ(control->toolTip().isEmpty(), !on) << control->objectName().toStdString();
         }
     }
+}
+
+TEST_F(WindowTest, CtrlFCreatesTheChordOfASymbolAndThePanelShowsTheSymbol) {
+    dialogs.answers = {"Bm7b5"};
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(window->RootList()->currentText(), "B");
+    EXPECT_EQ(window->TypeList()->currentText(), "Minor Seventh (Flattened Fifth)");
+    ASSERT_FALSE(controller.Candidates().empty());
+    EXPECT_EQ(controller.CurrentShape().Fret, ShapeNotesToFrets(controller.Candidates()[0]).Fret);
+    EXPECT_EQ(window->SymbolLabel()->text(), "Bm7b5/A");  // the easiest has A in the bass
+    Finger("032010");
+    EXPECT_EQ(window->SymbolLabel()->text(), "C/E");
+}
+
+TEST_F(WindowTest, TheLongestSymbolFitsBetweenTheCountsAndThePlayButton) {
+    const QLabel* symbol = window->SymbolLabel();
+    EXPECT_LE(symbol->fontMetrics().horizontalAdvance("F#maj7b5/A#"), symbol->width());
+    for (const QLabel* count : {window->ThirdsLabel(), window->FifthsLabel()}) {
+        EXPECT_LE(count->fontMetrics().horizontalAdvance("Thirds: 6"), count->width());
+        EXPECT_LT(count->geometry().right(), symbol->x());
+    }
+    EXPECT_LT(symbol->geometry().right(), window->PlayButton()->x());
 }
 
 TEST_F(WindowTest, ScrollBarsNeverTakeTheFocus) {

@@ -15,6 +15,7 @@ TEST(AnalysisPanel, ChordFillsEveryLabel) {
     EXPECT_EQ(display.panel.fifths.caption, "Fifths: 2");
     EXPECT_EQ(display.chordCaption, "C minor seventh");
     EXPECT_EQ(display.fretboard.shortName, "C m7");
+    EXPECT_EQ(display.panel.symbol, "Cm7");
     for (const PanelLabelView* label :
          {&display.panel.name, &display.panel.abbrev, &display.panel.inversion,
           &display.panel.thirds, &display.panel.fifths}) {
@@ -37,6 +38,9 @@ TEST(AnalysisPanel, IntervalShowsOnlyNameAndInversion) {
     EXPECT_EQ(display.panel.fifths.caption, "Fifths:");
     EXPECT_EQ(display.chordCaption, "E - Perfect Fifth");
     EXPECT_EQ(display.fretboard.shortName, "");
+    EXPECT_EQ(display.panel.symbol, "E5/B");  // the power chord has a symbol, with its bass
+    ShowChordName(display, {"B", 0, 0, "Perfect Fourth", "", "Root Position", 30, "B"});
+    EXPECT_EQ(display.panel.symbol, "");
 }
 
 }  // namespace

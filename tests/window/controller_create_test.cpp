@@ -1,3 +1,4 @@
+#include "create/bass_filter.hpp"
 #include "create/fingering_search.hpp"
 #include "window/controller_fixture.hpp"
 
@@ -108,6 +109,51 @@ TEST_F(CreateTest, BlankTypeCannotBeChosen) {
     window->SelectChordType(25);
     EXPECT_EQ(Shown().typeList.selected, 26);
     EXPECT_EQ(Shown().typeList.Text(), "Minor Second");
+}
+
+const std::string kAskSymbol =
+    "input Chord symbol, such as C, F#m7, Bbmaj7, Bm7b5 or D/F#:|Find chord|";
+
+TEST_F(CreateTest, FindChordAsksAgainAfterABadSymbolAndCreatesAsTheButtonDoes) {
+    dialogs.answers = {"Cmaj13", "Am"};
+    window->FindChord();
+    EXPECT_EQ(dialogs.log.size(), 5u);
+    EXPECT_EQ(dialogs.log[0], kAskSymbol);
+    EXPECT_EQ(dialogs.log[1].rfind("information 'Cmaj13': no chord type 'maj13' (known: ", 0), 0u);
+    EXPECT_EQ(dialogs.log[2], kAskSymbol + "Cmaj13");
+    const std::vector<Fingering> found = window->Candidates();
+    EXPECT_EQ(Shown().panel.symbol, "Am/E");  // the easiest has E lowest
+
+    Create(0, 1);  // A minor by the lists
+    EXPECT_EQ(window->Candidates(), found);
+
+    dialogs.log.clear();
+    dialogs.answers = {"  "};  // a blank answer is no answer
+    window->FindChord();
+    EXPECT_EQ(dialogs.log, std::vector<std::string>{kAskSymbol});
+    EXPECT_EQ(window->Candidates(), found);
+}
+
+TEST_F(CreateTest, FindChordWithABassKeepsTheCandidatesThatPlayItLowestOrChangesNothing) {
+    dialogs.answers = {"D/F#"};
+    window->FindChord();
+    EXPECT_EQ(Shown().rootList.selected, 5);
+    EXPECT_EQ(Shown().typeList.selected, kMajor);
+    SearchResult all = FindFingerings({5, kMajor, 0, 20, false});
+    KeepCandidatesWithBass(all, 10);
+    EXPECT_EQ(window->Candidates(), all.candidates);
+    EXPECT_EQ(Shown().panel.symbol, "D/Gb");  // a first start spells with flats
+
+    dialogs.log.clear();
+    dialogs.answers = {"Dmaj9/C#"};  // no shape in frets 1 to 8 has C# lowest
+    window->FindChord();
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{kAskSymbol,
+                                        "information No fingering of Dmaj9/C# in frets 1 to 8"}));
+    EXPECT_EQ(window->Candidates(), all.candidates);
+    EXPECT_EQ(ShapeNotesToFrets(all.candidates[0]).Fret, Frets());
+    EXPECT_EQ(Shown().typeList.selected, kMajor);
+    EXPECT_TRUE(Shown().candidateScroll.enabled);
 }
 
 }  // namespace
