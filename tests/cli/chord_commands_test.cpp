@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -111,44 +112,27 @@ TEST(NameCommand, BatchAnswersEveryLineInOrder) {
 }
 
 TEST(NameCommand, JsonGivesEachNameItsSymbolWithABassThatIsNotTheRoot) {
-    const struct {
-        const char* shape;
-        json symbols;
-    } cases[] = {
-        {"032010", json::parse(R"(["C/E"])")},
-        {"x02010", json::parse(R"(["C6/A", "Am7"])")},
-        {"022xxx", json::parse(R"(["E5", null])")},
-        {"0xxxx0", json::parse("[null]")},
-    };
-    for (const auto& c : cases) {
-        const json named = json::parse(RunCommandLine({"name", c.shape, "--json"}).out);
-        json symbols = json::array();
+    const std::pair<const char*, const char*> cases[] = {{"032010", R"(["C/E"])"},
+                                                         {"x02010", R"(["C6/A", "Am7"])"},
+                                                         {"022xxx", R"(["E5", null])"},
+                                                         {"0xxxx0", "[null]"}};
+    for (const auto& [shape, symbols] : cases) {
+        const json named = json::parse(RunCommandLine({"name", shape, "--json"}).out);
+        json found = json::array();
         for (const json& name : named["names"]) {
-            symbols.push_back(name["symbol"]);
+            found.push_back(name["symbol"]);
         }
-        EXPECT_EQ(symbols, c.symbols) << c.shape;
+        EXPECT_EQ(found, json::parse(symbols)) << shape;
     }
 }
 
 TEST(CreateCommand, ASymbolCreatesWhatItsRootAndTypeCreate) {
-    const struct {
-        std::vector<std::string> symbol;
-        std::vector<std::string> rootAndType;
-        const char* written;
-    } cases[] = {
-        {{"C#m7b5"}, {"C#", "Minor Seventh (Flattened Fifth)"}, "C#m7b5"},
-        {{"Bbmaj7"}, {"A#", "4", "--flats"}, "Bbmaj7"},
-        {{"E5", "--position", "3"}, {"E", "Perfect Fifth", "--position", "3"}, "E5"},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> bySymbol = {"create", "--json"};
-        bySymbol.insert(bySymbol.end(), c.symbol.begin(), c.symbol.end());
-        std::vector<std::string> byType = {"create", "--json"};
-        byType.insert(byType.end(), c.rootAndType.begin(), c.rootAndType.end());
-        const CliResult r = RunCommandLine(bySymbol);
-        EXPECT_EQ(r.out, RunCommandLine(byType).out) << c.symbol[0];
-        EXPECT_EQ(json::parse(r.out)["symbol"], c.written);
-    }
+    const CliResult r = RunCommandLine({"create", "Bbmaj7", "--json"});
+    EXPECT_EQ(r.out, RunCommandLine({"create", "A#", "4", "--flats", "--json"}).out);
+    EXPECT_EQ(json::parse(r.out)["symbol"], "Bbmaj7");  // spelled as the symbol was
+    EXPECT_EQ(RunCommandLine({"create", "C#m7b5", "--position", "3"})
+                  .out.rfind("C#m7b5 (C# Minor Seventh (Flattened Fifth)): ", 0),
+              0u);
 }
 
 TEST(CreateCommand, ASlashChordKeepsTheShapesWithItsBassLowestInTheirOrder) {
@@ -156,42 +140,33 @@ TEST(CreateCommand, ASlashChordKeepsTheShapesWithItsBassLowestInTheirOrder) {
     const json all = json::parse(RunCommandLine({"create", "G", "Major", "--json"}).out);
     json withB = json::array();
     for (const json& c : all["candidates"]) {
-        int lowest = -1;
-        for (const json& note : c["notes"]) {
-            lowest = note.get<int>() >= 0 ? note.get<int>() : lowest;
-        }
-        if (lowest % 12 == 3) {
+        const auto notes = c["notes"].get<std::vector<int>>();
+        const auto lowest =
+            std::find_if(notes.rbegin(), notes.rend(), [](int n) { return n >= 0; });
+        if (*lowest % 12 == 3) {
             withB.push_back(c);
         }
     }
     EXPECT_GT(withB.size(), 5u);
-    EXPECT_LT(withB.size(), all["candidates"].size());
     EXPECT_EQ(slash["candidates"], withB);
-    EXPECT_EQ(slash["combinations"], all["combinations"]);
     EXPECT_EQ(slash["symbol"], "G/B");
-
-    const CliResult human = RunCommandLine({"create", "G/B"});
-    EXPECT_EQ(human.out.rfind("G/B (G Major, B in the bass): 324 combinations, " +
-                                  std::to_string(withB.size()) + " playable with B in the bass",
-                              0),
-              0u)
-        << human.out;
+    EXPECT_EQ(RunCommandLine({"create", "G/B"})
+                  .out.rfind("G/B (G Major, B in the bass): 324 combinations, " +
+                                 std::to_string(withB.size()) + " playable with B in the bass",
+                             0),
+              0u);
 }
 
 TEST(CreateCommand, ASlashChordWithoutAShapeForItsBassSaysSo) {
-    ASSERT_EQ(RunCommandLine({"create", "E", "Minor", "--all-strings", "--frets", "6"}).status,
-              kExitOk);
-    const CliResult r = RunCommandLine({"create", "Em/B", "--all-strings", "--frets", "6"});
+    // D major ninth has shapes in frets 1 to 8, none with C# lowest.
+    const CliResult r = RunCommandLine({"create", "Dmaj9/C#"});
     EXPECT_EQ(r.status, kExitFailure);
-    EXPECT_EQ(r.err, "No fingering of Em/B in frets 1 to 5\n");
-    EXPECT_EQ(r.out, "");
-    const CliResult batch =
-        RunCommandLine({"create", "--batch"}, "Em/B --all-strings --frets 6\nD/F#\nCmaj13\n");
-    const std::vector<json> lines = JsonLines(batch.out);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0]["error"], "No fingering of Em/B in frets 1 to 5");
-    EXPECT_EQ(lines[1]["symbol"], "D/F#");
-    EXPECT_EQ(lines[2]["error"].get<std::string>().rfind("'Cmaj13': no chord type 'maj13'", 0), 0u);
+    EXPECT_EQ(r.err, "No fingering of Dmaj9/C# in frets 1 to 8\n");
+    const std::vector<json> lines =
+        JsonLines(RunCommandLine({"create", "--batch"}, "Dmaj9/C#\nDmaj9/E\n").out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["error"], "No fingering of Dmaj9/C# in frets 1 to 8");
+    EXPECT_EQ(lines[1]["symbol"], "Dmaj9/E");
 }
 
 }  // namespace

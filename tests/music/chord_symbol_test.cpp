@@ -10,11 +10,12 @@
 namespace fretwise::test {
 namespace {
 
-constexpr int A = 0, Bb = 1, B = 2, C = 3, Cs = 4, D = 5, Eb = 6, E = 7, F = 8, Fs = 9, G = 10,
-              Ab = 11;
+constexpr int A = 0, B = 2, C = 3, Cs = 4, D = 5, E = 7, Ab = 11;
+
+constexpr Accidentals kSharps = Accidentals::Sharps, kFlats = Accidentals::Flats;
 
 ChordSymbol Chord(int root, int type, std::optional<int> bass = {},
-                  Accidentals spelling = Accidentals::Sharps) {
+                  Accidentals spelling = kSharps) {
     return {root, type, bass, spelling};
 }
 
@@ -67,26 +68,10 @@ const struct {
     const char* text;
     ChordSymbol chord;
 } kSymbols[] = {
-    {"C#m7b5", Chord(Cs, 12)},
-    {"C♯m7b5", Chord(Cs, 12)},
-    {"Db", Chord(Cs, 0, {}, Accidentals::Flats)},
-    {"D♭maj7", Chord(Cs, 4, {}, Accidentals::Flats)},
-    {"bbm", Chord(Bb, 1, {}, Accidentals::Flats)},
-    {"f#", Chord(Fs, 0)},
-    {"Cb", Chord(B, 0, {}, Accidentals::Flats)},
-    {"E#", Chord(F, 0)},
-    {"G#m", Chord(Ab, 1)},
-    {"A(add9)", Chord(A, 19)},
-    {"  Ebm7  ", Chord(Eb, 3, {}, Accidentals::Flats)},
-    {"D/F#", Chord(D, 0, 10)},
-    {"D / F#", Chord(D, 0, 10)},
-    {"C/C", Chord(C, 0, 4)},
-    {"G/B", Chord(G, 0, 3)},
-    {"Am7/G", Chord(A, 3, 11)},
-    {"Am/e", Chord(A, 1, 8)},
-    {"E5/B", Chord(E, 32, 3)},
-    {"Cm/Eb", Chord(C, 1, 7, Accidentals::Flats)},
-    {"Bm7b5", Chord(B, 12)},
+    {"C♯m7b5", Chord(Cs, 12)},       {"D♭maj7", Chord(Cs, 4, {}, kFlats)},
+    {"Cb", Chord(B, 0, {}, kFlats)}, {"  G#m7  ", Chord(Ab, 3)},
+    {"D / F#", Chord(D, 0, 10)},     {"Am7/g", Chord(A, 3, 11)},
+    {"E5/B", Chord(E, 32, 3)},       {"Cm/Eb", Chord(C, 1, 7, kFlats)},
 };
 
 TEST(ChordSymbol, ReadsRootsAccidentalsAndBassNotes) {
@@ -102,7 +87,7 @@ TEST(ChordSymbol, EverythingTheProgramPrintsReadsBack) {
     for (int type = 0; type < kChordTypeCount; ++type) {
         const ChordType& t = kChordTypes[type];
         for (int root = 0; root < kRootCount; ++root) {
-            for (const Accidentals mode : {Accidentals::Sharps, Accidentals::Flats}) {
+            for (const Accidentals mode : {kSharps, kFlats}) {
                 const std::string rootName(NoteName(root + 1, mode));
                 if (t.kind == ChordKind::Chord) {
                     const std::string shortName = rootName + std::string(t.abbrev);
@@ -124,7 +109,7 @@ TEST(ChordSymbol, EverythingTheProgramPrintsReadsBack) {
     }
 }
 
-TEST(ChordSymbol, RefusesWhatTheCatalogueDoesNotHold) {
+TEST(ChordSymbol, RefusesWhatTheCatalogueDoesNotHoldAndSaysWhy) {
     const struct {
         const char* text;
         const char* error;
@@ -140,13 +125,10 @@ TEST(ChordSymbol, RefusesWhatTheCatalogueDoesNotHold) {
         {"D/C", "'D/C': C is not a note of D (D, F#, A)"},
     };
     for (const auto& c : cases) {
-        const SymbolReading reading = ReadChordSymbol(c.text);
-        EXPECT_FALSE(reading.chord) << c.text;
-        EXPECT_EQ(reading.error, c.error);
+        EXPECT_EQ(ReadChordSymbol(c.text).error, c.error);
     }
-    // The catalogue has no minor chord with an added ninth.
-    for (const char* text :
-         {"Am(add9)", "C13", "Cm11", "C6/9", "CmM7", "Cbb", "Cmb", "C7b9", "C2", "C/E/G"}) {
+    // Am(add9): the catalogue has no minor chord with an added ninth.
+    for (const char* text : {"Am(add9)", "C13", "Cm11", "C6/9", "CmM7", "Cbb", "C7b9", "C/E/G"}) {
         const SymbolReading reading = ReadChordSymbol(text);
         EXPECT_FALSE(reading.chord) << text;
         EXPECT_NE(reading.error.find("no chord type"), std::string::npos) << reading.error;
@@ -154,27 +136,12 @@ TEST(ChordSymbol, RefusesWhatTheCatalogueDoesNotHold) {
 }
 
 TEST(ChordSymbol, WritesTheBassOnlyWhenItIsNotTheRoot) {
-    const struct {
-        ChordSymbol chord;
-        Accidentals mode;
-        std::optional<std::string> text;
-    } cases[] = {
-        {Chord(D, 0, 10), Accidentals::Sharps, "D/F#"},
-        {Chord(D, 0, 10), Accidentals::Flats, "D/Gb"},
-        {Chord(C, 0, 4), Accidentals::Sharps, "C"},
-        {Chord(Ab, 12), Accidentals::Flats, "Abm7b5"},
-        {Chord(E, 32, 3), Accidentals::Sharps, "E5/B"},
-        {Chord(E, 23), Accidentals::Sharps, "E7sus4"},
-        {Chord(E, 26), Accidentals::Sharps, {}},
-        {Chord(E, 37), Accidentals::Sharps, {}},
-        {Chord(E, 25), Accidentals::Sharps, {}},
-        {Chord(E, 38), Accidentals::Sharps, {}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ChordSymbolText(c.chord, c.mode), c.text) << c.chord.type;
+    EXPECT_EQ(ChordSymbolText(Chord(D, 0, 10), kSharps), "D/F#");
+    EXPECT_EQ(ChordSymbolText(Chord(D, 0, 10), kFlats), "D/Gb");
+    EXPECT_EQ(ChordSymbolText(Chord(C, 0, 4), kSharps), "C");
+    for (const int noSymbol : {25, 26, 37, 38}) {
+        EXPECT_EQ(ChordSymbolText(Chord(E, noSymbol), kSharps), std::nullopt) << noSymbol;
     }
-    EXPECT_EQ(ChordSymbolText("C", 0, "E"), "C/E");
-    EXPECT_EQ(ChordSymbolText("A", 3, "A"), "Am7");
 }
 
 }  // namespace
