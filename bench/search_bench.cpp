@@ -43,5 +43,23 @@ void BM_SearchWorst(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchWorst)->Unit(benchmark::kMicrosecond);
 
+// The guitarist order with resting treble strings, on its two hardest searches: the most
+// combinations ("Eleventh", root index 0, position 4) and the most playable shapes to score
+// and order ("Sixth", root index 10, position 9).
+void BM_GuitaristSearch(benchmark::State& state) {
+    const int root = static_cast<int>(state.range(0));
+    const int type = static_cast<int>(state.range(1));
+    const int position = static_cast<int>(state.range(2));
+    SearchResult result;
+    for (auto _ : state) {
+        result = FindFingerings(
+            {root, type, position, kFrets, false, CreateOrder::Guitarist, true, BassChoice::Root});
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["combinations"] = result.combinations;
+    state.counters["candidates"] = static_cast<double>(result.candidates.size());
+}
+BENCHMARK(BM_GuitaristSearch)->Args({0, 17, 4})->Args({10, 5, 9})->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace fretwise

@@ -8,6 +8,7 @@
 #include "cli/shape_text.hpp"
 #include "create/bass_filter.hpp"
 #include "create/fingering_search.hpp"
+#include "create/order_names.hpp"
 #include "music/chord_types.hpp"
 
 namespace fretwise::cli {
@@ -20,6 +21,9 @@ struct CreateRequest {
     int position = 0;
     int numFrets = kMaxFrets;
     bool allStrings = false;
+    CreateOrder order = CreateOrder::Classic;
+    bool restTreble = false;
+    std::optional<BassChoice> bass;
     bool flats = false;
     bool json = false;
     bool batch = false;
@@ -47,13 +51,38 @@ void Declare(ArgParser& parser, CreateRequest& request) {
                   "number of frets on the fretboard, 5-20 (default 20); with 8 or fewer\n"
                   "the search covers frets 1 to N - 1");
     parser.Flag("--all-strings", request.allStrings, "created chords always use all six strings");
+    parser.Value(
+        "--order", "ORDER",
+        "classic: easiest first (default); guitarist: as guitarists play them,\n"
+        "by the score whose terms the README lists; any of the D, A and low E\n"
+        "strings may then rest",
+        "classic or guitarist", [&request](const std::string& text) {
+            const std::optional<CreateOrder> order = CreateOrderNamed(text);
+            if (!order) {
+                throw UsageError("--order must be classic or guitarist, not '" + text + "'");
+            }
+            request.order = *order;
+        });
+    parser.Flag("--rest-treble", request.restTreble,
+                "the high E string, or the high E and B strings, may be left unplayed");
+    parser.Value("--bass", "BASS",
+                 "with --order guitarist: root puts root-position shapes first (default,\n"
+                 "or any for a symbol with a bass note); any lets inversions rank by the\n"
+                 "other terms",
+                 "root or any", [&request](const std::string& text) {
+                     request.bass = BassChoiceNamed(text);
+                     if (!request.bass) {
+                         throw UsageError("--bass must be root or any, not '" + text + "'");
+                     }
+                 });
     parser.Flag("--flats", request.flats,
                 "spell the root with flats (default sharps; a symbol written with a\n"
                 "flat is spelled with flats)");
     parser.Flag("--json", request.json,
                 "print {\"combinations\": N, \"candidates\": [{\"notes\", \"frets\", \"ease\"}],\n"
                 "\"symbol\"} with arrays in string order (element 0 = high E); the\n"
-                "symbol is null for an interval other than the fifth and the octave");
+                "symbol is null for an interval other than the fifth and the octave; the\n"
+                "guitarist order adds each candidate's \"score\" and its \"terms\"");
     parser.Flag("--batch", request.batch,
                 "read SYMBOL or ROOT TYPE and optional options per line from standard\n"
                 "input and print one JSON object per line; a bad line gives {\"error\": ...}");
@@ -69,8 +98,8 @@ struct Creation {
     ChordSymbol Chord() const { return {search.root, search.type, bass, mode}; }
 };
 
-Creation CreationOf(const CreateRequest& request) {
-    CheckFretCount(request.numFrets);
+// The search of a chord given as words or as a symbol, without the order.
+Creation ChordOf(const CreateRequest& request) {
     if (!request.type.empty() || request.root.empty()) {
         return {SearchFrom(request.root, request.type, request.position, request.numFrets,
                            request.allStrings),
@@ -81,6 +110,33 @@ Creation CreationOf(const CreateRequest& request) {
     return {SearchRequest{chord.root, chord.type, request.position, request.numFrets,
                           request.allStrings},
             chord.bass, true, request.flats ? Accidentals::Flats : chord.spelling};
+}
+
+Creation CreationOf(const CreateRequest& request) {
+    CheckFretCount(request.numFrets);
+    if (request.bass && request.order != CreateOrder::Guitarist) {
+        throw UsageError("--bass needs --order guitarist");
+    }
+    Creation creation = ChordOf(request);
+    creation.search.order = request.order;
+    creation.search.restTreble = request.restTreble;
+    // A symbol's bass note is kept by the filter below; the order then ranks the inversions.
+    creation.search.bass =
+        request.bass.value_or(creation.bass ? BassChoice::Any : BassChoice::Root);
+    return creation;
+}
+
+void AppendJsonScore(std::string& out, const GuitaristScore& score) {
+    out += ",\"score\":";
+    AppendJsonFloat(out, score.total);
+    out += ",\"terms\":{";
+    for (std::size_t k = 0; k < kScoreTerms.size(); ++k) {
+        out += k > 0 ? "," : "";
+        AppendJsonString(out, kScoreTerms[k].name);
+        out += ':';
+        AppendJsonFloat(out, score.terms[k]);
+    }
+    out += '}';
 }
 
 // The found candidates; with a bass note only those that play it lowest.
@@ -129,6 +185,9 @@ void AppendJson(std::string& out, const SearchResult& result, const Creation& cr
         AppendJsonArray(out, ShapeNotesToFrets(candidate).Fret);
         out += ",\"ease\":";
         AppendJsonFloat(out, result.eases[k]);
+        if (!result.scores.empty()) {
+            AppendJsonScore(out, result.scores[k]);
+        }
         out += '}';
     }
     out += "],\"symbol\":";
@@ -142,12 +201,20 @@ void PrintHuman(std::ostream& out, const Creation& creation, const SearchResult&
     if (creation.bass) {
         out << " with " << NoteName(*creation.bass, creation.mode) << " in the bass";
     }
-    out << ", easiest first (shapes low E string first)\n";
+    const bool scored = !result.scores.empty();
+    out << (scored ? ", as guitarists play them" : ", easiest first")
+        << " (shapes low E string first)\n";
     for (std::size_t k = 0; k < result.candidates.size(); ++k) {
-        std::string ease;
-        AppendJsonFloat(ease, result.eases[k]);
-        out << "  " << GuitaristShape(ShapeNotesToFrets(result.candidates[k]).Fret) << "  ease "
-            << ease << '\n';
+        std::string figures;
+        if (scored) {
+            figures += "score ";
+            AppendJsonFloat(figures, result.scores[k].total);
+            figures += "  ";
+        }
+        figures += "ease ";
+        AppendJsonFloat(figures, result.eases[k]);
+        out << "  " << GuitaristShape(ShapeNotesToFrets(result.candidates[k]).Fret) << "  "
+            << figures << '\n';
     }
 }
 

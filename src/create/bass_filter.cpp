@@ -24,11 +24,17 @@ void KeepCandidatesWithBass(SearchResult& result, int pitchClass) {
         if (BassClass(result.candidates[k]) == pitchClass) {
             result.candidates[kept] = result.candidates[k];
             result.eases[kept] = result.eases[k];
+            if (!result.scores.empty()) {
+                result.scores[kept] = result.scores[k];
+            }
             ++kept;
         }
     }
     result.candidates.resize(kept);
     result.eases.resize(kept);
+    if (!result.scores.empty()) {
+        result.scores.resize(kept);
+    }
 }
 
 std::string NoFingeringWithBass(std::string_view symbol, const SearchRequest& request) {

@@ -8,7 +8,7 @@
 namespace fretwise {
 
 // Keeps the candidates whose lowest sounding string plays the pitch class, in their order,
-// with their eases.
+// with their eases and scores.
 void KeepCandidatesWithBass(SearchResult& result, int pitchClass);
 
 // What the user hears when no candidate of a slash chord keeps its bass:

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/assign_fingering.hpp"
+#include "create/candidate_order.hpp"
 #include "create/option_lists.hpp"
 
 namespace fretwise {
@@ -11,11 +12,6 @@ namespace fretwise {
 namespace {
 
 using Combination = PerString;
-
-struct Kept {
-    std::int32_t combination;  // position in the enumeration
-    float ease;
-};
 
 std::uint16_t ClassBit(int note) {
     if (note < 0) {
@@ -32,12 +28,16 @@ std::uint16_t ClassBits(const ChordClasses& chord) {
     return bits;
 }
 
-// Every way of taking one option per string, the low E string varying fastest. The
-// combinations that sound every chord class are noted as they are formed.
+// Every way of taking one option per string, the low E string varying fastest; the B string
+// rests only with the high E string. The combinations that sound every chord class are noted
+// as they are formed.
 void Enumerate(const OptionLists& o, std::uint16_t needed, std::vector<Combination>& table,
                std::vector<std::int32_t>& complete) {
     for (const std::int16_t n0 : o[0]) {
         for (const std::int16_t n1 : o[1]) {
+            if (n1 == kNotPlayed && n0 != kNotPlayed) {
+                continue;
+            }
             for (const std::int16_t n2 : o[2]) {
                 for (const std::int16_t n3 : o[3]) {
                     for (const std::int16_t n4 : o[4]) {
@@ -68,7 +68,6 @@ SearchResult FindFingerings(const SearchRequest& request) {
     for (const OptionList& list : options) {
         count *= list.size();
     }
-    result.combinations = static_cast<std::int32_t>(count);
     if (count == 0) {
         result.failure = SearchFailure::NoOptions;
         return result;
@@ -79,6 +78,7 @@ SearchResult FindFingerings(const SearchRequest& request) {
     std::vector<std::int32_t> complete;
     complete.reserve(static_cast<std::size_t>(count));
     Enumerate(options, ClassBits(chord), table, complete);
+    result.combinations = static_cast<std::int32_t>(table.size());
     if (complete.empty()) {
         result.failure = SearchFailure::NoneComplete;
         return result;
@@ -86,13 +86,22 @@ SearchResult FindFingerings(const SearchRequest& request) {
 
     // One working record serves every combination: its notes and frets are overwritten and
     // the fingering sets everything else from the frets.
-    std::vector<Kept> kept;
+    const bool guitarist = request.order == CreateOrder::Guitarist;
+    const ScoreContext context{chord.classes[0], ClassBits(chord), kOpenPitch,
+                               SearchedFrets(request).first, request.bass};
+    std::vector<RankedCandidate> kept;
     Fingering working;
     for (const std::int32_t c : complete) {
         working.Note = table[c];
         working = AssignFingering(ShapeNotesToFrets(working), request.numFrets);
         if (working.Playable) {
-            kept.push_back({c, working.Ease});
+            RankedCandidate& candidate = kept.emplace_back();
+            candidate.combination = c;
+            candidate.ease = working.Ease;
+            if (guitarist) {
+                candidate.score = ScoreShape(ScoredShapeOf(working), context);
+                candidate.frets = working.Fret;
+            }
         }
     }
     if (kept.empty()) {
@@ -100,15 +109,19 @@ SearchResult FindFingerings(const SearchRequest& request) {
         return result;
     }
 
-    // Easiest first; of equal ease the combination enumerated later comes first.
-    std::sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) {
-        return a.ease != b.ease ? a.ease > b.ease : a.combination > b.combination;
-    });
+    if (guitarist) {
+        SortAsGuitaristsPlay(kept);
+    } else {
+        SortEasiestFirst(kept);
+    }
     result.candidates.resize(kept.size());
     result.eases.resize(kept.size());
     for (std::size_t i = 0; i < kept.size(); ++i) {
         result.candidates[i].Note = table[kept[i].combination];
         result.eases[i] = kept[i].ease;
+        if (guitarist) {
+            result.scores.push_back(kept[i].score);
+        }
     }
     return result;
 }

@@ -4,10 +4,15 @@
 #include <string_view>
 #include <vector>
 
+#include "create/guitarist_score.hpp"
 #include "music/fingering.hpp"
 #include "music/fret_range.hpp"
 
 namespace fretwise {
+
+// How the found fingerings are ordered: by the ease alone ("Easiest first"), or by the
+// musical and physical score of create/guitarist_score.hpp ("As guitarists play them").
+enum class CreateOrder { Classic, Guitarist };
 
 struct SearchRequest {
     int root = 0;              // root list position 0-11 (0 = A)
@@ -15,6 +20,9 @@ struct SearchRequest {
     int position = 0;          // first fret line in view (the neck scroll bar's value)
     int numFrets = kMaxFrets;  // frets shown on the fretboard
     bool allStrings = false;   // "Created chords always use all strings"
+    CreateOrder order = CreateOrder::Classic;
+    bool restTreble = false;  // the high E, or the high E and B strings, may be left unplayed
+    BassChoice bass = BassChoice::Root;  // read by the guitarist order only
 };
 
 // Where a search stopped without a result.
@@ -27,10 +35,12 @@ enum class SearchFailure {
 
 struct SearchResult {
     SearchFailure failure = SearchFailure::None;
-    std::int32_t combinations = 0;  // size of the product of the option lists
-    // Easiest first; only Note is set in each. Empty when the search failed.
+    std::int32_t combinations = 0;  // how many ways of taking one option per string were formed
+    // In the order asked for; only Note is set in each. Empty when the search failed.
     std::vector<Fingering> candidates;
     std::vector<float> eases;  // the Ease of each candidate, in the same order
+    // The guitarist order's score of each candidate, in the same order; empty for the classic.
+    std::vector<GuitaristScore> scores;
 };
 
 SearchResult FindFingerings(const SearchRequest& request);

@@ -50,10 +50,13 @@ OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& c
     // The open string is offered wherever the window lies. A string whose open note is not
     // in the chord may be left unplayed: from the G string down for intervals and the
     // octave, from the D string down for everything else; never the two highest strings.
+    // Guitarists leave out any of those low strings, chord note or not (D as x x 0 2 3 2).
     const int firstMutable = chord.size == 2 ? 2 : 3;
+    const bool anyLowStringRests = request.order == CreateOrder::Guitarist;
     for (int s = 0; s < kStringCount; ++s) {
         AppendMatches(options[s], chord, kOpenPitch[s]);
-        if (!request.allStrings && !IsChordClass(chord, kOpenPitch[s]) && s >= firstMutable) {
+        if (!request.allStrings && s >= firstMutable &&
+            (anyLowStringRests || !IsChordClass(chord, kOpenPitch[s]))) {
             options[s].Append(kNotPlayed);
         }
     }
@@ -78,6 +81,13 @@ OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& c
         if (!request.allStrings && options[s].empty()) {
             options[s].Append(kNotPlayed);
         }
+    }
+
+    // Resting treble strings: the high E may be left unplayed, and the B string with it (the
+    // enumeration never rests the B string alone).
+    if (request.restTreble && !request.allStrings) {
+        options[0].Append(kNotPlayed);
+        options[1].Append(kNotPlayed);
     }
     return options;
 }

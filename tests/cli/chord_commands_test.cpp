@@ -62,6 +62,51 @@ TEST(CreateCommand, ReportsTheSearchAsJsonAndAsText) {
     EXPECT_NE(human.out.find("\n  x02220  ease "), std::string::npos);  // low E first
 }
 
+TEST(CreateCommand, GuitaristOrderExplainsEachRank) {
+    const CliResult r = RunCommandLine({"create", "D", "Major", "--order", "guitarist", "--json"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const json first = json::parse(r.out)["candidates"][0];
+    EXPECT_EQ(first["frets"], json::parse("[2,3,2,0,-1,-1]"));
+    float sum = 0;
+    for (const auto& [name, points] : first["terms"].items()) {
+        sum += points.get<float>();
+    }
+    EXPECT_EQ(first["terms"].size(), 17u);
+    EXPECT_EQ(first["terms"]["bass_is_root"], 10);
+    EXPECT_EQ(first["score"].get<float>(), sum);
+
+    const CliResult human = RunCommandLine({"create", "A", "Major", "--order", "guitarist"});
+    EXPECT_NE(human.out.find("playable, as guitarists play them"), std::string::npos);
+    EXPECT_NE(human.out.find("\n  x02220  score 14.5  ease "), std::string::npos) << human.out;
+}
+
+TEST(CreateCommand, ASymbolsBassLetsInversionsRankAsGuitaristsPlayThem) {
+    const json first = json::parse(
+        RunCommandLine({"create", "G/B", "--order", "guitarist", "--json"}).out)["candidates"][0];
+    EXPECT_EQ(first["frets"], json::parse("[3,0,0,0,2,-1]"));
+    EXPECT_EQ(first["terms"]["bass_is_root"], 0);
+}
+
+TEST(CreateCommand, RestTrebleLetsTheHighStringsRest) {
+    const CliResult r = RunCommandLine({"create", "A", "Major", "--rest-treble"});
+    EXPECT_NE(r.out.find("\n  x0222x  ease "), std::string::npos) << r.out;
+}
+
+TEST(CreateCommand, OrderAndBassFaults) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> faults = {
+        {{"create", "A", "Major", "--order", "best"},
+         "--order must be classic or guitarist, not 'best'"},
+        {{"create", "A", "Major", "--bass", "fifth", "--order", "guitarist"},
+         "--bass must be root or any, not 'fifth'"},
+        {{"create", "A", "Major", "--bass", "any"}, "--bass needs --order guitarist"},
+    };
+    for (const auto& [args, message] : faults) {
+        const CliResult r = RunCommandLine(args);
+        EXPECT_EQ(r.status, kExitUsage);
+        EXPECT_EQ(r.err, "fretwise-cli create: " + message + "\n");
+    }
+}
+
 TEST(CreateCommand, FailureGivesTheWindowsMessage) {
     const CliResult plain = RunCommandLine({"create", "A", "Minor Second"});
     EXPECT_EQ(plain.status, kExitFailure);

@@ -148,6 +148,33 @@ TEST(FindFingerings, EveryCandidateIsCompletePlayableAndInOrder) {
     }
 }
 
+// The guitarist order and resting treble strings keep every rule of a result but the order.
+TEST(FindFingerings, AsGuitaristsPlayThemEveryCandidateIsCompletePlayableAndScored) {
+    for (const CreateOrder order : {CreateOrder::Classic, CreateOrder::Guitarist}) {
+        for (int root = 0; root < kRootCount; ++root) {
+            for (int type = 0; type < kChordTypeCount; ++type) {
+                const SearchRequest request{root, type, 0, 20, false, order, true};
+                const ChordClasses chord = ChordPitchClasses(root, type);
+                const SearchResult result = FindFingerings(request);
+                SCOPED_TRACE(testing::Message() << "root " << root << " type " << type);
+                const bool guitarist = order == CreateOrder::Guitarist;
+                ASSERT_EQ(result.scores.size(), guitarist ? result.candidates.size() : 0u);
+                for (std::size_t i = 0; i < result.candidates.size(); ++i) {
+                    const Fingering& c = result.candidates[i];
+                    EXPECT_FALSE(c.Note[1] == kNotPlayed && c.Note[0] != kNotPlayed);
+                    EXPECT_TRUE(SoundsEveryClass(chord, c));
+                    EXPECT_TRUE(AssignFingering(ShapeNotesToFrets(c), 20).Playable);
+                    if (guitarist && i > 0) {
+                        ASSERT_LE(result.scores[i].total, result.scores[i - 1].total);
+                    } else if (i > 0) {
+                        ASSERT_LE(result.eases[i], result.eases[i - 1]);
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(FindFingerings, OctaveFindsEachFingeringOncePerWayOfListingIt) {
     const SearchResult result = FindFingerings({7, kOctave, 0, 20, false});
     ASSERT_FALSE(result.candidates.empty());

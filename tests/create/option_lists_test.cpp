@@ -20,6 +20,7 @@ Lists ListsOf(const SearchRequest& request) {
 }
 
 constexpr int kA = 0;
+constexpr int kD = 5;
 constexpr int kMajor = 0;
 
 struct ListCase {
@@ -63,6 +64,18 @@ const ListCase kListCases[] = {
     {"further up the neck the open strings are still offered",
      {kA, kMajor, 12, 20, false},
      {{25, 8}, {17, 20}, {25, 29}, {20, 25, -1}, {17, 20, 1, -1}, {25, 8, -1}}},
+    {"D major: the D and A strings sound chord notes open, so they never rest",
+     {kD, kMajor, 0, 20, false},
+     {{10, 13}, {6, 10}, {13, 18}, {10, 13, 6}, {6, 1}, {10, 13, -1}}},
+    {"the guitarist order lets any of the three lowest strings rest",
+     {kD, kMajor, 0, 20, false, CreateOrder::Guitarist},
+     {{10, 13}, {6, 10}, {13, 18}, {10, 13, 6, -1}, {6, 1, -1}, {10, 13, -1}}},
+    {"resting treble strings: the high E and the B string may rest",
+     {kD, kMajor, 0, 20, false, CreateOrder::Classic, true},
+     {{10, 13, -1}, {6, 10, -1}, {13, 18}, {10, 13, 6}, {6, 1}, {10, 13, -1}}},
+    {"all strings: no string rests whatever else is asked",
+     {kD, kMajor, 0, 20, true, CreateOrder::Guitarist, true},
+     {{10, 13}, {6, 10}, {13, 18}, {10, 13, 6}, {6, 1}, {10, 13}}},
 };
 
 class OptionListsFor : public testing::TestWithParam<ListCase> {};
