@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "storage/file_messages.hpp"
@@ -18,20 +19,16 @@ class ChordFileCommandsTest : public TempDirTest {
 };
 
 TEST_F(ChordFileCommandsTest, SaveWritesTheChordFile) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string bytes;
-    };
-    const Case cases[] = {
+    const std::tuple<std::vector<std::string>, std::string> cases[] = {
         {{"save", "xx0232", "-o", file}, " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n"},
         {{"save", "--output", file, "--frets", "7", "x", "3", "2", "0", "1", "0"},
          " 7 \r\n 8 \r\n 4 \r\n 11 \r\n 8 \r\n 4 \r\n-1 \r\n"},
     };
-    for (const Case& c : cases) {
-        const CliResult r = RunCommandLine(c.args);
+    for (const auto& [args, bytes] : cases) {
+        const CliResult r = RunCommandLine(args);
         EXPECT_EQ(r.status, kExitOk) << r.err;
         EXPECT_EQ(r.err, "");
-        EXPECT_EQ(ReadBytes(file), c.bytes);
+        EXPECT_EQ(ReadBytes(file), bytes);
     }
 }
 
@@ -66,25 +63,20 @@ TEST_F(ChordFileCommandsTest, OpenNamesTheChordAsNameDoes) {
 }
 
 TEST_F(ChordFileCommandsTest, OpenReportsABadFile) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        const char* reason;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::string, const char*> cases[] = {
         {"empty.fw", "", "line 1 is missing"},
         {"four.fw", " 20 \r\n 10 \r\n 6 \r\n 13 \r\n", "line 5 is missing"},
         {"big.fw", " 20 \r\n 40000 \r\n", "line 2 is not a number"},
         {"far.fw", " 20 \r\n 8 \r\n 3 \r\n 11 \r\n 6 \r\n 1 \r\n 80 \r\n",
          "line 7 is not a note its string can play (a fret from 0 to 24, or -1)"},
     };
-    for (const Case& c : cases) {
-        WriteBytes(dir / c.name, c.bytes);
-        const CliResult r = RunCommandLine({"open", (dir / c.name).string()});
+    for (const auto& [name, bytes, reason] : cases) {
+        WriteBytes(dir / name, bytes);
+        const CliResult r = RunCommandLine({"open", (dir / name).string()});
         EXPECT_EQ(r.status, kExitFailure);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(kErrorOpeningFile), std::string::npos) << r.err;
-        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
     }
     for (const std::filesystem::path& unreadable : {dir / "missing.fw", dir}) {
         const CliResult r = RunCommandLine({"open", unreadable.string()});

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "sound/synthesis.hpp"
@@ -24,19 +25,15 @@ class WavCommandTest : public TempDirTest {
 
 TEST_F(WavCommandTest, RendersWhatThePlayButtonsPlay) {
     const std::vector<double> cMajor = {19, 15, 10, 7, 3};
-    struct Case {
-        std::vector<std::string> args;
-        std::vector<std::uint8_t> expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::vector<std::string>, std::vector<std::uint8_t>> cases[] = {
         {{"x32010", "--strum", "-o", file}, RenderChordWav(cMajor, StrumMode::Strummed)},
         {{"-1,3,2,0,1,0", "--output", file}, RenderChordWav(cMajor, StrumMode::Block)},
         {{"--note", "1.5", "-o", file}, RenderNoteWav(1.5)},
     };
-    for (const Case& c : cases) {
-        const CliResult r = RunWavCommand(c.args);
+    for (const auto& [args, expected] : cases) {
+        const CliResult r = RunWavCommand(args);
         EXPECT_EQ(r.status, kExitOk) << r.err;
-        EXPECT_TRUE(Holds(file, c.expected)) << c.args[0];
+        EXPECT_TRUE(Holds(file, expected)) << args[0];
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli_qt/qt_commands.hpp"
@@ -26,12 +27,7 @@ class DiagramCommandTest : public ::testing::Test {
 };
 
 TEST_F(DiagramCommandTest, WritesEachKindAtItsSizeInTheFormatOfTheExtension) {
-    const struct {
-        std::vector<std::string> args;
-        const char* file;
-        const char* format;
-        QSize size;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, const char*, const char*, QSize> cases[] = {
         {{"133211", "--kind", "chord"}, "f.bmp", "bmp", {313, 465}},
         {{"1 3 3 2 1 1", "--kind", "small", "--flats"}, "f.png", "png", {104, 155}},
         {{"1", "3", "3", "2", "1", "1", "--kind", "notes"}, "f.svg", "svg", {261, 149}},
@@ -40,24 +36,20 @@ TEST_F(DiagramCommandTest, WritesEachKindAtItsSizeInTheFormatOfTheExtension) {
          "png",
          {313, 465}},
     };
-    for (const auto& c : cases) {
-        std::vector<std::string> args = c.args;
-        args.insert(args.end(), {"-o", File(c.file)});
+    for (auto [args, file, format, size] : cases) {
+        args.insert(args.end(), {"-o", File(file)});
         const CliResult run = Diagram(args);
-        EXPECT_EQ(run.status, 0) << c.file << ": " << run.err;
-        EXPECT_EQ(run.err, "") << c.file;
-        QImageReader reader(QString::fromStdString(File(c.file)));
-        EXPECT_EQ(reader.format(), c.format) << c.file;
-        EXPECT_EQ(reader.size(), c.size) << c.file;
+        EXPECT_EQ(run.status, 0) << file << ": " << run.err;
+        EXPECT_EQ(run.err, "") << file;
+        QImageReader reader(QString::fromStdString(File(file)));
+        EXPECT_EQ(reader.format(), format) << file;
+        EXPECT_EQ(reader.size(), size) << file;
     }
 }
 
 TEST_F(DiagramCommandTest, EachFaultGivesItsOneLineAndStatus2) {
     const std::string out = File("x.png");
-    const struct {
-        std::vector<std::string> args;
-        std::string message;
-    } faults[] = {
+    const std::tuple<std::vector<std::string>, std::string> faults[] = {
         {{"133211", "-o", out}, "--kind chord, small or notes is needed"},
         {{"133211", "--kind", "big", "-o", out}, "--kind must be chord, small or notes, not 'big'"},
         {{"133211", "--kind", "chord"}, "-o FILE is needed"},
@@ -68,10 +60,10 @@ TEST_F(DiagramCommandTest, EachFaultGivesItsOneLineAndStatus2) {
         {{"133211", "--kind", "chord", "--position", "-1", "-o", out},
          "--position: '-1' is not a whole number"},
     };
-    for (const auto& fault : faults) {
-        const CliResult run = Diagram(fault.args);
-        EXPECT_EQ(run.status, kExitUsage) << fault.message;
-        EXPECT_EQ(run.err, "fretwise-cli diagram: " + fault.message + '\n');
+    for (const auto& [args, message] : faults) {
+        const CliResult run = Diagram(args);
+        EXPECT_EQ(run.status, kExitUsage) << message;
+        EXPECT_EQ(run.err, "fretwise-cli diagram: " + message + '\n');
     }
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(out)));
 }

@@ -4,15 +4,13 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace fretwise::test {
 namespace {
 
 TEST(CopiesFromAnswer, TheLeadingWholeNumberFromOneToTen) {
-    const struct {
-        const char* answer;
-        std::optional<int> copies;
-    } cases[] = {
+    const std::tuple<const char*, std::optional<int>> cases[] = {
         {"1", 1},        {"10", 10},
         {"3 copies", 3}, {" 2", 2},
         {"+4", 4},       {"3.0", 3},
@@ -27,8 +25,8 @@ TEST(CopiesFromAnswer, TheLeadingWholeNumberFromOneToTen) {
         {"-0", {}},      {"copies 3", {}},
         {"+", {}},       {"99999999999999999999999", {}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CopiesFromAnswer(c.answer), c.copies) << '"' << c.answer << '"';
+    for (const auto& [answer, copies] : cases) {
+        EXPECT_EQ(CopiesFromAnswer(answer), copies) << '"' << answer << '"';
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <tuple>
 
 #include "support/temp_dir.hpp"
 
@@ -27,11 +28,7 @@ QByteArray ReadFile(const QString& path) {
 }
 
 TEST(DiagramFileNames, TheExtensionChoosesTheFormat) {
-    const struct {
-        const char* path;
-        std::optional<DiagramFileFormat> named;
-        DiagramFileFormat saved;
-    } cases[] = {
+    const std::tuple<const char*, std::optional<DiagramFileFormat>, DiagramFileFormat> cases[] = {
         {"F major.bmp", DiagramFileFormat::Bmp, DiagramFileFormat::Bmp},
         {"/tmp/F.PNG", DiagramFileFormat::Png, DiagramFileFormat::Png},
         {"songbook/F.svg", DiagramFileFormat::Svg, DiagramFileFormat::Svg},
@@ -39,9 +36,9 @@ TEST(DiagramFileNames, TheExtensionChoosesTheFormat) {
         {"F.jpg", std::nullopt, DiagramFileFormat::Bmp},
         {"dir.png/F", std::nullopt, DiagramFileFormat::Bmp},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatFromExtension(c.path), c.named) << c.path;
-        EXPECT_EQ(SaveFormatFor(c.path), c.saved) << c.path;
+    for (const auto& [path, named, saved] : cases) {
+        EXPECT_EQ(FormatFromExtension(path), named) << path;
+        EXPECT_EQ(SaveFormatFor(path), saved) << path;
     }
     EXPECT_EQ(WithBitmapExtension("/home/u/F major"), "/home/u/F major.bmp");
     EXPECT_EQ(WithBitmapExtension("/home/u.d/F"), "/home/u.d/F.bmp");
@@ -50,18 +47,14 @@ TEST(DiagramFileNames, TheExtensionChoosesTheFormat) {
 
 TEST(DiagramFile, EachFormatCarriesThePictureAtItsSize) {
     TempDir dir;
-    const struct {
-        DiagramKind kind;
-        DiagramFileFormat format;
-        const char* name;
-    } cases[] = {
+    const std::tuple<DiagramKind, DiagramFileFormat, const char*> cases[] = {
         {DiagramKind::Chord, DiagramFileFormat::Bmp, "chord.bmp"},
         {DiagramKind::Small, DiagramFileFormat::Png, "small.png"},
         {DiagramKind::Notes, DiagramFileFormat::Svg, "notes.svg"},
     };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(WriteDiagramFile(In(dir, c.name), c.kind, PaintCross, c.format)) << c.name;
-        EXPECT_EQ(QImageReader(In(dir, c.name)).size(), DiagramSize(c.kind)) << c.name;
+    for (const auto& [kind, format, name] : cases) {
+        ASSERT_TRUE(WriteDiagramFile(In(dir, name), kind, PaintCross, format)) << name;
+        EXPECT_EQ(QImageReader(In(dir, name)).size(), DiagramSize(kind)) << name;
     }
     // A bitmap is 24-bit uncompressed (BI_RGB), as other programs expect.
     const QByteArray bmp = ReadFile(In(dir, "chord.bmp"));

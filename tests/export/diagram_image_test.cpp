@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <tuple>
 
 namespace fretwise::test {
 namespace {
@@ -25,15 +26,12 @@ int DarkestInColumns(const QImage& image, int from, int to) {
 }
 
 TEST(RenderDiagram, EachPictureHasItsExactPixelSize) {
-    const struct {
-        DiagramKind kind;
-        QSize size;
-    } cases[] = {{DiagramKind::Chord, {313, 465}},
-                 {DiagramKind::Small, {104, 155}},
-                 {DiagramKind::Notes, {261, 149}}};
-    for (const auto& c : cases) {
-        const QImage image = RenderDiagram(c.kind, [](QPainter&) {});
-        EXPECT_EQ(image.size(), c.size);
+    const std::tuple<DiagramKind, QSize> cases[] = {{DiagramKind::Chord, {313, 465}},
+                                                    {DiagramKind::Small, {104, 155}},
+                                                    {DiagramKind::Notes, {261, 149}}};
+    for (const auto& [kind, size] : cases) {
+        const QImage image = RenderDiagram(kind, [](QPainter&) {});
+        EXPECT_EQ(image.size(), size);
         EXPECT_EQ(image.format(), QImage::Format_RGB32);
         EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
     }

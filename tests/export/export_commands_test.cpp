@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <tuple>
 
 #include "storage/file_messages.hpp"
 #include "support/export_fakes.hpp"
@@ -56,10 +57,7 @@ TEST_F(ExportCommandsTest, SaveWritesPngOrSvgWhenTheNameAsksForIt) {
 
 TEST_F(ExportCommandsTest, SaveCancelIsSilentAndBadNamesOrWritesSayErrorSavingFile) {
     const Strings error{std::string(kErrorSavingFile)};
-    const struct {
-        std::optional<std::string> answer;
-        Strings messages;
-    } cases[] = {
+    const std::tuple<std::optional<std::string>, Strings> cases[] = {
         {std::nullopt, {}},
         {"", error},
         {"F major", error},  // the offered name, unchanged
@@ -67,11 +65,11 @@ TEST_F(ExportCommandsTest, SaveCancelIsSilentAndBadNamesOrWritesSayErrorSavingFi
         {dir.File("folder.bmp"), error},
     };
     std::filesystem::create_directory(dir.path() / "folder.bmp");
-    for (const auto& c : cases) {
+    for (const auto& [answer, messages] : cases) {
         dialogs.log.clear();
-        dialogs.answers = {c.answer};
+        dialogs.answers = {answer};
         commands.SaveDiagram(DiagramKind::Chord);
-        EXPECT_EQ(dialogs.Messages(), c.messages) << c.answer.value_or("(cancel)");
+        EXPECT_EQ(dialogs.Messages(), messages) << answer.value_or("(cancel)");
     }
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "F major.bmp"));
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace fretwise::test {
@@ -50,20 +51,16 @@ double BinShare(const std::vector<double>& x, long long bin) {
 }
 
 TEST(ReferenceTones, LoopSeamlesslyAtTheirPitch) {
-    struct Case {
-        const char* file;
-        int semitonesFromA440;
-    };
-    const Case cases[] = {{"e-h.wav", -5}, {"b.wav", -10},  {"g.wav", -14},
-                          {"d.wav", -19},  {"a.wav", -24},  {"e-l.wav", -29},
-                          {"a-c.wav", 0},  {"bb-c.wav", 1}, {"c-c.wav", 3}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const std::vector<double> tone = ReadTone(fs::path(FRETWISE_TONES_DIR) / c.file);
+    const std::tuple<const char*, int> cases[] = {
+        {"e-h.wav", -5},  {"b.wav", -10}, {"g.wav", -14},  {"d.wav", -19}, {"a.wav", -24},
+        {"e-l.wav", -29}, {"a-c.wav", 0}, {"bb-c.wav", 1}, {"c-c.wav", 3}};
+    for (const auto& [file, semitonesFromA440] : cases) {
+        SCOPED_TRACE(file);
+        const std::vector<double> tone = ReadTone(fs::path(FRETWISE_TONES_DIR) / file);
         ASSERT_GT(tone.size(), 44100u);
 
         // The fundamental is the strongest whole-cycle bin near the expected pitch.
-        const double expected = 440.0 * std::pow(2.0, c.semitonesFromA440 / 12.0);
+        const double expected = 440.0 * std::pow(2.0, semitonesFromA440 / 12.0);
         const auto length = static_cast<double>(tone.size());
         const auto guess = std::llround(expected * length / kRate);
         long long cycles = guess;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <tuple>
 
 #include "sound/system_clock.hpp"
 #include "support/fakes.hpp"
@@ -47,15 +48,11 @@ TEST(SlotTable, ReservationRunsOnPastMidnight) {
     clock.now = 86398;
     EXPECT_EQ(slots.Reserve(clock), 0);
     EXPECT_EQ(slots.SlotBusyUntil(0), 4.0f);
-    struct Case {
-        double now;
-        int slot;
-    };
     // Slot 0 stays reserved until 00:00:04; each check below reserves the next free slot.
-    const Case cases[] = {{86399.5, 1}, {2.0, 2}, {4.5, 0}};
-    for (const Case& c : cases) {
-        clock.now = c.now;
-        EXPECT_EQ(slots.Reserve(clock), c.slot) << "at " << c.now;
+    const std::tuple<double, int> cases[] = {{86399.5, 1}, {2.0, 2}, {4.5, 0}};
+    for (const auto& [now, slot] : cases) {
+        clock.now = now;
+        EXPECT_EQ(slots.Reserve(clock), slot) << "at " << now;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace fretwise::test {
 namespace {
 
@@ -20,17 +22,14 @@ TEST(SoundNoteOfString, OpenStringsSoundAnOctaveAboveTheGuitar) {
 }
 
 TEST(ChordNotesToPlay, HighEStringFirstAndMutedStringsLeftOut) {
-    struct Case {
-        PerString frets;  // high E first
-        std::vector<double> notes;
-    };
-    const Case cases[] = {
+    // Frets high E first.
+    const std::tuple<PerString, std::vector<double>> cases[] = {
         {{0, 1, 0, 2, 3, -1}, {19, 15, 10, 7, 3}},  // x32010
         {{0, 0, 0, 0, 0, 0}, {19, 14, 10, 5, 0, -5}}, {{-1, -1, 0, 0, 0, 0}, {10, 5, 0, -5}},
         {{0, 5, -1, -1, -1, -1}, {19, 19}},           {{-1, -1, -1, -1, -1, -1}, {}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ChordNotesToPlay(ShapeOfFrets(c.frets)), c.notes);
+    for (const auto& [frets, notes] : cases) {
+        EXPECT_EQ(ChordNotesToPlay(ShapeOfFrets(frets)), notes);
     }
 }
 

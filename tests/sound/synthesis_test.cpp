@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "sound/wav_headers.hpp"
@@ -89,17 +90,12 @@ TEST(RenderNoteWav, FadesOutFromTheSample9032) {
 }
 
 TEST(StrumGate, OpensAfterEachEntrysPosition) {
-    struct Case {
-        std::int32_t position;
-        std::uint8_t entry;
-        double gate;
-    };
-    const Case cases[] = {{69, 0, 0.0},     {70, 0, 1.0},      {569, 1, 0.0},
-                          {570, 1, 1.0},    {2569, 5, 0.0},    {2570, 5, 1.0},
-                          {32767, 65, 1.0}, {100000, 66, 0.0}, {100000, 255, 0.0}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(StrumGate(c.position, c.entry), c.gate)
-            << "position " << c.position << " entry " << int{c.entry};
+    const std::tuple<std::int32_t, std::uint8_t, double> cases[] = {
+        {69, 0, 0.0},   {70, 0, 1.0},     {569, 1, 0.0},     {570, 1, 1.0},     {2569, 5, 0.0},
+        {2570, 5, 1.0}, {32767, 65, 1.0}, {100000, 66, 0.0}, {100000, 255, 0.0}};
+    for (const auto& [position, entry, gate] : cases) {
+        EXPECT_EQ(StrumGate(position, entry), gate)
+            << "position " << position << " entry " << int{entry};
     }
 }
 
@@ -120,18 +116,16 @@ TEST(RenderChordWav, StrummedEntriesEnterEveryFiveHundredSamples) {
 }
 
 TEST(RemoveDuplicateNotes, KeepsTheLastCopyInPlace) {
-    struct Case {
-        std::vector<double> in, out;
-    };
-    const Case cases[] = {{{}, {}},
-                          {{1, 2, 3}, {1, 2, 3}},
-                          {{1, 2, 1, 3, 1}, {2, 3, 1}},
-                          {{19, 19, 14}, {19, 14}},
-                          {{4, 4, 5, 5}, {4, 5}},
-                          {{2.5, 2.5, 3}, {2.5, 3}}};
-    for (Case c : cases) {
-        RemoveDuplicateNotes(c.in);
-        EXPECT_EQ(c.in, c.out);
+    const std::tuple<std::vector<double>, std::vector<double>> cases[] = {
+        {{}, {}},
+        {{1, 2, 3}, {1, 2, 3}},
+        {{1, 2, 1, 3, 1}, {2, 3, 1}},
+        {{19, 19, 14}, {19, 14}},
+        {{4, 4, 5, 5}, {4, 5}},
+        {{2.5, 2.5, 3}, {2.5, 3}}};
+    for (auto [notes, kept] : cases) {
+        RemoveDuplicateNotes(notes);
+        EXPECT_EQ(notes, kept);
     }
     // The chord sounds each note once; the surviving copy's place decides when it enters.
     EXPECT_EQ(RenderChordWav({19, 14, 19, 5}, StrumMode::Strummed),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "support/temp_dir.hpp"
 
@@ -65,12 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(ChordFileReadTest, TakesNumbersAsTheyComeAndClampsTheFrets) {
-    struct Case {
-        std::string bytes;
-        std::int16_t frets;
-        PerString notes;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, std::int16_t, PerString> cases[] = {
         {"3\r\n8\r\n3\r\n11\r\n6\r\n1\r\n8\r\n", 5, {8, 3, 11, 6, 1, 8}},
         {"50\r\n8\r\n3\r\n11\r\n6\r\n1\r\n8\r\n", 20, {8, 3, 11, 6, 1, 8}},
         {"7,9,3,11,6,1,8", 7, {9, 3, 11, 6, 1, 8}},
@@ -78,12 +74,12 @@ TEST(ChordFileReadTest, TakesNumbersAsTheyComeAndClampsTheFrets) {
          20,
          {8, 3, 11, 6, 1, 8}},
     };
-    for (const Case& c : cases) {
-        std::istringstream in(c.bytes);
+    for (const auto& [bytes, frets, notes] : cases) {
+        std::istringstream in(bytes);
         const ChordFileRead read = ReadChordFile(in);
-        ASSERT_TRUE(read.Ok()) << c.bytes;
-        EXPECT_EQ(read.numFrets, c.frets) << c.bytes;
-        EXPECT_EQ(read.notes, c.notes) << c.bytes;
+        ASSERT_TRUE(read.Ok()) << bytes;
+        EXPECT_EQ(read.numFrets, frets) << bytes;
+        EXPECT_EQ(read.notes, notes) << bytes;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "storage/print_form.hpp"
@@ -98,11 +99,7 @@ std::vector<int> ReadAllValues(const std::string& text, ReadFailure& end) {
 }
 
 TEST(FieldReaderTest, FieldsEndAtLineEndsAndCommas) {
-    struct Case {
-        std::string text;
-        std::vector<int> values;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, std::vector<int>> cases[] = {
         {" 1 \r\n 2 \r\n", {1, 2}},
         {"1\n2\n3", {1, 2, 3}},                   // bare LF, and a last line without an end
         {"1\r2\r\n3", {1, 2, 3}},                 // bare CR
@@ -110,10 +107,10 @@ TEST(FieldReaderTest, FieldsEndAtLineEndsAndCommas) {
         {"1\r\n\r\n3\r\n", {1, 0, 3}},            // an empty line is a field without a number
         {std::string("1\0002\r\n3", 6), {1, 3}},  // a NUL byte is ordinary field text
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, values] : cases) {
         ReadFailure end = ReadFailure::None;
-        EXPECT_EQ(ReadAllValues(c.text, end), c.values) << c.text;
-        EXPECT_EQ(end, ReadFailure::MissingValue) << c.text;
+        EXPECT_EQ(ReadAllValues(text, end), values) << text;
+        EXPECT_EQ(end, ReadFailure::MissingValue) << text;
     }
 }
 

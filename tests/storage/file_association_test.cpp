@@ -1,7 +1,9 @@
 #include "storage/file_association.hpp"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include <tuple>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,35 +42,28 @@ TEST(FileAssociationTextTest, TheMimePackageNamesTheGlobTheDescriptionAndTheIcon
 
 TEST(UserDataHomeTest, AnAbsoluteXdgDataHomeElseTheHomeDirectory) {
     const ScopedEnv home("HOME", "/home/u");
-    const struct {
-        const char* xdg;
-        const char* dataHome;
-    } cases[] = {{nullptr, "/home/u/.local/share"},
-                 {"relative/share", "/home/u/.local/share"},
-                 {"/data/share", "/data/share"}};
-    for (const auto& c : cases) {
-        const ScopedEnv xdg("XDG_DATA_HOME", c.xdg);
-        EXPECT_EQ(UserDataHome(), c.dataHome) << (c.xdg ? c.xdg : "unset");
+    const std::tuple<const char*, const char*> cases[] = {
+        {nullptr, "/home/u/.local/share"},
+        {"relative/share", "/home/u/.local/share"},
+        {"/data/share", "/data/share"}};
+    for (const auto& [xdg, dataHome] : cases) {
+        const ScopedEnv set("XDG_DATA_HOME", xdg);
+        EXPECT_EQ(UserDataHome(), dataHome) << (xdg ? xdg : "unset");
     }
 }
 
 TEST(FileAssociationTextTest, TheOpenCommandQuotesTheProgramPath) {
-    struct Case {
-        const char* executable;
-        const char* commandTemplate;
-        const char* exec;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"/opt/fretwise/fretwise", "", "Exec=\"/opt/fretwise/fretwise\" %f"},
         {"/home/me/My Programs/fretwise", "", "Exec=\"/home/me/My Programs/fretwise\" %f"},
         {"/a/$b`c\"d\\e/100%/fw", "", R"(Exec="/a/\\$b\\`c\\"d\\\\e/100%%/fw" %f)"},
         {"/opt/fw", "  --open %f  ", "Exec=\"/opt/fw\" --open %f"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [executable, commandTemplate, exec] : cases) {
         FileTypeRegistration type;
-        type.commandTemplate = c.commandTemplate;
-        const std::string entry = DesktopEntryText(type, PathsFor(c.executable));
-        EXPECT_NE(entry.find(std::string("\n") + c.exec + "\n"), std::string::npos) << entry;
+        type.commandTemplate = commandTemplate;
+        const std::string entry = DesktopEntryText(type, PathsFor(executable));
+        EXPECT_NE(entry.find(std::string("\n") + exec + "\n"), std::string::npos) << entry;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "support/temp_dir.hpp"
 
@@ -74,12 +75,7 @@ TEST_F(SettingsFileTest, AMissingFileReadsNothing) {
 
 TEST(SettingsReadTest, StopsAtTheFirstFailureKeepingTheLinesBefore) {
     const std::string full = SettingsText(SomeSettings());
-    struct Case {
-        std::string text;
-        int linesRead;
-        ReadFailure failure;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, int, ReadFailure> cases[] = {
         {"", 0, ReadFailure::MissingValue},
         {WithLine(full, 11, "99999"), 10, ReadFailure::OutOfRange},
         {WithLine(full, 1, "-40000"), 0, ReadFailure::OutOfRange},
@@ -89,14 +85,14 @@ TEST(SettingsReadTest, StopsAtTheFirstFailureKeepingTheLinesBefore) {
         {WithLine(full, 5, "25"), 4, ReadFailure::OffTheNeck},
         {WithLine(full, 10, "-2"), 9, ReadFailure::OffTheNeck},
     };
-    for (const Case& c : cases) {
-        const SettingsRead read = ReadText(c.text);
-        EXPECT_EQ(read.linesRead, c.linesRead) << c.text;
-        EXPECT_EQ(read.failure, c.failure) << c.text;
-        EXPECT_EQ(read.FailedLine(), c.linesRead + 1);
+    for (const auto& [text, linesRead, failure] : cases) {
+        const SettingsRead read = ReadText(text);
+        EXPECT_EQ(read.linesRead, linesRead) << text;
+        EXPECT_EQ(read.failure, failure) << text;
+        EXPECT_EQ(read.FailedLine(), linesRead + 1);
         EXPECT_FALSE(read.Complete());
-        EXPECT_TRUE(read.Has(c.linesRead));
-        EXPECT_FALSE(read.Has(c.linesRead + 1));
+        EXPECT_TRUE(read.Has(linesRead));
+        EXPECT_FALSE(read.Has(linesRead + 1));
     }
     // The ten lines before a bad line 11 are in force, the rest keep their defaults.
     Settings expected = SomeSettings();

@@ -48,18 +48,16 @@ TEST_F(TunerControllerTest, EachStringButtonStopsThenPlaysItsOpenStringOnce) {
 }
 
 TEST_F(TunerControllerTest, PlayANoteAddsOffsetPlusTwelveTimesOctavePlusTwelve) {
-    const struct {
-        int note, octave;  // list positions: "A" and "0" are 3 and 2
-        double number;
-    } cases[] = {{3, 2, 12}, {2, 3, 1}, {11, 4, -20}, {0, 0, 39}, {8, 1, 19}};
-    for (const auto& c : cases) {
-        tuner.SelectNote(c.note);
-        tuner.SelectOctave(c.octave);
+    // Note and octave as list positions: "A" and "0" are 3 and 2.
+    const std::tuple<int, int, double> cases[] = {
+        {3, 2, 12}, {2, 3, 1}, {11, 4, -20}, {0, 0, 39}, {8, 1, 19}};
+    for (const auto& [note, octave, number] : cases) {
+        tuner.SelectNote(note);
+        tuner.SelectOctave(octave);
         player.calls.clear();
         clock.now += 10;
         tuner.PlayOnce(TunerController::kPlayNoteButton);
-        EXPECT_TRUE(LastPlayedNoteIs(c.number))
-            << kTunerNotes[c.note].name << kTunerOctaves[c.octave];
+        EXPECT_TRUE(LastPlayedNoteIs(number)) << kTunerNotes[note].name << kTunerOctaves[octave];
         EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
     }
 }
@@ -78,11 +76,7 @@ TEST_F(TunerControllerTest, EachToggleLoopsItsRecordedTone) {
 // Presses in turn ("loop N", "once N", "band N" and "band -" or "octave -" for no
 // selection) and what the player is asked to do; every press stops the sound first.
 TEST_F(TunerControllerTest, PressesStopTheSoundAndKeepAtMostOneLoopOn) {
-    const struct {
-        std::vector<std::string> presses;
-        Log calls;
-        std::vector<int> on;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, Log, std::vector<int>> cases[] = {
         {{"band 1", "loop 6", "band 2", "loop 6"}, {"stop", "loop bb-c.wav", "stop"}, {}},
         {{"loop 6", "band 2", "loop 6", "loop 6"},
          {"stop", "loop a-c.wav", "stop", "stop", "loop c-c.wav"},
@@ -94,10 +88,10 @@ TEST_F(TunerControllerTest, PressesStopTheSoundAndKeepAtMostOneLoopOn) {
         {{"band -", "loop 6"}, {"stop"}, {6}},  // no tone, but the toggle shows stop
         {{"loop 7", "once -1"}, {}, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [presses, calls, on] : cases) {
         SetUp();
         player.calls.clear();
-        for (const std::string& press : c.presses) {
+        for (const std::string& press : presses) {
             const std::string what = press.substr(0, press.find(' '));
             const std::string arg = press.substr(press.find(' ') + 1);
             const std::optional<int> n =
@@ -112,9 +106,9 @@ TEST_F(TunerControllerTest, PressesStopTheSoundAndKeepAtMostOneLoopOn) {
                 tuner.SelectOctave(n);
             }
         }
-        EXPECT_EQ(player.calls, c.calls) << ::testing::PrintToString(c.presses);
-        EXPECT_EQ(On(), c.on) << ::testing::PrintToString(c.presses);
-        for (int on : c.on) {
+        EXPECT_EQ(player.calls, calls) << ::testing::PrintToString(presses);
+        EXPECT_EQ(On(), on) << ::testing::PrintToString(presses);
+        for (int on : on) {
             tuner.ToggleLoop(on);
         }
     }

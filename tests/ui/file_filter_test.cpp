@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace fretwise::test {
 namespace {
 
@@ -12,12 +14,7 @@ TEST(FileFilter, WrittenTheQtWay) {
 }
 
 TEST(FileFilter, ExtensionAddedOnlyToABareName) {
-    struct Case {
-        QString path;
-        QString filter;
-        QString expected;
-    };
-    const Case cases[] = {
+    const std::tuple<QString, QString, QString> cases[] = {
         {"/home/u/C major", "Chord|*.fw", "/home/u/C major.fw"},
         {"/home/u/C major.fw", "Chord|*.fw", "/home/u/C major.fw"},
         {"/home/u/take.WAV", "WAV file|*.wav", "/home/u/take.WAV"},
@@ -28,8 +25,8 @@ TEST(FileFilter, ExtensionAddedOnlyToABareName) {
         {"/home/u/any", "All files|*.*", "/home/u/any"},
         {"", "Chord|*.fw", ""},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(WithFilterExtension(c.path, c.filter), c.expected) << c.path.toStdString();
+    for (const auto& [path, filter, expected] : cases) {
+        EXPECT_EQ(WithFilterExtension(path, filter), expected) << path.toStdString();
     }
 }
 

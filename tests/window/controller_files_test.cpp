@@ -41,29 +41,24 @@ TEST_F(FilesTest, ShortOrBlankPathsOpenNothingSilently) {
 TEST_F(FilesTest, BadFilesShowTheErrorAndOpenStringsOrTheChordKept) {
     constexpr PerString kOpen = {0, 0, 0, 0, 0, 0};
     constexpr PerString kHeld = {1, 1, 2, 3, 3, 1};
-    const struct {
-        const char* name;
-        std::optional<std::string> content;
-        int frets;
-        PerString shape;
-    } cases[] = {
+    const std::tuple<const char*, std::optional<std::string>, int, PerString> cases[] = {
         {"missing", std::nullopt, 20, kOpen},
         {"four lines", " 12 \r\n 10 \r\n 6 \r\n 13 \r\n", 12, kOpen},
         // Fret 29 of the G string on line 4: refused before the 5 frets of line 1 apply.
         {"off the neck", " 5 \r\n 8 \r\n 3 \r\n 40 \r\n 6 \r\n 1 \r\n 8 \r\n", 20, kHeld},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, content, frets, shape] : cases) {
         SetUp();
         ClickShape(kHeld);
-        if (c.content) {
-            files.files["/home/u/bad.fw"] = *c.content;
+        if (content) {
+            files.files["/home/u/bad.fw"] = *content;
         }
         window->OpenChordFile("/home/u/bad.fw");
         EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{std::string(kErrorOpeningFile)})
-            << c.name;
-        EXPECT_EQ(Frets(), c.shape) << c.name;
-        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << c.name;
-        EXPECT_EQ(window->NumFrets(), c.frets) << c.name;
+            << name;
+        EXPECT_EQ(Frets(), shape) << name;
+        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << name;
+        EXPECT_EQ(window->NumFrets(), frets) << name;
     }
 }
 
@@ -132,20 +127,17 @@ TEST_F(FilesTest, SaveAsWavRefusesCancelledUnchangedAndUnwritableNames) {
     ClickShape({0, 1, 0, 2, 3, -1});
     const std::string offer = "save C major|WAV file|*.wav";
     const std::string error = "message " + std::string(kErrorSavingFile);
-    const struct {
-        std::optional<std::string> answer;
-        std::vector<std::string> log;
-    } cases[] = {
+    const std::tuple<std::optional<std::string>, std::vector<std::string>> cases[] = {
         {std::nullopt, {offer}},
         {"C major", {offer, error}},
         {"", {offer, error}},
         {(dir / "missing" / "c.wav").string(), {offer, "busy", "beep", error, "idle"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [answer, log] : cases) {
         dialogs.log.clear();
-        dialogs.answers = {c.answer};
+        dialogs.answers = {answer};
         window->SaveChordAsWav(StrumMode::Block);
-        EXPECT_EQ(dialogs.log, c.log);
+        EXPECT_EQ(dialogs.log, log);
         EXPECT_TRUE(player.played.empty());
         EXPECT_TRUE(Shown().playEnabled);
     }

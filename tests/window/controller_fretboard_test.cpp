@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "window/controller_fixture.hpp"
 
 namespace fretwise::test {
@@ -38,15 +40,12 @@ TEST_F(FretboardClickTest, LeftClickOnAMutedStringSetsItWithoutPlaying) {
 
 TEST_F(FretboardClickTest, RightClickMutesOrOpensAndNeverPlays) {
     Click(MouseButton::Left, 1, 1);
-    const struct {
-        int string;
-        std::int16_t before;
-        std::int16_t after;
-    } cases[] = {{1, 1, -1}, {1, -1, 0}, {1, 0, -1}, {0, 0, -1}};
-    for (const auto& c : cases) {
-        ASSERT_EQ(Frets()[c.string], c.before);
-        Click(MouseButton::Right, c.string, 3);
-        EXPECT_EQ(Frets()[c.string], c.after);
+    const std::tuple<int, std::int16_t, std::int16_t> cases[] = {
+        {1, 1, -1}, {1, -1, 0}, {1, 0, -1}, {0, 0, -1}};
+    for (const auto& [string, before, after] : cases) {
+        ASSERT_EQ(Frets()[string], before);
+        Click(MouseButton::Right, string, 3);
+        EXPECT_EQ(Frets()[string], after);
     }
     EXPECT_TRUE(Shown().fretboard.strings[1].dashed);
     EXPECT_EQ(Shown().fretboard.stringLabels[1], "x");

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "window/controller_fixture.hpp"
 
 namespace fretwise::test {
@@ -12,13 +14,11 @@ class MenuTest : public ControllerTest {
 };
 
 TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
-    const struct {
-        std::optional<std::string> answer;
-        int frets;  // 0: refused
-    } cases[] = {
+    // The frets shown afterwards; 0 when the answer is refused.
+    const std::tuple<std::optional<std::string>, int> cases[] = {
         {"4", 0}, {"21", 0}, {"7.5", 0}, {std::nullopt, 0}, {"5", 5}, {"20", 20}, {"8.0", 8},
     };
-    for (const auto& c : cases) {
+    for (const auto& [answer, frets] : cases) {
         SetUp();
         ClickShape({1, 1, 2, 3, 3, 1});
         window->ScrollNeck(3);
@@ -26,21 +26,21 @@ TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
         window->SelectChordType(0);
         window->CreateChord();
         dialogs.log.clear();
-        dialogs.answers = {c.answer};
+        dialogs.answers = {answer};
         window->AskFretCount();
 
         ASSERT_EQ(dialogs.log[0], "input Enter number of frets to display||20");
-        if (c.frets == 0) {
-            EXPECT_EQ(dialogs.log.back(), "beep") << c.answer.value_or("(cancel)");
+        if (frets == 0) {
+            EXPECT_EQ(dialogs.log.back(), "beep") << answer.value_or("(cancel)");
             EXPECT_EQ(window->NumFrets(), 20);
             EXPECT_TRUE(Shown().candidateScroll.enabled);
         } else {
-            EXPECT_EQ(dialogs.log.size(), 1u) << *c.answer;
-            EXPECT_EQ(window->NumFrets(), c.frets);
+            EXPECT_EQ(dialogs.log.size(), 1u) << *answer;
+            EXPECT_EQ(window->NumFrets(), frets);
             EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
             EXPECT_FALSE(Shown().candidateScroll.enabled);
             EXPECT_EQ(Shown().neckScroll.value, 0);
-            EXPECT_EQ(Shown().fretboard.fretLines.size(), static_cast<std::size_t>(c.frets + 1));
+            EXPECT_EQ(Shown().fretboard.fretLines.size(), static_cast<std::size_t>(frets + 1));
         }
     }
 }

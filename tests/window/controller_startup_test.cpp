@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "window/controller_fixture.hpp"
 
 namespace fretwise::test {
@@ -103,24 +105,20 @@ TEST_F(StartupTest, FallbackKeepsWhatWasReadBeforeTheFirstFailure) {
     Settings s = StoredCMajor();
     s.numFrets = 7;
     s.flats = true;
-    const struct {
-        int lines;
-        PerString frets;
-        bool allStrings;
-    } cases[] = {{0, kOpen, false},
-                 {3, kOpen, true},
-                 {7, {0, 1, 0, 0, 0, 0}, true},
-                 {10, {0, 1, 0, 2, 3, -1}, true}};
-    for (const auto& c : cases) {
+    const std::tuple<int, PerString, bool> cases[] = {{0, kOpen, false},
+                                                      {3, kOpen, true},
+                                                      {7, {0, 1, 0, 0, 0, 0}, true},
+                                                      {10, {0, 1, 0, 2, 3, -1}, true}};
+    for (const auto& [lines, frets, allStrings] : cases) {
         SetUp();
-        StoreSettingsLines(s, c.lines);
+        StoreSettingsLines(s, lines);
         window->Startup("");
-        EXPECT_EQ(window->NumFrets(), 20) << c.lines;
-        EXPECT_EQ(Frets(), c.frets) << c.lines;
-        EXPECT_EQ(Shown().menu.allStringsChecked, c.allStrings) << c.lines;
-        EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats) << c.lines;
-        EXPECT_EQ(Shown().rootList.items[1], "Bb") << c.lines;
-        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << c.lines;
+        EXPECT_EQ(window->NumFrets(), 20) << lines;
+        EXPECT_EQ(Frets(), frets) << lines;
+        EXPECT_EQ(Shown().menu.allStringsChecked, allStrings) << lines;
+        EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats) << lines;
+        EXPECT_EQ(Shown().rootList.items[1], "Bb") << lines;
+        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << lines;
     }
 }
 

@@ -41,44 +41,35 @@ TEST(FretboardView, ScrolledLinesAtOrAboveTheNutAreHidden) {
 }
 
 TEST(FretboardView, FretLabelMarksTheFifthFretOrNamesThePosition) {
-    const struct {
-        int position;
-        const char* caption;
-        int top;
-    } cases[] = {{0, "5", 4320},
-                 {4, "5", 1440},
-                 {5, "5th fret", 720},
-                 {7, "7th fret", 720},
-                 {12, "12th fret", 720}};
-    for (const auto& c : cases) {
-        const FretboardView view = Board(20, c.position);
-        EXPECT_EQ(view.fretLabel.caption, c.caption) << c.position;
-        EXPECT_EQ(view.fretLabel.top, c.top) << c.position;
+    const std::tuple<int, const char*, int> cases[] = {{0, "5", 4320},
+                                                       {4, "5", 1440},
+                                                       {5, "5th fret", 720},
+                                                       {7, "7th fret", 720},
+                                                       {12, "12th fret", 720}};
+    for (const auto& [position, caption, top] : cases) {
+        const FretboardView view = Board(20, position);
+        EXPECT_EQ(view.fretLabel.caption, caption) << position;
+        EXPECT_EQ(view.fretLabel.top, top) << position;
     }
 }
 
 TEST(FretboardView, MarkersShowOnlyForHeldFretsInView) {
-    const struct {
-        int fret;
-        int position;
-        bool visible;
-        int top;
-    } cases[] = {
+    const std::tuple<int, int, bool, int> cases[] = {
         {3, 0, true, 2400},  {3, 2, true, 960},  {3, 3, false, 0},
         {3, 5, false, 0},    {8, 0, true, 6000}, {9, 0, false, 6720},
         {13, 5, true, 6000}, {0, 0, false, 0},   {-1, 0, false, 0},
     };
-    for (const auto& c : cases) {
-        const Fingering shape = Shape({static_cast<std::int16_t>(c.fret), 0, 0, 0, 0, 0});
-        FretboardView drawn = Board(20, c.position, shape);
-        EXPECT_EQ(drawn.markers[0].visible, c.visible) << c.fret << " at " << c.position;
-        EXPECT_EQ(drawn.markers[0].top, c.top) << c.fret << " at " << c.position;
+    for (const auto& [fret, position, visible, top] : cases) {
+        const Fingering shape = Shape({static_cast<std::int16_t>(fret), 0, 0, 0, 0, 0});
+        FretboardView drawn = Board(20, position, shape);
+        EXPECT_EQ(drawn.markers[0].visible, visible) << fret << " at " << position;
+        EXPECT_EQ(drawn.markers[0].top, top) << fret << " at " << position;
 
-        FretboardView refreshed = Board(20, c.position);
-        PlaceMarkers(refreshed, 20, c.position, shape);
-        EXPECT_EQ(refreshed.markers[0].visible, c.visible) << c.fret << " at " << c.position;
-        if (c.visible) {
-            EXPECT_EQ(refreshed.markers[0].top, c.top);
+        FretboardView refreshed = Board(20, position);
+        PlaceMarkers(refreshed, 20, position, shape);
+        EXPECT_EQ(refreshed.markers[0].visible, visible) << fret << " at " << position;
+        if (visible) {
+            EXPECT_EQ(refreshed.markers[0].top, top);
         }
     }
 }

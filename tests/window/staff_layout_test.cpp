@@ -50,21 +50,17 @@ TEST(StaffLayout, CrowdedHeadsMoveAside) {
 }
 
 TEST(StaffLayout, LedgerLinesFollowTheOuterNotes) {
-    const struct {
-        PerString frets;
-        int upper;
-        int lower;
-    } cases[] = {
+    const std::tuple<PerString, int, int> cases[] = {
         {{-1, -1, -1, -1, -1, -1}, 0, 0}, {{3, -1, -1, -1, -1, -1}, 0, 0},
         {{5, -1, -1, -1, -1, -1}, 1, 0},  {{8, -1, -1, -1, -1, -1}, 2, 0},
         {{20, -1, -1, -1, -1, -1}, 5, 0}, {{-1, -1, -1, -1, 0, -1}, 0, 2},
         {{-1, -1, -1, -1, 2, -1}, 0, 1},  {{-1, -1, -1, -1, -1, 1}, 0, 3},
         {{-1, -1, -1, -1, -1, 3}, 0, 2},
     };
-    for (const auto& c : cases) {
-        const StaffView staff = Layout(Shape(c.frets));
-        EXPECT_EQ(staff.upperLedgers, c.upper) << c.frets[0] << " " << c.frets[5];
-        EXPECT_EQ(staff.lowerLedgers, c.lower) << c.frets[0] << " " << c.frets[5];
+    for (const auto& [frets, upper, lower] : cases) {
+        const StaffView staff = Layout(Shape(frets));
+        EXPECT_EQ(staff.upperLedgers, upper) << frets[0] << " " << frets[5];
+        EXPECT_EQ(staff.lowerLedgers, lower) << frets[0] << " " << frets[5];
     }
 }
 
