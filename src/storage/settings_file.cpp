@@ -67,6 +67,7 @@ std::string SettingsText(const Settings& s) {
     AppendPrintLine(text, s.nameIndex);
     AppendPrintLine(text, s.rootIndex);
     AppendPrintLine(text, s.typeIndex);
+    s.keyed.AppendTo(text);
     return text;
 }
 
@@ -93,6 +94,7 @@ SettingsRead ReadSettings(std::istream& in) {
         Apply(read.settings, line, value.value);
         read.linesRead = line;
     }
+    read.settings.keyed = ReadKeyedLines(in);
     return read;
 }
 

@@ -9,6 +9,7 @@
 #include "music/fret_range.hpp"
 #include "storage/app_paths.hpp"
 #include "storage/field_reader.hpp"
+#include "storage/keyed_lines.hpp"
 
 namespace fretwise {
 
@@ -37,6 +38,7 @@ struct Settings {
     std::int16_t nameIndex = 0;     // which alternative chord name is shown
     std::int16_t rootIndex = -1;    // selected root, -1 when none
     std::int16_t typeIndex = -1;    // selected chord type, -1 when none
+    KeyedLines keyed;               // the later settings, read through their SettingKey
 
     bool operator==(const Settings&) const = default;
 };
@@ -45,7 +47,7 @@ struct Settings {
 std::filesystem::path SettingsFilePath(const AppPaths& paths);
 
 // The bytes of the settings file: fourteen values in print form on CR LF lines, truth
-// values as -1 and 0.
+// values as -1 and 0, then the keyed lines.
 std::string SettingsText(const Settings& settings);
 
 // Writes atomically, so a failed write never leaves a truncated file; creates the directory.
@@ -65,6 +67,7 @@ struct SettingsRead {
 
 // Lines 2 and 3 are truth values (any non-zero number is true); line 4 means flats only when
 // it is exactly -1. A fret on lines 5 to 10 other than -1 or 0 to 24 stops the reading there.
+// The keyed lines are read only after all fourteen values.
 SettingsRead ReadSettings(std::istream& in);
 SettingsRead ReadSettingsFile(const std::filesystem::path& path);
 
