@@ -26,6 +26,27 @@ int RunCommand(const CommandInfo& info, Args args, Io io) {
     }
 }
 
+ArgumentOutline OutlineOf(const CLI::Option& option) {
+    ArgumentOutline argument;
+    argument.positional = option.get_positional();
+    argument.explanation = option.get_description();
+    if (argument.positional) {
+        argument.names = {option.get_name()};
+        argument.repeats = option.get_items_expected_max() > 1;
+        return argument;
+    }
+    for (const std::string& name : option.get_snames()) {
+        argument.names.push_back('-' + name);
+    }
+    for (const std::string& name : option.get_lnames()) {
+        argument.names.push_back("--" + name);
+    }
+    if (option.get_type_size_max() > 0) {
+        argument.valueName = option.get_type_name();
+    }
+    return argument;
+}
+
 }  // namespace
 
 CommandLine::CommandLine(std::span<const CommandInfo> commands)
@@ -48,6 +69,24 @@ CommandLine::~CommandLine() = default;
 
 std::string CommandLine::Help() const {
     return app_->help();
+}
+
+CommandLineOutline CommandLine::Outline() const {
+    CommandLineOutline outline{kProgram, app_->get_description(), app_->get_footer(), {}};
+    for (const CLI::App* app : app_->get_subcommands({})) {
+        // A command without details of its own shows the whole command line's footer.
+        const std::string details = app->get_footer() == outline.footer ? "" : app->get_footer();
+        CommandOutline command{app->get_name(), app->get_description(), details, {}};
+        for (const bool positional : {true, false}) {
+            for (const CLI::Option* option : app->get_options()) {
+                if (option->get_positional() == positional) {
+                    command.arguments.push_back(OutlineOf(*option));
+                }
+            }
+        }
+        outline.commands.push_back(std::move(command));
+    }
+    return outline;
 }
 
 int RunCli(std::span<const CommandInfo> commands, Args args, Io io) {

@@ -6,6 +6,7 @@
 
 #include "cli/arg_parser.hpp"
 #include "cli/command.hpp"
+#include "cli/command_outline.hpp"
 
 namespace CLI {
 class App;
@@ -15,7 +16,7 @@ namespace fretwise::cli {
 
 // The whole command line of fretwise-cli as one CLI11 app: every command with its summary,
 // arguments, options and explanations. "fretwise-cli --help" shows it; a generator of manual
-// pages or shell completion walks App().
+// pages or shell completion reads Outline().
 class CommandLine {
   public:
     explicit CommandLine(std::span<const CommandInfo> commands);
@@ -23,6 +24,7 @@ class CommandLine {
 
     const CLI::App& App() const { return *app_; }
     std::string Help() const;
+    CommandLineOutline Outline() const;
 
   private:
     std::vector<std::unique_ptr<Command>> commands_;  // the declarations point into these

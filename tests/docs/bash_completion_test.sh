@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Completes command lines of fretwise-cli with the generated bash completion (argument 1) in a
+# folder of a few files, and compares the candidates with those expected.
+set -u
+export LC_ALL=C
+source "$1"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cd "$dir" && touch a.fw b.wav c.txt && mkdir sub
+
+failures=0
+# expect "CANDIDATES" WORD... : the last word is the one being completed.
+expect() {
+    local expected=$1 got
+    shift
+    COMP_WORDS=(fretwise-cli "$@")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _fretwise_cli 2>/dev/null
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' ')
+    if [ "$got" != "$expected" ]; then
+        echo "fretwise-cli $*: expected '$expected', got '$got'"
+        failures=$((failures + 1))
+    fi
+}
+
+expect "create" cr
+expect "--help -h" -
+expect "a.fw sub" open ''
+expect "" open a.fw ''
+expect "a.fw sub" save x32010 -o ''
+expect "b.wav sub" wav x32010 --output ''
+expect "a.fw b.wav c.txt sub" diagram x32010 -o ''
+expect "B Bb" create B
+expect "C C#" create --json --frets 10 --position 2 C
+expect "Minor" create --frets 10 A Mi
+expect "Second Seventh Sixth Suspended" create A Minor S
+expect "\\(Flattened" create A Seventh '(F'
+expect "G G# Gb" show x32010 --root G
+expect "--frets" name x32010 --fr
+expect "" name x32010 --frets ''
+expect "" bogus ''
+
+[ "$failures" -eq 0 ]
