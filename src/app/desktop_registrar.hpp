@@ -5,7 +5,8 @@
 
 namespace fretwise {
 
-// Registers the chord file type in the user's freedesktop data directory.
+// Registers the chord file type in the user's freedesktop data directory, unless the program
+// is installed for all users with the registration of its package.
 class DesktopRegistrar : public FileTypeRegistrar {
   public:
     explicit DesktopRegistrar(AppPaths paths) : paths_(std::move(paths)) {}

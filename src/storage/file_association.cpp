@@ -1,5 +1,6 @@
 #include "storage/file_association.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -146,6 +147,43 @@ fs::path UserDataHome() {
     return fs::path(home != nullptr ? home : "/") / ".local" / "share";
 }
 
+fs::path MimePackagePath(const FileTypeRegistration& type) {
+    return fs::path("mime") / "packages" / (Id(type) + ".xml");
+}
+
+fs::path DesktopEntryPath(const FileTypeRegistration& type) {
+    return fs::path("applications") / (Id(type) + ".desktop");
+}
+
+std::vector<fs::path> SystemDataDirs() {
+    std::vector<fs::path> dirs;
+    const char* xdg = std::getenv("XDG_DATA_DIRS");
+    std::istringstream list(xdg != nullptr ? xdg : "");
+    for (std::string dir; std::getline(list, dir, ':');) {
+        if (fs::path(dir).is_absolute()) {
+            dirs.emplace_back(dir);
+        }
+    }
+    if (dirs.empty()) {
+        dirs = {"/usr/local/share", "/usr/share"};
+    }
+    return dirs;
+}
+
+bool InstalledForAllUsers(const FileTypeRegistration& type, const fs::path& executable,
+                          const std::vector<fs::path>& dataDirs) {
+    std::error_code error;
+    const fs::path share =
+        fs::weakly_canonical(executable, error).parent_path().parent_path() / "share";
+    if (error || !fs::is_regular_file(share / DesktopEntryPath(type), error)) {
+        return false;
+    }
+    return std::any_of(dataDirs.begin(), dataDirs.end(), [&](const fs::path& dir) {
+        std::error_code ignored;
+        return fs::equivalent(dir, share, ignored);
+    });
+}
+
 std::string MimeTypeName(const FileTypeRegistration& type) {
     return "application/x-" + Id(type);
 }
@@ -188,11 +226,9 @@ bool RegisterFileType(const FileTypeRegistration& type, const AppPaths& paths,
         return false;
     }
     try {
-        const std::string id = Id(type);
-        const bool mime =
-            WriteInto(dataHome / "mime" / "packages" / (id + ".xml"), MimePackageText(type));
+        const bool mime = WriteInto(dataHome / MimePackagePath(type), MimePackageText(type));
         const bool entry =
-            WriteInto(dataHome / "applications" / (id + ".desktop"), DesktopEntryText(type, paths));
+            WriteInto(dataHome / DesktopEntryPath(type), DesktopEntryText(type, paths));
         if (!type.icon.empty()) {
             InstallIcon(type, dataHome);
         }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "storage/app_paths.hpp"
 
@@ -23,6 +24,18 @@ FileTypeRegistration ChordFileType(const AppPaths& paths);
 // $XDG_DATA_HOME, or ~/.local/share when it is unset or not an absolute path.
 std::filesystem::path UserDataHome();
 
+// The system's data directories: $XDG_DATA_DIRS (its absolute entries), or /usr/local/share
+// and /usr/share when it names none.
+std::vector<std::filesystem::path> SystemDataDirs();
+
+// Whether the program is installed for all users with its own registration: it runs from
+// PREFIX/bin, PREFIX/share is one of the system's data directories, and the desktop entry is
+// there (a package puts it there). A registration for the user would then only shadow the
+// package's, and keep pointing at this program after the package is gone. A program in its
+// build folder or in a prefix of the user's own is not installed for all users.
+bool InstalledForAllUsers(const FileTypeRegistration& type, const std::filesystem::path& executable,
+                          const std::vector<std::filesystem::path>& dataDirs);
+
 // Registers the file type for the user on a freedesktop desktop, under dataHome:
 //   mime/packages/ID.xml            the MIME type: glob, description, icon name
 //   applications/ID.desktop         the program, opening files of that type
@@ -33,6 +46,11 @@ std::filesystem::path UserDataHome();
 // only says whether the MIME package and the desktop entry were written.
 bool RegisterFileType(const FileTypeRegistration& type, const AppPaths& paths,
                       const std::filesystem::path& dataHome);
+
+// Where RegisterFileType writes the MIME package and the desktop entry, relative to the data
+// directory: mime/packages/ID.xml and applications/ID.desktop.
+std::filesystem::path MimePackagePath(const FileTypeRegistration& type);
+std::filesystem::path DesktopEntryPath(const FileTypeRegistration& type);
 
 // The texts written, for the tests.
 std::string MimeTypeName(const FileTypeRegistration& type);

@@ -143,5 +143,50 @@ TEST_F(FileAssociationTest, TheDesktopEntryIsValid) {
               "");
 }
 
+TEST(SystemDataDirsTest, TheAbsoluteEntriesOfXdgDataDirsElseTheStandardOnes) {
+    const std::tuple<const char*, std::vector<fs::path>> cases[] = {
+        {nullptr, {"/usr/local/share", "/usr/share"}},
+        {"", {"/usr/local/share", "/usr/share"}},
+        {"relative:also/relative", {"/usr/local/share", "/usr/share"}},
+        {"/opt/share::relative:/usr/share/", {"/opt/share", "/usr/share/"}},
+    };
+    for (const auto& [xdg, dirs] : cases) {
+        const ScopedEnv set("XDG_DATA_DIRS", xdg);
+        EXPECT_EQ(SystemDataDirs(), dirs) << (xdg ? xdg : "unset");
+    }
+}
+
+// Only a program whose own prefix is a system data directory with the desktop entry in it is
+// installed for all users; from a build folder or the user's own prefix it registers itself.
+TEST_F(FileAssociationTest, OnlyAProgramInstalledForAllUsersLeavesTheRegistrationToItsPackage) {
+    const auto touch = [](const fs::path& file) {
+        fs::create_directories(file.parent_path());
+        WriteBytes(file, "");
+    };
+    for (const char* prefix : {"usr", "opt/fw", "home/.local"}) {
+        touch(dir / prefix / "share" / DesktopEntryPath(type));
+        touch(dir / prefix / "bin" / "fretwise");
+    }
+    touch(dir / "build" / "fretwise");
+    touch(dir / "bare" / "bin" / "fretwise");
+    fs::create_directories(dir / "bare" / "share");
+    fs::create_directories(dir / "usr" / "local" / "share");
+    const std::vector<fs::path> system = {dir / "usr/local/share", dir / "usr/share/",
+                                          dir / "bare/share"};
+    const std::tuple<fs::path, std::vector<fs::path>, bool> cases[] = {
+        {dir / "usr/bin/fretwise", system, true},
+        {dir / "usr/bin/../bin/fretwise", system, true},
+        {dir / "usr/bin/fretwise", {dir / "usr/local/share"}, false},
+        {dir / "opt/fw/bin/fretwise", system, false},       // a prefix the desktop does not read
+        {dir / "home/.local/bin/fretwise", system, false},  // the user's own prefix
+        {dir / "build/fretwise", system, false},
+        {dir / "bare/bin/fretwise", system, false},  // no desktop entry installed
+        {dir / "gone/bin/fretwise", system, false},
+    };
+    for (const auto& [executable, dataDirs, installed] : cases) {
+        EXPECT_EQ(InstalledForAllUsers(type, executable, dataDirs), installed) << executable;
+    }
+}
+
 }  // namespace
 }  // namespace fretwise::test
