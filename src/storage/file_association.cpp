@@ -82,8 +82,18 @@ std::string EntryEscaped(const std::string& text) {
 }
 
 // One argument of an Exec line in double quotes, so that spaces and other reserved
-// characters in the program's path keep it one argument.
+// characters in the program's path keep it one argument. A bare program name of letters,
+// digits and dashes, found on the PATH, stays unquoted: launchers that read only the first
+// word of the line (xdg-open without a desktop) would otherwise look for the quotes too.
 std::string ExecQuoted(const std::string& argument) {
+    const bool bare =
+        !argument.empty() && std::all_of(argument.begin(), argument.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                   c == '-' || c == '_';
+        });
+    if (bare) {
+        return argument;
+    }
     std::string out = "\"";
     for (char c : argument) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') {

@@ -58,6 +58,7 @@ TEST(FileAssociationTextTest, TheOpenCommandQuotesTheProgramPath) {
         {"/home/me/My Programs/fretwise", "", "Exec=\"/home/me/My Programs/fretwise\" %f"},
         {"/a/$b`c\"d\\e/100%/fw", "", R"(Exec="/a/\\$b\\`c\\"d\\\\e/100%%/fw" %f)"},
         {"/opt/fw", "  --open %f  ", "Exec=\"/opt/fw\" --open %f"},
+        {"fretwise", "", "Exec=fretwise %f"},  // the installed entry: the program on the PATH
     };
     for (const auto& [executable, commandTemplate, exec] : cases) {
         FileTypeRegistration type;
