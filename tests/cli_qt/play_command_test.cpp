@@ -14,11 +14,5 @@ TEST(PlayCommand, MutedChordPlaysNothing) {
     EXPECT_EQ(r.err, "fretwise-cli play: every string is muted, there is nothing to play\n");
 }
 
-TEST(PlayCommand, TakesNoOutputFile) {
-    const CliResult r = RunCommandLine({"play", "x32010", "-o", "c.wav"}, "", QtCommands());
-    EXPECT_EQ(r.status, kExitUsage);
-    EXPECT_EQ(r.err, "fretwise-cli play: unknown option '-o'\n");
-}
-
 }  // namespace
 }  // namespace fretwise::test

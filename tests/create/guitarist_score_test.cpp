@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
-#include <ostream>
 
 #include "create/option_lists.hpp"
 #include "support/shapes.hpp"
@@ -37,10 +36,6 @@ struct TermCase {
     ScoreTerm term;
     int count;
 };
-
-void PrintTo(const TermCase& c, std::ostream* os) {
-    *os << c.what << " (" << c.chart << ")";
-}
 
 const TermCase kTermCases[] = {
     {"open C has its root in the bass", kC, kMajor, "x32010", 1, ScoreTerm::BassIsRoot, 1},
@@ -81,16 +76,14 @@ const TermCase kTermCases[] = {
     {"C and E from the C of the A string up", kC, kMajor, "x32010", 1, ScoreTerm::MuddyBass, 0},
 };
 
-class ScoreTermOf : public testing::TestWithParam<TermCase> {};
-
-TEST_P(ScoreTermOf, CountsWhatItNames) {
-    const TermCase& c = GetParam();
-    const auto k = static_cast<std::size_t>(c.term);
-    const GuitaristScore score = ScoreOf(c.chart, ContextFor(c.root, c.type, c.firstFret));
-    EXPECT_EQ(score.terms[k], kScoreTerms[k].weight * static_cast<float>(c.count));
+TEST(ScoreShape, EachTermCountsWhatItNames) {
+    for (const TermCase& c : kTermCases) {
+        const auto k = static_cast<std::size_t>(c.term);
+        const GuitaristScore score = ScoreOf(c.chart, ContextFor(c.root, c.type, c.firstFret));
+        EXPECT_EQ(score.terms[k], kScoreTerms[k].weight * static_cast<float>(c.count))
+            << c.what << " (" << c.chart << ")";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Shapes, ScoreTermOf, testing::ValuesIn(kTermCases));
 
 TEST(ScoreShape, TheTotalIsTheSumOfTheTerms) {
     const GuitaristScore score = ScoreOf("133211", ContextFor(kF, kMajor, 1));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
+#include <tuple>
 
 #include "create/fingering_search.hpp"
 #include "support/shapes.hpp"
@@ -31,68 +31,55 @@ SearchRequest SearchAt(int root, int type, const PerString& frets, bool restTreb
     return {root, type, lowest - 1, kMaxFrets, false, CreateOrder::Guitarist, restTreble};
 }
 
-struct KnownShape {
-    const char* name;
-    int root;
-    int type;
-    const char* chart;  // low E string first
-};
-
-void PrintTo(const KnownShape& s, std::ostream* os) {
-    *os << s.name << " " << s.chart;
-}
-
-// The shapes guitarists learn first: the open chords and the barres moved up the neck.
-const KnownShape kKnownShapes[] = {
-    {"C", kC, kMajor, "x32010"},
-    {"A", kA, kMajor, "x02220"},
-    {"G", kG, kMajor, "320003"},
-    {"E", kE, kMajor, "022100"},
-    {"D", kD, kMajor, "xx0232"},
-    {"Am", kA, kMinor, "x02210"},
-    {"Em", kE, kMinor, "022000"},
-    {"Dm", kD, kMinor, "xx0231"},
-    {"E7", kE, kSeventh, "020100"},
-    {"A7", kA, kSeventh, "x02020"},
-    {"D7", kD, kSeventh, "xx0212"},
-    {"G7", kG, kSeventh, "320001"},
-    {"B7", kB, kSeventh, "x21202"},
-    {"Cmaj7", kC, kMajorSeventh, "x32000"},
-    {"Fmaj7", kF, kMajorSeventh, "xx3210"},
-    {"Am7", kA, kMinorSeventh, "x02010"},
-    {"Dm7", kD, kMinorSeventh, "xx0211"},
-    {"Em7", kE, kMinorSeventh, "020000"},
-    {"F, E shape", kF, kMajor, "133211"},
-    {"F, A shape", kF, kMajor, "x 8 10 10 10 8"},
-    {"Bb, E shape", kBb, kMajor, "688766"},
-    {"Bb, A shape", kBb, kMajor, "x13331"},
-    {"Bm, E shape", kB, kMinor, "799777"},
-    {"Bm, A shape", kB, kMinor, "x24432"},
-    {"C#m, E shape", kCs, kMinor, "9 11 11 9 9 9"},
-    {"C#m, A shape", kCs, kMinor, "x46654"},
-    {"F7, E shape", kF, kSeventh, "131211"},
-    {"F7, A shape", kF, kSeventh, "x 8 10 8 10 8"},
-    {"Bb7, E shape", kBb, kSeventh, "686766"},
-    {"Bb7, A shape", kBb, kSeventh, "x13131"},
-    {"B7, E shape", kB, kSeventh, "797877"},
-    {"B7, A shape", kB, kSeventh, "x24242"},
-    {"C#7, E shape", kCs, kSeventh, "9 11 9 10 9 9"},
-    {"C#7, A shape", kCs, kSeventh, "x46464"},
-};
-
-class WellKnownShape : public testing::TestWithParam<KnownShape> {};
-
-TEST_P(WellKnownShape, IsFirstOrSecondAsGuitaristsPlayThem) {
-    const PerString frets = Frets(GetParam().chart);
-    for (const bool restTreble : {false, true}) {
-        const std::size_t rank = RankOf(
-            FindFingerings(SearchAt(GetParam().root, GetParam().type, frets, restTreble)), frets);
-        EXPECT_GE(rank, 1u) << "rest treble " << restTreble;
-        EXPECT_LE(rank, 2u) << "rest treble " << restTreble;
+// The shapes guitarists learn first, written low E string first: the open chords and the
+// barres moved up the neck.
+TEST(GuitaristOrder, AWellKnownShapeIsFirstOrSecond) {
+    const std::tuple<const char*, int, int, const char*> shapes[] = {
+        {"C", kC, kMajor, "x32010"},
+        {"A", kA, kMajor, "x02220"},
+        {"G", kG, kMajor, "320003"},
+        {"E", kE, kMajor, "022100"},
+        {"D", kD, kMajor, "xx0232"},
+        {"Am", kA, kMinor, "x02210"},
+        {"Em", kE, kMinor, "022000"},
+        {"Dm", kD, kMinor, "xx0231"},
+        {"E7", kE, kSeventh, "020100"},
+        {"A7", kA, kSeventh, "x02020"},
+        {"D7", kD, kSeventh, "xx0212"},
+        {"G7", kG, kSeventh, "320001"},
+        {"B7", kB, kSeventh, "x21202"},
+        {"Cmaj7", kC, kMajorSeventh, "x32000"},
+        {"Fmaj7", kF, kMajorSeventh, "xx3210"},
+        {"Am7", kA, kMinorSeventh, "x02010"},
+        {"Dm7", kD, kMinorSeventh, "xx0211"},
+        {"Em7", kE, kMinorSeventh, "020000"},
+        {"F, E shape", kF, kMajor, "133211"},
+        {"F, A shape", kF, kMajor, "x 8 10 10 10 8"},
+        {"Bb, E shape", kBb, kMajor, "688766"},
+        {"Bb, A shape", kBb, kMajor, "x13331"},
+        {"Bm, E shape", kB, kMinor, "799777"},
+        {"Bm, A shape", kB, kMinor, "x24432"},
+        {"C#m, E shape", kCs, kMinor, "9 11 11 9 9 9"},
+        {"C#m, A shape", kCs, kMinor, "x46654"},
+        {"F7, E shape", kF, kSeventh, "131211"},
+        {"F7, A shape", kF, kSeventh, "x 8 10 8 10 8"},
+        {"Bb7, E shape", kBb, kSeventh, "686766"},
+        {"Bb7, A shape", kBb, kSeventh, "x13131"},
+        {"B7, E shape", kB, kSeventh, "797877"},
+        {"B7, A shape", kB, kSeventh, "x24242"},
+        {"C#7, E shape", kCs, kSeventh, "9 11 9 10 9 9"},
+        {"C#7, A shape", kCs, kSeventh, "x46464"},
+    };
+    for (const auto& [name, root, type, chart] : shapes) {
+        const PerString frets = Frets(chart);
+        for (const bool restTreble : {false, true}) {
+            const std::size_t rank =
+                RankOf(FindFingerings(SearchAt(root, type, frets, restTreble)), frets);
+            EXPECT_GE(rank, 1u) << name << " " << chart << ", rest treble " << restTreble;
+            EXPECT_LE(rank, 2u) << name << " " << chart << ", rest treble " << restTreble;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Chords, WellKnownShape, testing::ValuesIn(kKnownShapes));
 
 TEST(GuitaristOrder, OpenAAndTheBarreAtTheFifthFretComeFirst) {
     const SearchResult result = FindFingerings({kA, kMajor, 0, 20, false, CreateOrder::Guitarist});

@@ -28,42 +28,30 @@ TEST_F(ChordFileTest, WritesTheDMajorShapeByteForByte) {
     EXPECT_EQ(read.notes, kDMajorNotes);
 }
 
-struct BadFile {
-    const char* name;
-    std::string bytes;
-    ReadFailure failure;
-    int failedLine;
-};
-
-class BrokenChordFileTest : public ::testing::TestWithParam<BadFile> {};
-constexpr ReadFailure kOffNeck = ReadFailure::OffTheNeck;
-
-TEST_P(BrokenChordFileTest, IsRefusedAtTheFailingLine) {
-    std::istringstream in(GetParam().bytes);
-    const ChordFileRead read = ReadChordFile(in);
-    EXPECT_EQ(read.failure, GetParam().failure);
-    EXPECT_EQ(read.FailedLine(), GetParam().failedLine);
-    EXPECT_EQ(read.numFrets.has_value(), GetParam().failedLine > 1);
+TEST(ChordFileReadTest, ABrokenFileIsRefusedAtTheFailingLine) {
+    constexpr ReadFailure kMissing = ReadFailure::MissingValue, kRange = ReadFailure::OutOfRange,
+                          kOffNeck = ReadFailure::OffTheNeck;
+    const std::tuple<std::string, ReadFailure, int> cases[] = {
+        {"", kMissing, 1},
+        {" 20 \r\n 10 \r\n 6 \r\n 13 \r\n", kMissing, 5},
+        {" 12 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n", kMissing, 7},
+        {"40000\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n", kRange, 1},
+        {"20\r\n8\r\n3\r\n40000\r\n6\r\n1\r\n8\r\n", kRange, 4},
+        // Frets 25 (G string), 72 (low E), -1 of the A string (pitch 0 is not "not played"),
+        // and -8 (high E) where a text file's line reads as 0.
+        {"20\r\n8\r\n3\r\n36\r\n6\r\n1\r\n8", kOffNeck, 4},
+        {"20\r\n8\r\n3\r\n11\r\n6\r\n1\r\n80", kOffNeck, 7},
+        {"20\r\n8\r\n3\r\n11\r\n6\r\n0\r\n8", kOffNeck, 6},
+        {"root:x:0:0:root:/root\ndaemon:x:1:1\n", kOffNeck, 2},
+    };
+    for (const auto& [bytes, failure, failedLine] : cases) {
+        std::istringstream in(bytes);
+        const ChordFileRead read = ReadChordFile(in);
+        EXPECT_EQ(read.failure, failure) << testing::PrintToString(bytes);
+        EXPECT_EQ(read.FailedLine(), failedLine) << testing::PrintToString(bytes);
+        EXPECT_EQ(read.numFrets.has_value(), failedLine > 1) << testing::PrintToString(bytes);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BrokenChordFileTest,
-    ::testing::Values(BadFile{"Empty", "", ReadFailure::MissingValue, 1},
-                      BadFile{"FourLines", " 20 \r\n 10 \r\n 6 \r\n 13 \r\n",
-                              ReadFailure::MissingValue, 5},
-                      BadFile{"SixLines", " 12 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n",
-                              ReadFailure::MissingValue, 7},
-                      BadFile{"FretsTooBig", "40000\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n",
-                              ReadFailure::OutOfRange, 1},
-                      BadFile{"NoteTooBig", "20\r\n8\r\n3\r\n40000\r\n6\r\n1\r\n8\r\n",
-                              ReadFailure::OutOfRange, 4},
-                      // Frets 25 (G string), 72 (low E), -1 of the A string (pitch 0 is not
-                      // "not played"), and -8 (high E) where a text file's line reads as 0.
-                      BadFile{"Fret25", "20\r\n8\r\n3\r\n36\r\n6\r\n1\r\n8", kOffNeck, 4},
-                      BadFile{"Fret72", "20\r\n8\r\n3\r\n11\r\n6\r\n1\r\n80", kOffNeck, 7},
-                      BadFile{"PitchZero", "20\r\n8\r\n3\r\n11\r\n6\r\n0\r\n8", kOffNeck, 6},
-                      BadFile{"TextFile", "root:x:0:0:root:/root\ndaemon:x:1:1\n", kOffNeck, 2}),
-    [](const auto& info) { return info.param.name; });
 
 TEST(ChordFileReadTest, TakesNumbersAsTheyComeAndClampsTheFrets) {
     const std::tuple<std::string, std::int16_t, PerString> cases[] = {

@@ -36,28 +36,24 @@ TEST_F(TunerControllerTest, LoadSelectsConcertAAndTheA440Note) {
     EXPECT_TRUE(On().empty());
 }
 
-TEST_F(TunerControllerTest, EachStringButtonStopsThenPlaysItsOpenStringOnce) {
-    const int expected[] = {19, 14, 10, 5, 0, -5};
-    for (int i = 0; i < TunerController::kStringCount; ++i) {
-        player.calls.clear();
-        clock.now += 10;  // slot 0 is free again, so the sound lands in chord0.wav
-        tuner.PlayOnce(i);
-        EXPECT_TRUE(LastPlayedNoteIs(double(expected[i]))) << i;
-        EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"})) << i;
-    }
-}
-
-TEST_F(TunerControllerTest, PlayANoteAddsOffsetPlusTwelveTimesOctavePlusTwelve) {
-    // Note and octave as list positions: "A" and "0" are 3 and 2.
-    const std::tuple<int, int, double> cases[] = {
-        {3, 2, 12}, {2, 3, 1}, {11, 4, -20}, {0, 0, 39}, {8, 1, 19}};
-    for (const auto& [note, octave, number] : cases) {
+// The six string buttons sound their open strings; the note button adds the chosen note's
+// offset, twelve times the octave, and twelve (note and octave as list positions: "A" and "0"
+// are 3 and 2).
+TEST_F(TunerControllerTest, EachPlayButtonStopsThenPlaysItsNoteOnce) {
+    constexpr int kNote = TunerController::kPlayNoteButton;
+    const std::tuple<int, int, int, double> cases[] = {
+        {0, 3, 2, 19},       {1, 3, 2, 14},     {2, 3, 2, 10},     {3, 3, 2, 5},
+        {4, 3, 2, 0},        {5, 3, 2, -5},     {kNote, 3, 2, 12}, {kNote, 2, 3, 1},
+        {kNote, 11, 4, -20}, {kNote, 0, 0, 39}, {kNote, 8, 1, 19},
+    };
+    for (const auto& [button, note, octave, number] : cases) {
         tuner.SelectNote(note);
         tuner.SelectOctave(octave);
         player.calls.clear();
-        clock.now += 10;
-        tuner.PlayOnce(TunerController::kPlayNoteButton);
-        EXPECT_TRUE(LastPlayedNoteIs(number)) << kTunerNotes[note].name << kTunerOctaves[octave];
+        clock.now += 10;  // slot 0 is free again, so the sound lands in chord0.wav
+        tuner.PlayOnce(button);
+        EXPECT_TRUE(LastPlayedNoteIs(number))
+            << button << ": " << kTunerNotes[note].name << kTunerOctaves[octave];
         EXPECT_EQ(player.calls, (Log{"stop", "once chord0.wav"}));
     }
 }

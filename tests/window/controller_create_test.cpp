@@ -10,19 +10,7 @@ constexpr int kMinorSecond = 26;
 constexpr PerString kOpen = {0, 0, 0, 0, 0, 0};
 constexpr PerString kOpenNotes = {8, 3, 11, 6, 1, 8};
 
-class CreateTest : public ControllerTest {
-  protected:
-    void SetUp() override {
-        ControllerTest::SetUp();
-        window->Startup("");
-    }
-
-    void Create(int root, int type) {
-        window->SelectRoot(root);
-        window->SelectChordType(type);
-        window->CreateChord();
-    }
-};
+using CreateTest = StartedControllerTest;
 
 TEST_F(CreateTest, SuccessShowsTheEasiestCandidateAndEnablesBrowsing) {
     window->ScrollNeck(0);

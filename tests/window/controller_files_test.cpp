@@ -9,13 +9,7 @@ namespace {
 
 constexpr const char* kDMajorFile = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
 
-class FilesTest : public ControllerTest {
-  protected:
-    void SetUp() override {
-        ControllerTest::SetUp();
-        window->Startup("");
-    }
-};
+using FilesTest = StartedControllerTest;
 
 TEST_F(FilesTest, OpenReadsTheNotesAndDerivesTheFrets) {
     files.files["/home/u/d.fw"] = " 12 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";

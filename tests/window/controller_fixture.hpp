@@ -87,4 +87,20 @@ class ControllerTest : public TempDirTest {
     }
 };
 
+// The same after a first start without a settings file.
+class StartedControllerTest : public ControllerTest {
+  protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        window->Startup("");
+    }
+
+    // Creates the chord as the lists and the Create button do.
+    void Create(int root, int type) {
+        window->SelectRoot(root);
+        window->SelectChordType(type);
+        window->CreateChord();
+    }
+};
+
 }  // namespace fretwise::test

@@ -5,13 +5,7 @@
 namespace fretwise::test {
 namespace {
 
-class FretboardClickTest : public ControllerTest {
-  protected:
-    void SetUp() override {
-        ControllerTest::SetUp();
-        window->Startup("");
-    }
-};
+using FretboardClickTest = StartedControllerTest;
 
 TEST_F(FretboardClickTest, LeftClickSetsTheFretAndASecondClickPlaysTheString) {
     Click(MouseButton::Left, 2, 2);

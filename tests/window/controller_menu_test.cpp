@@ -5,13 +5,7 @@
 namespace fretwise::test {
 namespace {
 
-class MenuTest : public ControllerTest {
-  protected:
-    void SetUp() override {
-        ControllerTest::SetUp();
-        window->Startup("");
-    }
-};
+using MenuTest = StartedControllerTest;
 
 TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
     // The frets shown afterwards; 0 when the answer is refused.
@@ -22,9 +16,7 @@ TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
         SetUp();
         ClickShape({1, 1, 2, 3, 3, 1});
         window->ScrollNeck(3);
-        window->SelectRoot(0);
-        window->SelectChordType(0);
-        window->CreateChord();
+        Create(0, 0);  // A major
         dialogs.log.clear();
         dialogs.answers = {answer};
         window->AskFretCount();
