@@ -62,12 +62,9 @@ TEST(Fingers, AssignsFingersBarreAndEase) {
 }
 
 TEST(Fingers, EaseIsKeptInSinglePrecisionAtEveryStep) {
-    // Open E major: 9.3 - 0.2 - 0.3 - 0.3 - 0.3 - 1.2, each result rounded to a float.
-    float score = 9.3f;
-    for (double points : {0.2, 0.3, 0.3, 0.3, 1.2}) {
-        score = static_cast<float>(score - points);
-    }
-    EXPECT_EQ(AssignFingering(Shape("022100"), kFrets).Ease, static_cast<float>(score / 4.9));
+    // Each point taken off the F barre's score is rounded to a float; kept in double precision
+    // the ease would end as 1.15306127.
+    EXPECT_EQ(AssignFingering(Shape("133211"), kFrets).Ease, 1.15306115f);
 }
 
 TEST(Fingers, NothingOfAnEarlierCallCarriesOver) {
