@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "music/fingering.hpp"
+
+namespace fretwise {
+
+// Notes here are MIDI numbers: 69 is A4 (concert A), 40 the open low E string (E2), one
+// semitone a step.
+constexpr int kNoteA4 = 69;
+
+// The frequency of A4 the tuner judges by, and the range a band may tune to.
+constexpr double kDefaultReferenceA = 440.0;
+constexpr double kLowestReferenceA = 430.0;
+constexpr double kHighestReferenceA = 450.0;
+
+constexpr bool IsReferenceA(double hz) {
+    return hz >= kLowestReferenceA && hz <= kHighestReferenceA;
+}
+
+// What a heard pitch is compared with: the open strings of the tuning, or any note.
+enum class TunerMode { Strings, Chromatic };
+
+// The open strings' notes, index = string (0 = high E): standard tuning, E4 B3 G3 D3 A2 E2.
+using StringNotes = std::array<int, kStringCount>;
+StringNotes StandardStringNotes();
+
+// A heard frequency named: its note, how far off it is and the string it belongs to.
+struct TunedNote {
+    int note = kNoteA4;
+    double cents = 0.0;         // above the note (sharp) when positive
+    std::optional<int> string;  // the open string sounding this note, if any
+    bool operator==(const TunedNote&) const = default;
+};
+
+double NoteFrequency(int note, double referenceA);
+
+// Hundredths of a semitone from target up to frequency.
+double CentsFrom(double target, double frequency);
+
+// The nearest note of the chromatic scale; string is the open string of that note, if one.
+TunedNote NearestNote(double frequency, double referenceA, const StringNotes& strings);
+// The nearest open string, however far off.
+TunedNote NearestString(double frequency, double referenceA, const StringNotes& strings);
+TunedNote NameFrequency(double frequency, double referenceA, TunerMode mode,
+                        const StringNotes& strings);
+
+// The note in sharps with its octave: "E2", "A#4".
+std::string NoteText(int note);
+
+}  // namespace fretwise
