@@ -14,5 +14,6 @@ std::unique_ptr<Command> MakeWavCommand();
 std::unique_ptr<Command> MakeOpenCommand();
 std::unique_ptr<Command> MakeSaveCommand();
 std::unique_ptr<Command> MakeShowCommand();
+std::unique_ptr<Command> MakePitchCommand();
 
 }  // namespace fretwise::cli

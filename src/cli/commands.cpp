@@ -12,6 +12,7 @@ std::span<const CommandInfo> CoreCommands() {
         {"open", "read a chord file and name its chord", MakeOpenCommand},
         {"save", "write a shape to a chord file", MakeSaveCommand},
         {"show", "show what the main window shows for a shape", MakeShowCommand},
+        {"pitch", "name the pitch heard in a WAV file, as the tuner listens", MakePitchCommand},
     };
     return kCommands;
 }
