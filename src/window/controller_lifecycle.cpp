@@ -6,11 +6,11 @@ namespace fretwise {
 
 void MainController::Startup(std::string_view commandLine) {
     FillLists();
-    if (ApplySettings()) {
-        OpenChordFile(commandLine);
-    } else {
+    if (!ApplySettings()) {
         StartWithDefaults();
     }
+    // Also after the fallback: a chord file double-clicked after the settings were lost opens.
+    OpenChordFile(commandLine);
     Notify();
     services_.desktop.ShowWindow();
     services_.registrar.Register(

@@ -41,8 +41,9 @@ class MainController {
     void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
     // Start-up: lists filled, settings read value by value (fallback from the first value
-    // that cannot be read or applied), the command-line chord file opened, the window shown,
-    // the file type registered. commandLine is the program's arguments joined by spaces.
+    // that cannot be read or applied), the command-line chord file opened (after the fallback
+    // too), the window shown, the file type registered. commandLine is the program's
+    // arguments joined by spaces.
     void Startup(std::string_view commandLine);
 
     // Closing the window: the settings file written, the temporary sound files deleted.

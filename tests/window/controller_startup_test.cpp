@@ -24,9 +24,11 @@ Settings StoredCMajor() {
     return s;
 }
 
-TEST_F(StartupTest, FirstStartWithoutSettingsUsesTheDefaultsAndSkipsTheFile) {
-    files.files["/home/u/song.fw"] = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
-    window->Startup("/home/u/song.fw");
+constexpr std::string_view kDMajorFile = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
+constexpr PerString kDMajor = {2, 3, 2, 0, -1, -1};
+
+TEST_F(StartupTest, FirstStartWithoutSettingsUsesTheDefaults) {
+    window->Startup("");
 
     EXPECT_EQ(window->NumFrets(), 20);
     EXPECT_FALSE(Shown().menu.toolTipsChecked);
@@ -45,6 +47,25 @@ TEST_F(StartupTest, FirstStartWithoutSettingsUsesTheDefaultsAndSkipsTheFile) {
               "Fretwise.fwChord");
     EXPECT_EQ(type.icon, "/opt/fretwise/share/fw.ico");
     EXPECT_TRUE(files.writes.empty());
+}
+
+// Settings missing or unreadable at the first line: the defaults, then the named file opens
+// all the same; the settings file is left as it was.
+TEST_F(StartupTest, TheNamedFileOpensAfterTheFallback) {
+    for (const bool unreadable : {false, true}) {
+        SetUp();
+        if (unreadable) {
+            files.files[SettingsPath()] = "twenty\r\n";
+        }
+        files.files["/home/u/song.fw"] = std::string(kDMajorFile);
+        window->Startup("/home/u/song.fw");
+        EXPECT_EQ(Frets(), kDMajor) << unreadable;
+        EXPECT_EQ(Shown().chordCaption, "D major") << unreadable;
+        EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats) << unreadable;
+        EXPECT_FALSE(Shown().menu.toolTipsChecked) << unreadable;
+        EXPECT_TRUE(dialogs.log.empty()) << unreadable;
+        EXPECT_TRUE(files.writes.empty()) << unreadable;
+    }
 }
 
 TEST_F(StartupTest, CompleteSettingsAreAppliedAndTheCommandLineFileOpened) {
@@ -73,7 +94,7 @@ TEST_F(StartupTest, SettingsWithoutCommandLineKeepTheStoredChordAndView) {
 }
 
 // A value the window cannot show falls back to the first start's settings from its line on:
-// flats again, the tooltips' stored state inverted, and no file opened.
+// flats again and the tooltips' stored state inverted; the named file opens either way.
 TEST_F(StartupTest, StoredValuesTheWindowCannotShowFallBack) {
     const struct {
         std::int16_t frets, neck, root, type;
@@ -90,14 +111,14 @@ TEST_F(StartupTest, StoredValuesTheWindowCannotShowFallBack) {
         s.rootIndex = c.root;
         s.typeIndex = c.type;
         StoreSettings(s);
-        files.files["/home/u/x.fw"] = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
+        files.files["/home/u/x.fw"] = std::string(kDMajorFile);
         window->Startup("/home/u/x.fw");
         SCOPED_TRACE(testing::Message() << c.frets << " frets at " << c.neck << ", root " << c.root
                                         << ", type " << c.type);
         EXPECT_EQ(window->AccidentalMode(), c.shown ? Accidentals::Sharps : Accidentals::Flats);
         EXPECT_EQ(Shown().menu.toolTipsChecked, c.shown);
         EXPECT_TRUE(Shown().menu.allStringsChecked);  // read before any of them
-        EXPECT_EQ(Frets() == (PerString{2, 3, 2, 0, -1, -1}), c.shown);
+        EXPECT_EQ(Frets(), kDMajor);
     }
 }
 
