@@ -13,6 +13,7 @@
 #include "sound/sound_engine.hpp"
 #include "sound/system_clock.hpp"
 #include "tuner_ui/form_tuner.hpp"
+#include "ui/dark_palette.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_desktop.hpp"
 #include "ui/qt_dialogs.hpp"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Fretwise"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("fretwise"));
+    ApplyPaletteFromEnvironment();
 
     const AppPaths paths = LocateAppPaths();
     QApplication::setWindowIcon(

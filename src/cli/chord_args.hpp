@@ -14,6 +14,8 @@ namespace fretwise::cli {
 
 // Explanations several commands share.
 inline constexpr char kFlatsExplanation[] = "spell the notes with flats (default sharps)";
+inline constexpr char kLeftHandedExplanation[] =
+    "mirror the fretboard as a left-handed player sees it: high E string on the left";
 inline constexpr char kJsonObjectExplanation[] =
     "print one JSON object; arrays are in string order (element 0 = high E)";
 inline constexpr char kBatchShapesExplanation[] =

@@ -22,6 +22,7 @@ struct ShowRequest {
     int position = 0;
     int numFrets = kMaxFrets;
     bool flats = false;
+    bool leftHanded = false;
     int root = -1;  // none chosen
     bool json = false;
     bool batch = false;
@@ -39,6 +40,8 @@ void Declare(ArgParser& parser, ShowRequest& request) {
     DeclareNumber(parser, "--frets", "N", request.numFrets, "a value",
                   "number of frets on the fretboard, 5-20 (default 20)");
     parser.Flag("--flats", request.flats, kFlatsExplanation);
+    parser.Flag("--left-handed", request.leftHanded,
+                std::string(kLeftHandedExplanation) + "; adds the strings' x positions");
     parser.Value(
         "--root", "NAME",
         "the root chosen for creation (A, C#, Bb ... or 0-11); with several names\n"
@@ -65,6 +68,7 @@ DisplayState ShowShape(const ShowRequest& request) {
     HeadlessWindow window;
     window.Controller().ShowShape(frets, request.numFrets, request.position, request.flats,
                                   request.root);
+    window.Controller().UseLeftHanded(request.leftHanded);
     return window.Controller().Display();
 }
 
@@ -127,6 +131,13 @@ Json ToJson(const DisplayState& d) {
                     {"fingers", fingers},
                     {"upper_ledgers", d.staff.upperLedgers},
                     {"lower_ledgers", d.staff.lowerLedgers}};
+    if (board.leftHanded) {
+        Json x = Json::array();
+        for (int s = 0; s < kStringCount; ++s) {
+            x.push_back(StringLineX(board, s));
+        }
+        out["left_handed"] = {{"string_x", x}};
+    }
     return out;
 }
 
@@ -161,6 +172,13 @@ void PrintHuman(std::ostream& out, const PerString& frets, const DisplayState& d
     }
     out << "  (head tops, low E string first); ledger lines " << d.staff.upperLedgers << " above, "
         << d.staff.lowerLedgers << " below\n";
+    if (board.leftHanded) {
+        out << "Mirrored:  ";
+        for (int s = kStringCount - 1; s >= 0; --s) {
+            out << ' ' << StringLineX(board, s);
+        }
+        out << "  (string x, low E string first)\n";
+    }
 }
 
 bool AnswerLine(const ShowRequest& request, std::string& out) {

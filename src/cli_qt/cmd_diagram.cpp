@@ -26,6 +26,7 @@ struct DiagramRequest {
     int frets = kMaxFrets;
     int position = 0;
     bool flats = false;
+    bool leftHanded = false;
     std::string output;
 };
 
@@ -77,6 +78,7 @@ void Declare(ArgParser& parser, DiagramRequest& request) {
     DeclareWholeNumber(parser, "--frets", "N", request.frets,
                        "number of frets on the fretboard, 5-20 (default 20)");
     parser.Flag("--flats", request.flats, kFlatsExplanation);
+    parser.Flag("--left-handed", request.leftHanded, kLeftHandedExplanation);
     parser.Value("-o", "FILE",
                  "the file to write; its extension chooses the format: .bmp, .png, .svg", "a value",
                  [&request](const std::string& file) { request.output = file; });
@@ -128,6 +130,7 @@ int Run(const DiagramRequest& request, Io io) {
     if (!window.Controller().ShowShape(frets, request.frets, request.position, request.flats, -1)) {
         throw UsageError("the window refused position " + std::to_string(request.position));
     }
+    window.Controller().UseLeftHanded(request.leftHanded);
     const QString path = QString::fromStdString(request.output);
     const DisplayState& display = window.Controller().Display();
     if (!WriteDiagramFile(path, *request.kind, DiagramOf(display, *request.kind),

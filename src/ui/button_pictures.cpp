@@ -1,13 +1,17 @@
 #include "ui/button_pictures.hpp"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 #include <QPolygonF>
 #include <algorithm>
 #include <functional>
 #include <utility>
+
+#include "ui/paint_style.hpp"
 
 namespace fretwise {
 namespace {
@@ -23,8 +27,8 @@ class PaintedIconEngine : public QIconEngine {
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        const QColor ink = mode == QIcon::Disabled ? QColor(160, 160, 160) : QColor(40, 40, 40);
-        drawing_(*painter, QRectF(rect), ink);
+        drawing_(*painter, QRectF(rect),
+                 ButtonInk(QGuiApplication::palette(), mode != QIcon::Disabled));
         painter->restore();
     }
 

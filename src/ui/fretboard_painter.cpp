@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/paint_helpers.hpp"
+#include "window/fretboard_view.hpp"
 #include "window/geometry.hpp"
 
 namespace fretwise {
@@ -33,9 +34,9 @@ void PaintStrings(QPainter& painter, const FretboardView& board, const Fretboard
     for (int i = 0; i < kStringCount; ++i) {
         const StringLineView& line = board.strings[i];
         if (line.dashed) {
-            PaintDashedString(painter, g::StringX(i), line, style.ink);
+            PaintDashedString(painter, StringLineX(board, i), line, style.ink);
         } else {
-            VerticalLine(painter, g::StringX(i), line.top, line.bottom, style.stringWidth,
+            VerticalLine(painter, StringLineX(board, i), line.top, line.bottom, style.stringWidth,
                          style.ink);
         }
     }
@@ -66,7 +67,7 @@ void PaintMarkers(QPainter& painter, const FretboardView& board, const Fretboard
         if (!marker.visible) {
             continue;
         }
-        const int left = g::StringX(i) - g::kMarkerLeftOfString;
+        const int left = StringLineX(board, i) - g::kMarkerLeftOfString;
         const QRectF box(TwipsToPxF(left), TwipsToPxF(marker.top), TwipsToPxF(g::kMarkerSize),
                          TwipsToPxF(g::kMarkerSize));
         painter.setPen(Qt::NoPen);
@@ -84,7 +85,7 @@ void PaintStringLabels(QPainter& painter, const FretboardView& board, const Fret
     for (int i = 0; i < kStringCount; ++i) {
         QRectF box(0, TwipsToPxF(g::kStringLabelTop), TwipsToPxF(g::kStringLabelWidth),
                    TwipsToPxF(g::kStringLabelHeight));
-        box.moveCenter(QPointF(TwipsToPxF(g::StringX(i)) + 0.5, box.center().y()));
+        box.moveCenter(QPointF(TwipsToPxF(StringLineX(board, i)) + 0.5, box.center().y()));
         painter.drawText(box, Qt::AlignCenter, Text(board.stringLabels[i]));
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/main_menus.hpp"
 
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
@@ -65,6 +66,13 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.accidentals = AddItem(settings, QString::fromUtf8(AccidentalsCaption(Accidentals::Sharps)));
     m.allStrings = AddCheckItem(settings, QStringLiteral("Created chords always use all &strings"));
     m.numberOfFrets = AddItem(settings, QStringLiteral("Set number of &frets..."));
+    m.leftHanded = AddCheckItem(settings, QStringLiteral("Left-handed fretboard"));
+    QMenu& zoom = *settings.addMenu(QStringLiteral("Zoom"));
+    auto* steps = new QActionGroup(&zoom);
+    for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {
+        m.zoom[i] = AddCheckItem(zoom, QStringLiteral("%1 %").arg(kZoomSteps[i]));
+        steps->addAction(m.zoom[i]);
+    }
 
     QMenu& help = *bar.addMenu(QStringLiteral("&Help"));
     m.toolTips = AddCheckItem(help, QStringLiteral("&ToolTips"));

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <array>
 
+#include "window/zoom_steps.hpp"
+
 class QMainWindow;
 
 namespace fretwise {
@@ -24,6 +26,8 @@ struct MainMenus {
     QAction* accidentals = nullptr;
     QAction* allStrings = nullptr;
     QAction* numberOfFrets = nullptr;
+    QAction* leftHanded = nullptr;
+    std::array<QAction*, kZoomSteps.size()> zoom{};  // one per step, checked alone
     QAction* toolTips = nullptr;
     QAction* onlineHelp = nullptr;
     QAction* about = nullptr;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
+#include <QRect>
+#include <utility>
+#include <vector>
 
 #include "ui/main_menus.hpp"
 #include "window/main_controller.hpp"
@@ -54,6 +58,11 @@ class MainWindow : public QMainWindow {
     void BuildControls();
     void BuildAnalysisPanel();
     void BuildCreatePanel();
+    void DescribeControls();
+    // Records a control's place in twips; ApplyZoom puts it there.
+    void Place(QWidget* control, int left, int top, int width, int height);
+    // Sizes every control, font and picture for the zoom; the window keeps a fixed size.
+    void ApplyZoom(int percent);
     void Connect();
     void ConnectMenus();
 
@@ -77,6 +86,9 @@ class MainWindow : public QMainWindow {
     QComboBox* typeList_ = nullptr;
     QPushButton* createButton_ = nullptr;
     QScrollBar* candidateScroll_ = nullptr;
+    std::vector<std::pair<QWidget*, QRect>> placed_;  // in twips
+    QFont baseFont_;
+    int zoom_ = 0;
 };
 
 }  // namespace fretwise

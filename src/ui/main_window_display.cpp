@@ -72,6 +72,9 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
 
 void MainWindow::ShowDisplay() {
     const DisplayState& d = controller_.Display();
+    if (d.zoomPercent != zoom_) {
+        ApplyZoom(d.zoomPercent);
+    }
     chordFrame_->setTitle(Q(d.chordCaption));
     fretboard_->SetBoard(d.fretboard);
     fretboard_->setEnabled(d.fretboardEnabled);
@@ -88,6 +91,10 @@ void MainWindow::ShowDisplay() {
     ShowCombo(*rootList_, d.rootList);
     ShowCombo(*typeList_, d.typeList);
     ShowMenus(menus_, d.menu);
+    menus_.leftHanded->setChecked(d.fretboard.leftHanded);
+    for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {
+        menus_.zoom[i]->setChecked(kZoomSteps[i] == d.zoomPercent);
+    }
     ShowToolTips(*this, d.toolTips);
     playButton_->setEnabled(d.playEnabled);
     strumButton_->setEnabled(d.strumEnabled);

@@ -1,14 +1,21 @@
 #include "ui/paint_style.hpp"
 
+#include <QPalette>
+
+#include "ui/contrast.hpp"
+
 namespace fretwise {
 namespace {
 
 const QColor kInk(30, 30, 30);
 const QColor kMarker(35, 35, 35);
+const QColor kButtonInk(40, 40, 40);
+const QColor kButtonInkDisabled(160, 160, 160);
+const QColor kDarkButtonInkDisabled(110, 110, 110);
+const QColor kDarkFingerText(150, 190, 255);
+const QColor kLightInk(230, 230, 230);  // on dark palettes
 
-}  // namespace
-
-FretboardStyle FretboardStyle::Screen(const QColor& background) {
+FretboardStyle OnGround(const QColor& background) {
     FretboardStyle style;
     style.background = background;
     style.ink = kInk;
@@ -17,12 +24,27 @@ FretboardStyle FretboardStyle::Screen(const QColor& background) {
     return style;
 }
 
+}  // namespace
+
+FretboardStyle FretboardStyle::Screen(const QPalette& palette) {
+    const QColor ground = palette.color(QPalette::Window);
+    FretboardStyle style = OnGround(ground);
+    if (IsDarkPalette(palette)) {
+        style.ink = ReadableInk(kLightInk, ground);
+        style.marker = style.ink;
+        style.markerText = ground;
+    } else {
+        style.ink = ReadableInk(kInk, ground);
+    }
+    return style;
+}
+
 FretboardStyle FretboardStyle::ChordDiagram() {
-    return Screen(Qt::white);
+    return OnGround(Qt::white);
 }
 
 FretboardStyle FretboardStyle::SmallChordDiagram() {
-    FretboardStyle style = Screen(Qt::white);
+    FretboardStyle style = OnGround(Qt::white);
     style.stringWidth = 3;
     style.fretWidthFactor = 4;
     style.barWidthFactor = 2;
@@ -30,6 +52,24 @@ FretboardStyle FretboardStyle::SmallChordDiagram() {
     style.fretLabel = false;
     style.shortName = true;
     return style;
+}
+
+StaffStyle StaffStyle::Screen(const QPalette& palette) {
+    StaffStyle style;
+    if (IsDarkPalette(palette)) {
+        style.background = palette.color(QPalette::Base);
+        style.ink = ReadableInk(kLightInk, style.background);
+        style.fingerText = ReadableInk(kDarkFingerText, style.background);
+    }
+    return style;
+}
+
+QColor ButtonInk(const QPalette& palette, bool enabled) {
+    const QColor ground = palette.color(QPalette::Button);
+    if (!IsDarkPalette(palette)) {
+        return enabled ? ReadableInk(kButtonInk, ground) : kButtonInkDisabled;
+    }
+    return enabled ? ReadableInk(kLightInk, ground) : kDarkButtonInkDisabled;
 }
 
 }  // namespace fretwise

@@ -9,7 +9,14 @@
 namespace fretwise {
 
 StaffWidget::StaffWidget(QWidget* parent) : QWidget(parent) {
-    setFixedSize(TwipsToPx(geometry::kStaffWidth), TwipsToPx(geometry::kStaffHeight));
+    SetZoom(zoom_);
+}
+
+void StaffWidget::SetZoom(int percent) {
+    zoom_ = percent;
+    setFixedSize(ZoomedPx(geometry::kStaffWidth, percent),
+                 ZoomedPx(geometry::kStaffHeight, percent));
+    update();
 }
 
 void StaffWidget::SetStaff(const StaffView& staff) {
@@ -19,7 +26,9 @@ void StaffWidget::SetStaff(const StaffView& staff) {
 
 void StaffWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintStaff(painter, staff_, StaffStyle{});
+    painter.scale(zoom_ / 100.0, zoom_ / 100.0);
+    PaintStaff(painter, staff_, StaffStyle::Screen(palette()));
+    painter.resetTransform();
     // A sunken edge like a picture box's; the exported pictures have none.
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -25,4 +25,15 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height));
 }
 
+// The window zoomed to percent: every length in twips becomes twips * percent / 1500 logical
+// pixels, rounded down as at 100 %. The pictures copied, saved and printed never zoom.
+constexpr int ZoomedPx(int twips, int percent) {
+    return twips * percent / (kTwipsPerPixel * 100);
+}
+
+inline QRect ZoomedRect(const QRect& twips, int percent) {
+    return QRect(ZoomedPx(twips.left(), percent), ZoomedPx(twips.top(), percent),
+                 ZoomedPx(twips.width(), percent), ZoomedPx(twips.height(), percent));
+}
+
 }  // namespace fretwise

@@ -15,7 +15,7 @@ namespace fretwise {
 
 enum class MouseButton { Left, Right, Other };  // any button but the right counts as left
 
-// A string line; x is fixed (geometry::StringX), the ends follow the frets.
+// A string line; x is fixed (StringLineX of the fretboard view), the ends follow the frets.
 struct StringLineView {
     int top = 840;
     int bottom = 840;
@@ -31,7 +31,7 @@ struct FretLineView {
 };
 
 // A finger marker and the finger number on it, which share visibility and position.
-// The left edge is fixed: geometry::StringX(i) - geometry::kMarkerLeftOfString.
+// The left edge is fixed: StringLineX(board, i) - geometry::kMarkerLeftOfString.
 struct MarkerView {
     bool visible = false;
     int top = 0;
@@ -40,14 +40,26 @@ struct MarkerView {
 
 struct BarView {
     bool visible = false;
-    int y = 0;  // both ends
-    int x1 = 0;
+    int y = 0;   // both ends
+    int x1 = 0;  // the left end
     int x2 = 0;
 };
 
 struct FretLabelView {
     std::string caption = "5";
     int top = 0;  // left is geometry::kFretLabelLeft
+};
+
+// The keyboard cursor on one string and fret, drawn while the fretboard has the focus.
+struct CursorView {
+    int string = kStringCount - 1;  // the low E string
+    int fret = 0;
+    bool inView = true;  // false while the neck is scrolled away from it
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::string description;  // what a screen reader says about it
 };
 
 struct FretboardView {
@@ -57,7 +69,9 @@ struct FretboardView {
     BarView bar;
     FretLabelView fretLabel;
     std::array<std::string, kStringCount> stringLabels{};  // note names above the strings
-    std::string shortName;  // the chord's short name across the top (in the small diagram)
+    std::string shortName;    // the chord's short name across the top (in the small diagram)
+    bool leftHanded = false;  // mirrored: the high E string on the left
+    CursorView cursor;
 };
 
 struct ScrollBarView {
@@ -154,7 +168,8 @@ struct DisplayState {
     bool playEnabled = true;
     bool strumEnabled = true;
     bool createEnabled = true;
-    bool busy = false;  // the hourglass pointer
+    bool busy = false;      // the hourglass pointer
+    int zoomPercent = 100;  // one of kZoomSteps
     FocusRequest focus = FocusRequest::None;
 };
 

@@ -1,5 +1,6 @@
 #include "window/fretboard_view.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "window/geometry.hpp"
@@ -40,6 +41,11 @@ void ShowMarkerBelow(MarkerView& marker, const FretboardView& view, int numFrets
 }
 
 }  // namespace
+
+int StringLineX(const FretboardView& view, int string) {
+    const int x = g::StringX(string);
+    return view.leftHanded ? g::MirrorX(x) : x;
+}
 
 int NeckScrollMax(int numFrets) {
     return numFrets < g::kFretsInView + 1 ? 0 : numFrets - g::kFretsInView;
@@ -127,11 +133,14 @@ void PlaceBar(FretboardView& view, const Fingering& shape) {
     }
     view.bar.visible = true;
     view.bar.y = *line - g::kBarBelowFretLine;
-    view.bar.x1 = g::StringX(shape.BarreTo);
-    view.bar.x2 = g::StringX(shape.BarreFrom);
+    const int to = StringLineX(view, shape.BarreTo);
+    const int from = StringLineX(view, shape.BarreFrom);
+    view.bar.x1 = std::min(to, from);
+    view.bar.x2 = std::max(to, from);
 }
 
-std::optional<FretboardHit> HitTest(const FretboardView& view, int x, int y) {
+std::optional<FretboardHit> HitTest(const FretboardView& view, int shownX, int y) {
+    const int x = view.leftHanded ? g::MirrorX(shownX) : shownX;
     if (view.fretLines.empty()) {
         return std::nullopt;
     }

@@ -10,6 +10,10 @@ namespace fretwise {
 // The fretboard's drawing rules over its display state. The first fret in view (position)
 // is the neck scroll bar's value: fret line k is drawn at 840 + 720 * (k - position).
 
+// The x of string i's line: string 0 at the right, or at the left when mirrored. The string's
+// marker, finger number and name are placed against it.
+int StringLineX(const FretboardView& view, int string);
+
 // The neck scroll bar's maximum for a number of frets.
 int NeckScrollMax(int numFrets);
 
@@ -31,7 +35,8 @@ struct FretboardHit {
     int fret = 0;
 };
 
-// The string and fret under a point of the fretboard, or nothing.
+// The string and fret under a point of the fretboard, or nothing. In the mirrored view the
+// point is mirrored first, so each string keeps its band.
 std::optional<FretboardHit> HitTest(const FretboardView& view, int x, int y);
 
 }  // namespace fretwise

@@ -31,6 +31,12 @@ constexpr int StringX(int string) {
     return kString0X - kStringSpacing * string;
 }
 
+// The left-handed view mirrors x about the middle of the strings (2175), so the strings,
+// fret lines and everything on them keep their places on the board: x' = 4350 - x.
+constexpr int MirrorX(int x) {
+    return kFretLineLeft + kFretLineRight - x;
+}
+
 // The finger markers and the finger numbers on them share one square, left of the string line.
 constexpr int kMarkerSize = 495;
 constexpr int kMarkerLeftOfString = 240;

@@ -8,6 +8,7 @@
 #include "window/fretboard_view.hpp"
 #include "window/geometry.hpp"
 #include "window/number_input.hpp"
+#include "window/zoom_steps.hpp"
 
 namespace fretwise {
 
@@ -34,6 +35,7 @@ MainController::MainController(WindowServices services) : services_(services) {
 }
 
 void MainController::Notify() {
+    ShowCursor();
     if (listener_) {
         listener_();
     }
@@ -183,8 +185,13 @@ void MainController::FretboardRelease(MouseButton button, int x, int y) {
     if (!hit) {
         return;
     }
-    const int s = hit->string;
-    int f = hit->fret;
+    display_.fretboard.cursor.string = hit->string;
+    display_.fretboard.cursor.fret = hit->fret;
+    ClickString(button, hit->string, hit->fret);
+    Notify();
+}
+
+void MainController::ClickString(MouseButton button, int s, int f) {
     if (button == MouseButton::Right) {
         f = currentShape_.Fret[s] == kMuted ? 0 : kMuted;
     }
@@ -194,7 +201,6 @@ void MainController::FretboardRelease(MouseButton button, int x, int y) {
     } else if (f != kMuted) {
         PlayString(s);
     }
-    Notify();
 }
 
 void MainController::ScrollNeck(int firstFret) {
@@ -240,6 +246,23 @@ void MainController::SwitchAccidentals() {
 
 void MainController::ToggleAllStrings() {
     display_.menu.allStringsChecked = !display_.menu.allStringsChecked;
+    Notify();
+}
+
+void MainController::ToggleLeftHanded() {
+    UseLeftHanded(!LeftHanded());
+    Notify();
+}
+
+void MainController::UseLeftHanded(bool leftHanded) {
+    display_.fretboard.leftHanded = leftHanded;
+    PlaceBar(display_.fretboard, currentShape_);
+}
+
+void MainController::ChooseZoom(int percent) {
+    if (IsZoomStep(percent)) {
+        display_.zoomPercent = percent;
+    }
     Notify();
 }
 

@@ -12,6 +12,7 @@
 #include "sound/sound_engine.hpp"
 #include "storage/app_paths.hpp"
 #include "window/display_state.hpp"
+#include "window/fretboard_keys.hpp"
 #include "window/platform.hpp"
 
 namespace fretwise {
@@ -57,6 +58,12 @@ class MainController {
     // when it already holds that fret.
     void FretboardRelease(MouseButton button, int x, int y);
 
+    // A key pressed while the fretboard has the keyboard focus (FretboardCommandOfKey): the
+    // cursor moves (the neck scrolls to keep it in view), the string under it is held, muted
+    // or opened as a click would, the chord plays, or the whole shape moves a fret, muted
+    // strings staying muted; a shape that would leave the board only beeps.
+    void FretboardKey(Key key, bool ctrl);
+
     // The three scroll bars and the two lists of the "Create" panel; each sets the value and
     // runs its change handler when the value differs.
     void ScrollNeck(int firstFret);    // the neck scroll bar beside the fretboard
@@ -92,6 +99,8 @@ class MainController {
     void ToggleAccidentals();              // "&Use Flats (b)" / "&Use Sharps (#)"
     void ToggleAllStrings();               // "Created chords always use all &strings"
     void AskFretCount();                   // "Set number of &frets..."
+    void ToggleLeftHanded();               // "Left-handed fretboard"
+    void ChooseZoom(int percent);          // "Zoom" > "100 %" ... "200 %"; others ignored
     void ToggleToolTips();                 // "&ToolTips"
     void OpenHelp();                       // "&Online Help..."
     void ShowAbout();                      // "&About..."
@@ -102,6 +111,10 @@ class MainController {
     const std::vector<Fingering>& Candidates() const { return candidates_; }
     int CreateViewPos() const { return createViewPos_; }
     Accidentals AccidentalMode() const { return accidentals_; }
+    bool LeftHanded() const { return display_.fretboard.leftHanded; }
+
+    // The left-handed view: the fretboard and its pictures mirrored, the chord unchanged.
+    void UseLeftHanded(bool leftHanded);
 
     // What fretwise-cli show prints: the lists filled, the frets laid out for numFrets, the
     // neck at position, the accidental mode and the root list's selection (-1: none) set,
@@ -117,6 +130,12 @@ class MainController {
     void ShowChordName(int index);
     void LayoutFrets();
     void DrawFretboard(int position);
+    void ShowCursor();
+
+    // A click of button on string s at fret f, from the mouse or the keyboard.
+    void ClickString(MouseButton button, int s, int f);
+    void MoveCursor(int strings, int frets);
+    void MoveShape(int frets);
 
     // Scroll bar and list setters that raise the control's change event when the value
     // changes; false when the control refuses the value (outside its range or list).

@@ -62,6 +62,17 @@ TEST(ShowCommand, OptionsReachTheWindow) {
     EXPECT_EQ(flats["panel"]["frame"], "Db major");
     EXPECT_EQ(flats["strings_dashed"][5], true);
 
+    const json mirrored = ShowJson({"133211", "--left-handed"});
+    EXPECT_EQ(mirrored["bar"], json({{"visible", true}, {"y", 1200}, {"x1", 675}, {"x2", 3675}}));
+    EXPECT_EQ(mirrored["left_handed"]["string_x"], json({675, 1275, 1875, 2475, 3075, 3675}));
+    EXPECT_EQ(mirrored["markers"], barre["markers"]);
+    EXPECT_FALSE(barre.contains("left_handed"));
+    const CliResult human = Show({"x32010", "--left-handed"});
+    EXPECT_NE(human.out.find("Mirrored:   3675 3075 2475 1875 1275 675  (string x, low E string "
+                             "first)\n"),
+              std::string::npos)
+        << human.out;
+
     EXPECT_EQ(ShowJson({"x02010", "--root", "A"})["panel"]["frame"], "A minor seventh");
     EXPECT_EQ(ShowJson({"x02010", "--root", "C"})["panel"]["frame"], "C sixth");
 }

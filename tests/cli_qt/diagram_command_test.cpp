@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 #include <string>
 #include <tuple>
@@ -45,6 +46,25 @@ TEST_F(DiagramCommandTest, WritesEachKindAtItsSizeInTheFormatOfTheExtension) {
         EXPECT_EQ(reader.format(), format) << file;
         EXPECT_EQ(reader.size(), size) << file;
     }
+}
+
+// The left-handed chord diagram is the right-handed one mirrored about the middle of the
+// strings, pixel column x becoming 290 - x (the strings at 45 and 245 trade places); only the
+// finger numbers, which are not mirrored, differ.
+TEST_F(DiagramCommandTest, LeftHandedDiagramIsTheMirrorImage) {
+    ASSERT_EQ(Diagram({"x32010", "--kind", "chord", "-o", File("r.png")}).status, 0);
+    ASSERT_EQ(Diagram({"x32010", "--kind", "chord", "--left-handed", "-o", File("l.png")}).status,
+              0);
+    const QImage right(QString::fromStdString(File("r.png")));
+    const QImage left(QString::fromStdString(File("l.png")));
+    int differing = 0;
+    for (int y = 50; y < right.height(); ++y) {  // below the string names
+        for (int x = 40; x <= 250; ++x) {
+            differing += qGray(right.pixel(x, y)) / 128 != qGray(left.pixel(290 - x, y)) / 128;
+        }
+    }
+    EXPECT_GT(differing, 0);
+    EXPECT_LT(differing, 200);
 }
 
 TEST_F(DiagramCommandTest, EachFaultGivesItsOneLineAndStatus2) {

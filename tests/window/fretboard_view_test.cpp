@@ -143,6 +143,38 @@ TEST(FretboardView, HitTestFindsStringAndFret) {
     }
 }
 
+// Mirrored, each string keeps its band on the other side; the outer edges stay where they
+// were and a point halfway between two strings still goes to the lower string number.
+TEST(FretboardView, MirroredViewPlacesAndHitsEachStringOnTheOtherSide) {
+    const std::tuple<int, int, int> strings[] = {{0, 3675, 675}, {2, 2475, 1875}, {5, 675, 3675}};
+    for (const auto& [string, rightHanded, leftHanded] : strings) {
+        FretboardView view = Board(20, 0);
+        EXPECT_EQ(StringLineX(view, string), rightHanded);
+        view.leftHanded = true;
+        EXPECT_EQ(StringLineX(view, string), leftHanded);
+    }
+    const std::tuple<int, std::optional<int>, std::optional<int>> hits[] = {
+        {375, std::nullopt, std::nullopt},
+        {376, 5, 0},
+        {974, 5, 0},
+        {975, 4, 0},
+        {976, 4, 1},
+        {2175, 2, 2},
+        {2176, 2, 3},
+        {3974, 0, 5},
+        {3975, std::nullopt, std::nullopt},
+    };
+    for (const auto& [x, rightHanded, leftHanded] : hits) {
+        FretboardView view = Board(20, 0);
+        for (const std::optional<int> expected : {rightHanded, leftHanded}) {
+            const std::optional<FretboardHit> hit = HitTest(view, x, 1000);
+            EXPECT_EQ(hit ? std::optional(hit->string) : std::nullopt, expected)
+                << x << (view.leftHanded ? " mirrored" : "");
+            view.leftHanded = true;
+        }
+    }
+}
+
 TEST(FretboardView, NoHitBelowTheLastFretLine) {
     const FretboardView view = Board(5, 0);  // last line at 4440
     EXPECT_TRUE(HitTest(view, 2000, 4439).has_value());
