@@ -116,7 +116,7 @@ std::string BashCompletion(const CommandLineOutline& outline) {
            "        _fretwise_cli_offer \"$kind\"\n"
            "        return\n"
            "    fi\n"
-           "    if [[ $cur == -[!0-9]* ]]; then\n"
+           "    if [[ $cur == -* && $cur != -[0-9]* ]]; then\n"
            "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
            "        return\n"
            "    fi\n"
