@@ -14,6 +14,7 @@ namespace {
 // The files a command reads or writes, by their extension.
 const std::map<std::string, std::string, std::less<>> kFileExtensions = {
     {"open", "fw"},
+    {"pitch", "wav"},
     {"save", "fw"},
     {"wav", "wav"},
 };

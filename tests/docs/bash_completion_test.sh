@@ -28,6 +28,7 @@ expect "create" cr
 expect "--help -h" -
 expect "a.fw sub" open ''
 expect "" open a.fw ''
+expect "b.wav sub" pitch ''
 expect "a.fw sub" save x32010 -o ''
 expect "b.wav sub" wav x32010 --output ''
 expect "a.fw b.wav c.txt sub" diagram x32010 -o ''
