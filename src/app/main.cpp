@@ -13,6 +13,7 @@
 #include "sound/sound_engine.hpp"
 #include "sound/system_clock.hpp"
 #include "tuner_ui/form_tuner.hpp"
+#include "tuner_ui/microphone.hpp"
 #include "ui/dark_palette.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_desktop.hpp"
@@ -47,10 +48,11 @@ int main(int argc, char** argv) {
     desktop.SetWindow(&window);
     SystemPrinter printer;
     WindowExport exporter(window, controller, dialogs, printer);
+    Microphone microphone;
     std::unique_ptr<FormTuner> tuner;
     desktop.SetTunerOpener([&] {
         if (!tuner) {
-            tuner = std::make_unique<FormTuner>(engine, paths.dataDir, &window);
+            tuner = std::make_unique<FormTuner>(engine, paths.dataDir, microphone, &window);
         }
         tuner->exec();
     });

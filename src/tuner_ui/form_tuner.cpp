@@ -11,6 +11,7 @@
 
 #include "tuner/tuner_tones.hpp"
 #include "tuner_ui/headstock_view.hpp"
+#include "tuner_ui/listen_panel.hpp"
 #include "tuner_ui/tuner_icons.hpp"
 
 namespace fretwise {
@@ -35,7 +36,8 @@ const std::array<const char*, 6> kStringNames{"high E", "B", "G", "D", "A", "low
 
 }  // namespace
 
-FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, QWidget* parent)
+FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, AudioInput& input,
+                     QWidget* parent)
     : QDialog(parent),
       controller_(engine, dataDir / "WAVs"),
       playIcon_(PlayIcon()),
@@ -51,6 +53,9 @@ FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateStringsFrame());
     layout->addLayout(lower);
+    listenPanel_ = new ListenPanel(
+        input, [this](std::optional<int> string) { headstock_->Highlight(string); }, this);
+    layout->addWidget(listenPanel_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     controller_.Load();
@@ -96,7 +101,8 @@ QPushButton* FormTuner::CreateButton(const QString& name, QWidget* parent) {
 QWidget* FormTuner::CreateStringsFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Guitar Tuner"));
     frame->setObjectName(QStringLiteral("stringsFrame"));
-    auto* headstock = new HeadstockView(frame);
+    auto* headstock = headstock_ = new HeadstockView(frame);
+    headstock->setObjectName(QStringLiteral("headstock"));
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(headstock);
 
@@ -181,6 +187,11 @@ QWidget* FormTuner::CreateBandFrame() {
     layout->addWidget(bandList_, 1);
     layout->addWidget(loop);
     return frame;
+}
+
+void FormTuner::hideEvent(QHideEvent* event) {
+    listenPanel_->StopListening();
+    QDialog::hideEvent(event);
 }
 
 void FormTuner::PlayOnce(int button) {

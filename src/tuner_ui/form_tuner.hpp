@@ -13,17 +13,26 @@ class QPushButton;
 
 namespace fretwise {
 
+class AudioInput;
+class HeadstockView;
+class ListenPanel;
 class SoundEngine;
 
 // The "Guitar Tuner" window: per string a play-once button and a loop toggle beside a
-// headstock drawing, "Play a note" for any note of an octave, and "Tune a band" for the
-// concert pitches. The main window keeps one instance and shows it modally with exec().
+// headstock drawing, "Play a note" for any note of an octave, "Tune a band" for the concert
+// pitches, and the "Microphone" frame that listens to the strings through the sound input.
+// The main window keeps one instance and shows it modally with exec(); listening stops
+// whenever the window closes.
 class FormTuner : public QDialog {
     Q_OBJECT
 
   public:
     // dataDir holds the "WAVs" folder of recorded reference tones.
-    FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, QWidget* parent = nullptr);
+    FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, AudioInput& input,
+              QWidget* parent = nullptr);
+
+  protected:
+    void hideEvent(QHideEvent* event) override;
 
   private:
     QWidget* CreateStringsFrame();
@@ -43,6 +52,8 @@ class FormTuner : public QDialog {
     QComboBox* noteList_ = nullptr;    // "Note:"
     QComboBox* octaveList_ = nullptr;  // "Octave:"
     QComboBox* bandList_ = nullptr;    // the concert pitches of "Tune a band"
+    HeadstockView* headstock_ = nullptr;
+    ListenPanel* listenPanel_ = nullptr;
 };
 
 }  // namespace fretwise

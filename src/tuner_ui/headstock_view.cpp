@@ -171,10 +171,24 @@ void DrawNames(QPainter& p, const QColor& ink, const QFont& base) {
     }
 }
 
+// A disc behind the string's name.
+void DrawHighlight(QPainter& p, int string, const QColor& colour) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(HeadstockView::NameCentre(string), 15, 15);
+}
+
 }  // namespace
 
 HeadstockView::HeadstockView(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
+}
+
+void HeadstockView::Highlight(std::optional<int> string) {
+    if (string != highlighted_) {
+        highlighted_ = string;
+        update();
+    }
 }
 
 qreal HeadstockView::RowY(int string) {
@@ -199,6 +213,9 @@ void HeadstockView::paintEvent(QPaintEvent*) {
     }
     for (int string = 0; string < 6; ++string) {
         DrawPost(p, string);
+    }
+    if (highlighted_) {
+        DrawHighlight(p, *highlighted_, palette().color(QPalette::Highlight));
     }
     DrawNames(p, palette().color(QPalette::WindowText), font());
 }

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <optional>
+
 namespace fretwise {
 
 // A drawing of a six-peg headstock seen from the front, nut at the bottom, with the string
@@ -23,8 +25,15 @@ class HeadstockView : public QWidget {
 
     QSize sizeHint() const override { return {kWidth, kHeight}; }
 
+    // The string whose name is marked, as the one the heard note belongs to.
+    void Highlight(std::optional<int> string);
+    std::optional<int> Highlighted() const { return highlighted_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::optional<int> highlighted_;
 };
 
 }  // namespace fretwise

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "support/fake_audio.hpp"
+#include "support/tones.hpp"
 #include "support/tuner_sandbox.hpp"
+#include "tuner_ui/cents_meter.hpp"
+#include "tuner_ui/headstock_view.hpp"
 
 namespace fretwise::test {
 namespace {
@@ -24,9 +29,10 @@ QStringList Items(const QComboBox* combo) {
 
 class FormTunerTest : public ::testing::Test, public TunerSandbox {
   protected:
+    FakeAudioInput input;
     std::unique_ptr<FormTuner> form;
 
-    void SetUp() override { form = std::make_unique<FormTuner>(engine, dir); }
+    void SetUp() override { form = std::make_unique<FormTuner>(engine, dir, input); }
     void TearDown() override { form.reset(); }
 
     template <typename T>
@@ -106,6 +112,35 @@ TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
     QTest::keyClick(g, Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(On(2));  // closing leaves a looping tone alone
+}
+
+TEST_F(FormTunerTest, ListeningShowsTheNoteItsStringAndTheNeedle) {
+    EXPECT_EQ(Items(Find<QComboBox>(QStringLiteral("modeList"))),
+              QStringList({"Strings", "Chromatic"}));
+    form->show();
+    Find<QPushButton>(QStringLiteral("listen"))->click();
+    input.Play(PluckedString(NoteHz(40, 1.0), 48000, 0.4));
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("note"))->text(), QStringLiteral("E2"));
+    EXPECT_EQ(Find<HeadstockView>(QStringLiteral("headstock"))->Highlighted(), 5);
+    EXPECT_TRUE(Find<CentsMeter>(QStringLiteral("centsMeter"))->InTune());
+    EXPECT_TRUE(Find<QLabel>(QStringLiteral("microphoneLine"))->text().isEmpty());
+
+    form->reject();  // closing the window stops listening
+    EXPECT_FALSE(input.Running());
+    EXPECT_FALSE(Find<QPushButton>(QStringLiteral("listen"))->isChecked());
+    EXPECT_EQ(Find<HeadstockView>(QStringLiteral("headstock"))->Highlighted(), std::nullopt);
+}
+
+TEST_F(FormTunerTest, WithoutAMicrophoneOnlyTheLineChanges) {
+    input.rate.reset();
+    form->show();
+    auto* listen = Find<QPushButton>(QStringLiteral("listen"));
+    listen->click();
+    EXPECT_FALSE(listen->isChecked());
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("microphoneLine"))->text(),
+              QStringLiteral("No microphone found"));
+    Find<QPushButton>(QStringLiteral("loop4"))->click();
+    EXPECT_EQ(player.calls, (Log{"stop", "loop a.wav"}));
 }
 
 }  // namespace

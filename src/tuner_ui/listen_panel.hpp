@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <functional>
+#include <optional>
+
+#include "tuner/listen_controller.hpp"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+namespace fretwise {
+
+class CentsMeter;
+
+// The "Microphone" frame of the tuner: the "Listen" toggle, the mode, the reference A, the
+// note heard in large letters over a needle from -50 to +50 cents, and the line that says
+// when there is no microphone.
+class ListenPanel : public QGroupBox {
+  public:
+    // highlight is told the string the heard note belongs to, or none.
+    ListenPanel(AudioInput& input, std::function<void(std::optional<int>)> highlight,
+                QWidget* parent = nullptr);
+
+    void StopListening() { controller_.SetListening(false); }
+    ListenController& Controller() { return controller_; }
+
+  private:
+    void ShowView();
+
+    ListenController controller_;
+    std::function<void(std::optional<int>)> highlight_;
+    QPushButton* listen_ = nullptr;
+    QComboBox* modeList_ = nullptr;
+    QSpinBox* referenceA_ = nullptr;
+    QLabel* note_ = nullptr;
+    QLabel* cents_ = nullptr;
+    QLabel* microphoneLine_ = nullptr;
+    CentsMeter* meter_ = nullptr;
+};
+
+}  // namespace fretwise
