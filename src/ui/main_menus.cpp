@@ -65,6 +65,13 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     QMenu& settings = *bar.addMenu(QStringLiteral("&Settings"));
     m.accidentals = AddItem(settings, QString::fromUtf8(AccidentalsCaption(Accidentals::Sharps)));
     m.allStrings = AddCheckItem(settings, QStringLiteral("Created chords always use all &strings"));
+    QMenu& order = *settings.addMenu(QStringLiteral("Order of created chords"));
+    m.easiestFirst = AddCheckItem(order, QStringLiteral("Easiest first"));
+    m.asGuitaristsPlay = AddCheckItem(order, QStringLiteral("As guitarists play them"));
+    auto* orders = new QActionGroup(&order);
+    orders->addAction(m.easiestFirst);
+    orders->addAction(m.asGuitaristsPlay);
+    m.restTreble = AddCheckItem(settings, QStringLiteral("Let the high strings rest"));
     m.numberOfFrets = AddItem(settings, QStringLiteral("Set number of &frets..."));
     m.leftHanded = AddCheckItem(settings, QStringLiteral("Left-handed fretboard"));
     QMenu& zoom = *settings.addMenu(QStringLiteral("Zoom"));

@@ -25,6 +25,10 @@ struct MainMenus {
     QAction* findChord = nullptr;
     QAction* accidentals = nullptr;
     QAction* allStrings = nullptr;
+    // "Order of created chords": "Easiest first" or "As guitarists play them".
+    QAction* easiestFirst = nullptr;
+    QAction* asGuitaristsPlay = nullptr;
+    QAction* restTreble = nullptr;
     QAction* numberOfFrets = nullptr;
     QAction* leftHanded = nullptr;
     std::array<QAction*, kZoomSteps.size()> zoom{};  // one per step, checked alone

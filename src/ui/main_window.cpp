@@ -232,6 +232,11 @@ void MainWindow::ConnectMenus() {
     connect(m.findChord, &QAction::triggered, this, [&c] { c.FindChord(); });
     connect(m.accidentals, &QAction::triggered, this, [&c] { c.ToggleAccidentals(); });
     connect(m.allStrings, &QAction::triggered, this, [&c] { c.ToggleAllStrings(); });
+    connect(m.easiestFirst, &QAction::triggered, this,
+            [&c] { c.ChooseChordOrder(CreateOrder::Classic); });
+    connect(m.asGuitaristsPlay, &QAction::triggered, this,
+            [&c] { c.ChooseChordOrder(CreateOrder::Guitarist); });
+    connect(m.restTreble, &QAction::triggered, this, [&c] { c.ToggleRestTreble(); });
     connect(m.numberOfFrets, &QAction::triggered, this, [&c] { c.AskFretCount(); });
     connect(m.leftHanded, &QAction::triggered, this, [&c] { c.ToggleLeftHanded(); });
     for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {

@@ -66,6 +66,9 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
     menus.accidentals->setText(Q(view.accidentalsCaption));
     menus.toolTips->setChecked(view.toolTipsChecked);
     menus.allStrings->setChecked(view.allStringsChecked);
+    menus.easiestFirst->setChecked(view.chordOrder == CreateOrder::Classic);
+    menus.asGuitaristsPlay->setChecked(view.chordOrder == CreateOrder::Guitarist);
+    menus.restTreble->setChecked(view.restTrebleChecked);
 }
 
 }  // namespace

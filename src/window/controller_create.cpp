@@ -15,6 +15,8 @@ SearchRequest MainController::ChosenSearch() const {
     request.position = display_.neckScroll.value;
     request.numFrets = numFrets_;
     request.allStrings = display_.menu.allStringsChecked;
+    request.order = display_.menu.chordOrder;
+    request.restTreble = display_.menu.restTrebleChecked;
     return request;
 }
 
@@ -68,6 +70,8 @@ void MainController::FindChord() {
     SearchRequest request = ChosenSearch();
     request.root = chord->root;
     request.type = chord->type;
+    // Every shape kept plays the bass note, so the root in the bass ranks none of them.
+    request.bass = BassChoice::Any;
     SearchResult result = FindFingerings(request);
     KeepCandidatesWithBass(result, *chord->bass);
     if (result.failure != SearchFailure::None || result.candidates.empty()) {

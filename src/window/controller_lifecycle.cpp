@@ -1,6 +1,7 @@
 // Start-up with the settings file, and the two ways out: closing and "E&xit".
 #include "storage/settings_file.hpp"
 #include "window/main_controller.hpp"
+#include "window/setting_keys.hpp"
 
 namespace fretwise {
 
@@ -27,6 +28,7 @@ bool MainController::ApplySettings() {
     }
     const SettingsRead read = ReadSettings(*in);
     const Settings& stored = read.settings;
+    ApplyKeyedSettings(stored.keyed);
 
     if (!read.Has(kLineNumFrets)) {
         return false;
@@ -68,6 +70,12 @@ bool MainController::ApplySettings() {
            SetTypeIndex(stored.typeIndex);
 }
 
+// The keyed settings hold whatever the classic lines do.
+void MainController::ApplyKeyedSettings(const KeyedLines& keyed) {
+    display_.menu.chordOrder = KeyedValue(keyed, kChordOrderKey);
+    display_.menu.restTrebleChecked = KeyedValue(keyed, kRestTrebleKey);
+}
+
 // The start without (the rest of) the settings file: 20 frets, tooltips toggled, flats.
 void MainController::StartWithDefaults() {
     numFrets_ = kMaxFrets;
@@ -96,6 +104,8 @@ void MainController::WriteSettings() {
     settings.nameIndex = static_cast<std::int16_t>(display_.nameScroll.value);
     settings.rootIndex = static_cast<std::int16_t>(display_.rootList.selected);
     settings.typeIndex = static_cast<std::int16_t>(display_.typeList.selected);
+    SetKeyedValue(settings.keyed, kChordOrderKey, display_.menu.chordOrder);
+    SetKeyedValue(settings.keyed, kRestTrebleKey, display_.menu.restTrebleChecked);
     services_.files.WriteAtomically(SettingsFilePath(services_.paths), SettingsText(settings));
 }
 

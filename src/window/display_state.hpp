@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "create/fingering_search.hpp"
 #include "music/fingering.hpp"
 #include "music/pitch.hpp"
 
@@ -133,6 +134,10 @@ struct MenuView {
     std::string accidentalsCaption{AccidentalsCaption(Accidentals::Sharps)};
     bool toolTipsChecked = true;     // Help > "&ToolTips"
     bool allStringsChecked = false;  // Settings > "Created chords always use all &strings"
+    // Settings > "Order of created chords": "Easiest first" (Classic) or "As guitarists play
+    // them" (Guitarist) ticked.
+    CreateOrder chordOrder = CreateOrder::Classic;
+    bool restTrebleChecked = false;  // Settings > "Let the high strings rest"
 };
 
 // Tooltip texts of the controls that carry one; all empty while tooltips are off.

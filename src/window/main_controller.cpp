@@ -266,6 +266,16 @@ void MainController::ChooseZoom(int percent) {
     Notify();
 }
 
+void MainController::ChooseChordOrder(CreateOrder order) {
+    display_.menu.chordOrder = order;
+    Notify();
+}
+
+void MainController::ToggleRestTreble() {
+    display_.menu.restTrebleChecked = !display_.menu.restTrebleChecked;
+    Notify();
+}
+
 void MainController::ToggleToolTips() {
     SwitchToolTips();
     Notify();

@@ -11,6 +11,7 @@
 #include "music/pitch.hpp"
 #include "sound/sound_engine.hpp"
 #include "storage/app_paths.hpp"
+#include "storage/keyed_lines.hpp"
 #include "window/display_state.hpp"
 #include "window/fretboard_keys.hpp"
 #include "window/platform.hpp"
@@ -105,6 +106,11 @@ class MainController {
     void OpenHelp();                       // "&Online Help..."
     void ShowAbout();                      // "&About..."
 
+    // "Order of created chords" > "Easiest first" / "As guitarists play them", and "Let the
+    // high strings rest": the next Create follows them.
+    void ChooseChordOrder(CreateOrder order);
+    void ToggleRestTreble();
+
     // The window's state.
     const Fingering& CurrentShape() const { return currentShape_; }
     int NumFrets() const { return numFrets_; }
@@ -164,6 +170,7 @@ class MainController {
     void ReportCreateFailure();
     void Synthesise(const std::function<SynthOutcome(SoundEngine&)>& synth);
     bool ApplySettings();
+    void ApplyKeyedSettings(const KeyedLines& keyed);
     void StartWithDefaults();
     void WriteSettings();
     void DeleteSoundFiles();

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <array>
 
 #include "ui/staff_widget.hpp"
 #include "ui/window_fixture.hpp"
@@ -91,6 +92,9 @@ TEST_F(WindowTest, MenuItemsHaveTheirCaptionsAndShortcuts) {
         {m.metronome, "&Metronome", "Ctrl+M"},
         {m.findChord, "&Find chord...", "Ctrl+F"},
         {m.allStrings, "Created chords always use all &strings", ""},
+        {m.easiestFirst, "Easiest first", ""},
+        {m.asGuitaristsPlay, "As guitarists play them", ""},
+        {m.restTreble, "Let the high strings rest", ""},
         {m.numberOfFrets, "Set number of &frets...", ""},
         {m.toolTips, "&ToolTips", ""},
         {m.onlineHelp, "&Online Help...", "F1"},
@@ -106,6 +110,17 @@ TEST_F(WindowTest, MenuItemsHaveTheirCaptionsAndShortcuts) {
         menus << menu->text();
     }
     EXPECT_EQ(menus, QStringList({"&File", "&Tools", "&Chord", "&Settings", "&Help"}));
+}
+
+TEST_F(WindowTest, OrderItemsTickOneOfTwoAndTheRestItemSwitches) {
+    const MainMenus& m = window->Menus();
+    for (QAction* item : {m.asGuitaristsPlay, m.restTreble, m.easiestFirst}) {
+        item->trigger();
+    }
+    EXPECT_EQ((std::array{m.easiestFirst->isChecked(), m.asGuitaristsPlay->isChecked(),
+                          m.restTreble->isChecked()}),
+              (std::array{true, false, true}));
+    EXPECT_EQ(controller.Display().menu.chordOrder, CreateOrder::Classic);
 }
 
 TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
