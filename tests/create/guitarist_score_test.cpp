@@ -40,6 +40,8 @@ struct TermCase {
 const TermCase kTermCases[] = {
     {"open C has its root in the bass", kC, kMajor, "x32010", 1, ScoreTerm::BassIsRoot, 1},
     {"C over G does not", kC, kMajor, "332010", 1, ScoreTerm::BassIsRoot, 0},
+    {"the open high E is the bass under the B string's higher F", kE, 26, "xxxx60", 1,
+     ScoreTerm::BassIsRoot, 1},
     {"open C sounds five strings", kC, kMajor, "x32010", 1, ScoreTerm::SoundingStrings, 5},
     {"an A string no finger damps", kE, kMinorSeventh, "0x0000", 1, ScoreTerm::MutedBetween, 1},
     {"a shell's A string is damped", kG, kMajorSeventh, "3x443x", 2, ScoreTerm::MutedBetween, 0},

@@ -59,6 +59,7 @@ TEST(FileAssociationTextTest, TheOpenCommandQuotesTheProgramPath) {
         {"/a/$b`c\"d\\e/100%/fw", "", R"(Exec="/a/\\$b\\`c\\"d\\\\e/100%%/fw" %f)"},
         {"/opt/fw", "  --open %f  ", "Exec=\"/opt/fw\" --open %f"},
         {"fretwise", "", "Exec=fretwise %f"},  // the installed entry: the program on the PATH
+        {"Fretwise-AZ_az09", "", "Exec=Fretwise-AZ_az09 %f"},  // letters, digits, - and _ only
     };
     for (const auto& [executable, commandTemplate, exec] : cases) {
         FileTypeRegistration type;
