@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -97,21 +98,23 @@ void MainWindow::ApplyZoom(int percent) {
     } else {
         zoomed.setPointSizeF(baseFont_.pointSizeF() * percent / 100);
     }
-    setFont(zoomed);
-    zoomed.setBold(true);
-    symbol_->setFont(zoomed);
+    setStyleSheet(FrameStyle(percent));
+    // Set on each control: the style sheet keeps the font a control had when it was polished.
+    menuBar()->setFont(zoomed);
     fretboard_->SetZoom(percent);
     staff_->SetZoom(percent);
     for (const auto& [control, twips] : placed_) {
+        control->setFont(zoomed);
         control->setGeometry(ZoomedRect(twips, percent));
     }
+    zoomed.setBold(true);
+    symbol_->setFont(zoomed);
     const QSize picture(kPictureSize * percent / 100, kPictureSize * percent / 100);
     playButton_->setIconSize(picture);
     strumButton_->setIconSize(picture);
     centralWidget()->setFixedSize(
         chordFrame_->geometry().right() + 1 + ZoomedPx(kMargin, percent),
         chordFrame_->geometry().bottom() + 1 + ZoomedPx(kMargin, percent));
-    setStyleSheet(FrameStyle(percent));
 }
 
 QScrollBar* MainWindow::NeckScroll() const {

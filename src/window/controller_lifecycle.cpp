@@ -74,6 +74,8 @@ bool MainController::ApplySettings() {
 void MainController::ApplyKeyedSettings(const KeyedLines& keyed) {
     display_.menu.chordOrder = KeyedValue(keyed, kChordOrderKey);
     display_.menu.restTrebleChecked = KeyedValue(keyed, kRestTrebleKey);
+    UseLeftHanded(KeyedValue(keyed, kLeftHandedKey));
+    display_.zoomPercent = KeyedValue(keyed, kZoomKey);
 }
 
 // The start without (the rest of) the settings file: 20 frets, tooltips toggled, flats.
@@ -106,6 +108,8 @@ void MainController::WriteSettings() {
     settings.typeIndex = static_cast<std::int16_t>(display_.typeList.selected);
     SetKeyedValue(settings.keyed, kChordOrderKey, display_.menu.chordOrder);
     SetKeyedValue(settings.keyed, kRestTrebleKey, display_.menu.restTrebleChecked);
+    SetKeyedValue(settings.keyed, kLeftHandedKey, LeftHanded());
+    SetKeyedValue(settings.keyed, kZoomKey, display_.zoomPercent);
     services_.files.WriteAtomically(SettingsFilePath(services_.paths), SettingsText(settings));
 }
 

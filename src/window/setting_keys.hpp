@@ -1,9 +1,13 @@
 #pragma once
 
+#include <charconv>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "create/order_names.hpp"
 #include "storage/setting_key.hpp"
+#include "window/zoom_steps.hpp"
 
 namespace fretwise {
 
@@ -12,5 +16,19 @@ constexpr SettingKey<CreateOrder> kChordOrderKey{
     "ChordOrder", CreateOrder::Classic, CreateOrderNamed,
     [](CreateOrder order) { return std::string(CreateOrderName(order)); }};
 constexpr SettingKey<bool> kRestTrebleKey = TruthKey("RestTreble");
+constexpr SettingKey<bool> kLeftHandedKey = TruthKey("LeftHanded");
+// One of the zoom steps, in percent.
+constexpr SettingKey<int> kZoomKey{
+    "Zoom", kStandardZoom,
+    [](std::string_view text) -> std::optional<int> {
+        int percent = 0;
+        const char* end = text.data() + text.size();
+        const auto [stop, error] = std::from_chars(text.data(), end, percent);
+        if (error != std::errc{} || stop != end || !IsZoomStep(percent)) {
+            return std::nullopt;
+        }
+        return percent;
+    },
+    [](int percent) { return std::to_string(percent); }};
 
 }  // namespace fretwise

@@ -1,4 +1,6 @@
 #include <QAccessible>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <tuple>
@@ -14,6 +16,7 @@ namespace {
 // t * percent / 1500 pixels), and a click still lands on the same string and fret.
 TEST_F(WindowTest, ZoomScalesTheWindowAndKeepsClicksInPlace) {
     const QSize designed = window->centralWidget()->size();
+    const double designedFont = QFontInfo(window->NameLabel()->font()).pointSizeF();
     const std::tuple<int, QSize, QSize> cases[] = {
         {100, {313, 465}, {265, 157}},
         {125, {391, 581}, {331, 196}},
@@ -30,6 +33,9 @@ TEST_F(WindowTest, ZoomScalesTheWindowAndKeepsClicksInPlace) {
         EXPECT_EQ(window->Fretboard()->size(), board);
         EXPECT_EQ(window->Staff()->size(), staff);
         EXPECT_EQ(window->PlayButton()->geometry(), ZoomedRect({2580, 1560, 555, 495}, percent));
+        EXPECT_NEAR(QFontInfo(window->NameLabel()->font()).pointSizeF(),
+                    designedFont * percent / 100, 0.6)
+            << percent;
 
         QTest::mouseClick(window->Fretboard(), Qt::LeftButton, Qt::NoModifier,
                           FretPoint(1, 2) * percent / 100);

@@ -109,8 +109,13 @@ TEST_F(MenuTest, SettingsWrittenAtCloseRestoreTheSameWindow) {
     window->SelectRoot(3);
     window->SelectChordType(30);
     window->ScrollNeck(4);
+    window->ToggleLeftHanded();
+    window->ChooseZoom(110);  // not a step: ignored
+    window->ChooseZoom(150);
     const DisplayState before = Shown();
     window->Close();
+    const std::string& text = files.files[SettingsPath()];
+    EXPECT_EQ(text.substr(text.size() - 27), "LeftHanded=true\r\nZoom=150\r\n");
 
     const std::map<std::filesystem::path, std::string> kept = files.files;
     ControllerTest::SetUp();
@@ -124,6 +129,8 @@ TEST_F(MenuTest, SettingsWrittenAtCloseRestoreTheSameWindow) {
     EXPECT_EQ(Shown().neckScroll.value, 4);
     EXPECT_EQ(Shown().chordCaption, before.chordCaption);
     EXPECT_EQ(Shown().nameScroll.value, before.nameScroll.value);
+    EXPECT_TRUE(window->LeftHanded());
+    EXPECT_EQ(Shown().zoomPercent, 150);
 }
 
 TEST_F(MenuTest, HelpAboutAndTunerReachTheDesktop) {

@@ -143,6 +143,25 @@ TEST_F(StartupTest, FallbackKeepsWhatWasReadBeforeTheFirstFailure) {
     }
 }
 
+// Each keyed view setting falls back to its default alone.
+TEST_F(StartupTest, ViewSettingsReadTheirKeyedLines) {
+    const std::tuple<const char*, const char*, bool, int> cases[] = {{"true", "200", true, 200},
+                                                                     {"false", "125", false, 125},
+                                                                     {"yes", "110", false, 100},
+                                                                     {"true", "150%", true, 100},
+                                                                     {"", "", false, 100}};
+    for (const auto& [leftHanded, zoom, mirrored, percent] : cases) {
+        SetUp();
+        Settings s = StoredCMajor();
+        s.keyed.Set("LeftHanded", leftHanded);
+        s.keyed.Set("Zoom", zoom);
+        StoreSettings(s);
+        window->Startup("");
+        EXPECT_EQ(window->LeftHanded(), mirrored) << leftHanded;
+        EXPECT_EQ(Shown().zoomPercent, percent) << zoom;
+    }
+}
+
 TEST_F(StartupTest, TheBlankTypeBecomesMinorSecond) {
     Settings s = StoredCMajor();
     s.typeIndex = 25;
