@@ -62,14 +62,16 @@ TEST(RenderChordWav, StartsWithTheLeadInAndEndsOnTheZeroLine) {
 }
 
 // Bytes of C major (x32010) as the program has always written them. Position 69 is the first
-// synthesised sample; 132 the last of the first run of 64 samples, which are computed by
-// rotating the previous sample's phase; 21000 the last synthesised sample, after which the
-// sound falls in a straight line to 128 at 22058.
+// synthesised sample; 99 the first to show that the decay counts from sample 70; 132 the last
+// of the first run of 64 samples, which are computed by rotating the previous sample's phase;
+// 20999 and 21000 the last synthesised samples, after which the sound falls in a straight line
+// to 128 at 22058.
 TEST(RenderChordWav, CMajorAsEverWritten) {
     const Bytes block = RenderChordWav(kCMajor, StrumMode::Block);
     EXPECT_EQ(At(block, 69, 2), (Bytes{123, 109}));
+    EXPECT_EQ(block[99 - 1], 170);
     EXPECT_EQ(At(block, 132, 2), (Bytes{128, 117}));
-    EXPECT_EQ(At(block, 21000, 2), (Bytes{14, 14}));
+    EXPECT_EQ(At(block, 20999, 3), (Bytes{16, 14, 14}));
     EXPECT_EQ(block[21500 - 1], 68);
     const Bytes strummed = RenderChordWav(kCMajor, StrumMode::Strummed);
     EXPECT_EQ(At(strummed, 69, 2), (Bytes{104, 102}));
