@@ -53,6 +53,10 @@ int main(int argc, char** argv) {
     desktop.SetTunerOpener([&] {
         if (!tuner) {
             tuner = std::make_unique<FormTuner>(engine, paths.dataDir, microphone, &window);
+            tuner->UseListenChoices(controller.KeptListenChoices(),
+                                    [&controller](const ListenChoices& choices) {
+                                        controller.KeepListenChoices(choices);
+                                    });
         }
         tuner->exec();
     });

@@ -25,6 +25,19 @@ std::optional<int> StringOf(int note, const StringNotes& strings) {
 
 }  // namespace
 
+std::string_view TunerModeName(TunerMode mode) {
+    return kTunerModeNames[mode == TunerMode::Chromatic ? 1 : 0];
+}
+
+std::optional<TunerMode> TunerModeNamed(std::string_view name) {
+    for (const TunerMode mode : {TunerMode::Strings, TunerMode::Chromatic}) {
+        if (name == TunerModeName(mode)) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
+
 StringNotes StandardStringNotes() {
     StringNotes notes{};
     for (int s = 0; s < kStringCount; ++s) {

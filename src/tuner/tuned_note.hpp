@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "music/fingering.hpp"
 
@@ -23,6 +24,19 @@ constexpr bool IsReferenceA(double hz) {
 
 // What a heard pitch is compared with: the open strings of the tuning, or any note.
 enum class TunerMode { Strings, Chromatic };
+
+// The modes' names in the window and in the settings file, in the order of TunerMode.
+constexpr std::array<std::string_view, 2> kTunerModeNames{"Strings", "Chromatic"};
+std::string_view TunerModeName(TunerMode mode);
+std::optional<TunerMode> TunerModeNamed(std::string_view name);
+
+// The tuner's listening choices, kept between runs.
+struct ListenChoices {
+    int referenceA = static_cast<int>(kDefaultReferenceA);
+    TunerMode mode = TunerMode::Strings;
+
+    bool operator==(const ListenChoices&) const = default;
+};
 
 // The open strings' notes, index = string (0 = high E): standard tuning, E4 B3 G3 D3 A2 E2.
 using StringNotes = std::array<int, kStringCount>;

@@ -189,6 +189,11 @@ QWidget* FormTuner::CreateBandFrame() {
     return frame;
 }
 
+void FormTuner::UseListenChoices(const ListenChoices& choices,
+                                 std::function<void(const ListenChoices&)> keep) {
+    listenPanel_->UseChoices(choices, std::move(keep));
+}
+
 void FormTuner::hideEvent(QHideEvent* event) {
     listenPanel_->StopListening();
     QDialog::hideEvent(event);

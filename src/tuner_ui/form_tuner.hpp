@@ -5,7 +5,9 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 
+#include "tuner/tuned_note.hpp"
 #include "tuner/tuner_controller.hpp"
 
 class QComboBox;
@@ -30,6 +32,10 @@ class FormTuner : public QDialog {
     // dataDir holds the "WAVs" folder of recorded reference tones.
     FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, AudioInput& input,
               QWidget* parent = nullptr);
+
+    // The mode and reference A kept between runs; keep is told every change.
+    void UseListenChoices(const ListenChoices& choices,
+                          std::function<void(const ListenChoices&)> keep);
 
   protected:
     void hideEvent(QHideEvent* event) override;

@@ -12,13 +12,6 @@
 
 namespace fretwise {
 
-namespace {
-
-// The entries of the mode list, in the order of TunerMode.
-constexpr const char* kModeNames[] = {"Strings", "Chromatic"};
-
-}  // namespace
-
 ListenPanel::ListenPanel(AudioInput& input, std::function<void(std::optional<int>)> highlight,
                          QWidget* parent)
     : QGroupBox(QStringLiteral("Microphone"), parent),
@@ -35,14 +28,12 @@ ListenPanel::ListenPanel(AudioInput& input, std::function<void(std::optional<int
 
     modeList_ = new QComboBox(this);
     modeList_->setObjectName(QStringLiteral("modeList"));
-    for (const char* name : kModeNames) {
-        modeList_->addItem(QString::fromLatin1(name));
+    for (const std::string_view name : kTunerModeNames) {
+        modeList_->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
     }
     modeList_->setToolTip(
         QStringLiteral("Strings: the nearest string of the tuning; Chromatic: the nearest note"));
-    connect(modeList_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        controller_.SetMode(index == 1 ? TunerMode::Chromatic : TunerMode::Strings);
-    });
+    connect(modeList_, &QComboBox::currentIndexChanged, this, [this] { Choose(); });
     auto* modeLabel = new QLabel(QStringLiteral("Mode:"), this);
     modeLabel->setBuddy(modeList_);
 
@@ -51,8 +42,7 @@ ListenPanel::ListenPanel(AudioInput& input, std::function<void(std::optional<int
     referenceA_->setRange(int(kLowestReferenceA), int(kHighestReferenceA));
     referenceA_->setValue(int(kDefaultReferenceA));
     referenceA_->setSuffix(QStringLiteral(" Hz"));
-    connect(referenceA_, &QSpinBox::valueChanged, this,
-            [this](int hz) { controller_.SetReferenceA(hz); });
+    connect(referenceA_, &QSpinBox::valueChanged, this, [this] { Choose(); });
     auto* referenceLabel = new QLabel(QStringLiteral("A4 ="), this);
     referenceLabel->setBuddy(referenceA_);
 
@@ -85,6 +75,25 @@ ListenPanel::ListenPanel(AudioInput& input, std::function<void(std::optional<int
 
     controller_.OnChange([this] { ShowView(); });
     ShowView();
+}
+
+void ListenPanel::UseChoices(const ListenChoices& choices,
+                             std::function<void(const ListenChoices&)> keep) {
+    keep_ = nullptr;
+    modeList_->setCurrentIndex(choices.mode == TunerMode::Chromatic ? 1 : 0);
+    referenceA_->setValue(choices.referenceA);
+    keep_ = std::move(keep);
+}
+
+void ListenPanel::Choose() {
+    const ListenChoices choices{referenceA_->value(), modeList_->currentIndex() == 1
+                                                          ? TunerMode::Chromatic
+                                                          : TunerMode::Strings};
+    controller_.SetMode(choices.mode);
+    controller_.SetReferenceA(choices.referenceA);
+    if (keep_) {
+        keep_(choices);
+    }
 }
 
 void ListenPanel::ShowView() {

@@ -26,13 +26,17 @@ class ListenPanel : public QGroupBox {
                 QWidget* parent = nullptr);
 
     void StopListening() { controller_.SetListening(false); }
+    // Shows the choices kept from the last run; keep is told every change.
+    void UseChoices(const ListenChoices& choices, std::function<void(const ListenChoices&)> keep);
     ListenController& Controller() { return controller_; }
 
   private:
     void ShowView();
+    void Choose();
 
     ListenController controller_;
     std::function<void(std::optional<int>)> highlight_;
+    std::function<void(const ListenChoices&)> keep_;
     QPushButton* listen_ = nullptr;
     QComboBox* modeList_ = nullptr;
     QSpinBox* referenceA_ = nullptr;

@@ -76,6 +76,7 @@ void MainController::ApplyKeyedSettings(const KeyedLines& keyed) {
     display_.menu.restTrebleChecked = KeyedValue(keyed, kRestTrebleKey);
     UseLeftHanded(KeyedValue(keyed, kLeftHandedKey));
     display_.zoomPercent = KeyedValue(keyed, kZoomKey);
+    listenChoices_ = {KeyedValue(keyed, kReferenceAKey), KeyedValue(keyed, kTunerModeKey)};
 }
 
 // The start without (the rest of) the settings file: 20 frets, tooltips toggled, flats.
@@ -110,6 +111,8 @@ void MainController::WriteSettings() {
     SetKeyedValue(settings.keyed, kRestTrebleKey, display_.menu.restTrebleChecked);
     SetKeyedValue(settings.keyed, kLeftHandedKey, LeftHanded());
     SetKeyedValue(settings.keyed, kZoomKey, display_.zoomPercent);
+    SetKeyedValue(settings.keyed, kReferenceAKey, listenChoices_.referenceA);
+    SetKeyedValue(settings.keyed, kTunerModeKey, listenChoices_.mode);
     services_.files.WriteAtomically(SettingsFilePath(services_.paths), SettingsText(settings));
 }
 

@@ -12,6 +12,7 @@
 #include "sound/sound_engine.hpp"
 #include "storage/app_paths.hpp"
 #include "storage/keyed_lines.hpp"
+#include "tuner/tuned_note.hpp"
 #include "window/display_state.hpp"
 #include "window/fretboard_keys.hpp"
 #include "window/platform.hpp"
@@ -112,6 +113,10 @@ class MainController {
     void ToggleRestTreble();
 
     // The window's state.
+    // The tuner's mode and reference A, kept in the settings file.
+    const ListenChoices& KeptListenChoices() const { return listenChoices_; }
+    void KeepListenChoices(const ListenChoices& choices) { listenChoices_ = choices; }
+
     const Fingering& CurrentShape() const { return currentShape_; }
     int NumFrets() const { return numFrets_; }
     const std::vector<Fingering>& Candidates() const { return candidates_; }
@@ -183,6 +188,7 @@ class MainController {
 
     Fingering currentShape_{};
     int numFrets_ = 0;
+    ListenChoices listenChoices_;
     std::vector<Fingering> candidates_;  // best first; element 0 is candidate 1
     int createViewPos_ = 0;
     Accidentals accidentals_ = Accidentals::Sharps;

@@ -7,6 +7,7 @@
 
 #include "create/order_names.hpp"
 #include "storage/setting_key.hpp"
+#include "tuner/tuned_note.hpp"
 #include "window/zoom_steps.hpp"
 
 namespace fretwise {
@@ -30,5 +31,12 @@ constexpr SettingKey<int> kZoomKey{
         return percent;
     },
     [](int percent) { return std::to_string(percent); }};
+// The tuner's reference A in whole hertz, and its mode by name.
+constexpr SettingKey<int> kReferenceAKey =
+    WholeKey<static_cast<int>(kLowestReferenceA), static_cast<int>(kHighestReferenceA)>(
+        "ReferenceA", static_cast<int>(kDefaultReferenceA));
+constexpr SettingKey<TunerMode> kTunerModeKey{
+    "TunerMode", TunerMode::Strings, TunerModeNamed,
+    [](TunerMode mode) { return std::string(TunerModeName(mode)); }};
 
 }  // namespace fretwise

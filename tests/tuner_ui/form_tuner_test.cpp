@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "support/fake_audio.hpp"
@@ -141,6 +142,20 @@ TEST_F(FormTunerTest, WithoutAMicrophoneOnlyTheLineChanges) {
               QStringLiteral("No microphone found"));
     Find<QPushButton>(QStringLiteral("loop4"))->click();
     EXPECT_EQ(player.calls, (Log{"stop", "loop a.wav"}));
+}
+
+TEST_F(FormTunerTest, TheModeAndReferenceAComeFromAndGoToTheSettings) {
+    std::vector<ListenChoices> kept;
+    form->UseListenChoices({445, TunerMode::Chromatic},
+                           [&kept](const ListenChoices& choices) { kept.push_back(choices); });
+    auto* mode = Find<QComboBox>(QStringLiteral("modeList"));
+    auto* referenceA = Find<QSpinBox>(QStringLiteral("referenceA"));
+    EXPECT_EQ(mode->currentText(), QStringLiteral("Chromatic"));
+    EXPECT_EQ(referenceA->value(), 445);
+    EXPECT_TRUE(kept.empty());
+    mode->setCurrentIndex(0);
+    referenceA->setValue(432);
+    EXPECT_EQ(kept.back(), (ListenChoices{432, TunerMode::Strings}));
 }
 
 }  // namespace
