@@ -1,5 +1,6 @@
 #include "analysis/assign_fingering.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -177,17 +178,18 @@ void ScoreShape(Fingering& shape, const FingerOrder& order, const Hand& hand) {
         }
     }
 
+    // The score depends on the frets alone: the highest note is counted as standard tuning
+    // with no capo would sound it, whatever the strings are tuned to.
     int highestNote = 0;
     for (int s = 0; s < kStringCount; ++s) {
         if (shape.Finger[s] != 0) {
             score.Subtract(0.3);
         }
-        if (shape.Note[s] < 0) {
+        if (shape.Fret[s] == kMuted) {
             score.Subtract(0.3);
+            continue;
         }
-        if (shape.Note[s] > highestNote) {
-            highestNote = shape.Note[s];
-        }
+        highestNote = std::max(highestNote, kOpenPitch[s] + shape.Fret[s]);
     }
     score.Subtract(0.1 * highestNote);
 

@@ -87,19 +87,19 @@ SearchResult FindFingerings(const SearchRequest& request) {
     // One working record serves every combination: its notes and frets are overwritten and
     // the fingering sets everything else from the frets.
     const bool guitarist = request.order == CreateOrder::Guitarist;
-    const ScoreContext context{chord.classes[0], ClassBits(chord), kOpenPitch,
+    const ScoreContext context{chord.classes[0], ClassBits(chord), request.strings.OpenPitches(),
                                SearchedFrets(request).first, request.bass};
     std::vector<RankedCandidate> kept;
     Fingering working;
     for (const std::int32_t c : complete) {
         working.Note = table[c];
-        working = AssignFingering(ShapeNotesToFrets(working), request.numFrets);
+        working = AssignFingering(ShapeNotesToFrets(working, request.strings), request.numFrets);
         if (working.Playable) {
             RankedCandidate& candidate = kept.emplace_back();
             candidate.combination = c;
             candidate.ease = working.Ease;
             if (guitarist) {
-                candidate.score = ScoreShape(ScoredShapeOf(working), context);
+                candidate.score = ScoreShape(ScoredShapeOf(working, request.strings), context);
                 candidate.frets = working.Fret;
             }
         }

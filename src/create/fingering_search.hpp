@@ -7,6 +7,7 @@
 #include "create/guitarist_score.hpp"
 #include "music/fingering.hpp"
 #include "music/fret_range.hpp"
+#include "music/tuning.hpp"
 
 namespace fretwise {
 
@@ -23,6 +24,7 @@ struct SearchRequest {
     CreateOrder order = CreateOrder::Classic;
     bool restTreble = false;  // the high E, or the high E and B strings, may be left unplayed
     BassChoice bass = BassChoice::Root;  // read by the guitarist order only
+    OpenStrings strings{};               // the tuning and capo the chord sounds in
 };
 
 // Where a search stopped without a result.

@@ -234,10 +234,10 @@ Counts CountTerms(const ScoredShape& shape, const ScoreContext& context) {
 
 }  // namespace
 
-ScoredShape ScoredShapeOf(const Fingering& shape) {
+ScoredShape ScoredShapeOf(const Fingering& shape, const OpenStrings& strings) {
     ScoredShape scored{shape.Fret, shape.Note, {}};
     for (int s = 0; s < kStringCount; ++s) {
-        scored.heights[s] = static_cast<std::int16_t>(SoundNoteOfString(s, shape.Note[s]));
+        scored.heights[s] = static_cast<std::int16_t>(SoundNoteOfString(s, shape.Note[s], strings));
     }
     return scored;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "music/fingering.hpp"
+#include "music/tuning.hpp"
 
 namespace fretwise {
 
@@ -115,8 +116,8 @@ struct ScoredShape {
     PerString heights{};
 };
 
-// A shape whose Fret and Note agree, as the score sees it.
-ScoredShape ScoredShapeOf(const Fingering& shape);
+// A shape whose Fret and Note agree, as the score sees it sounding on these strings.
+ScoredShape ScoredShapeOf(const Fingering& shape, const OpenStrings& strings = {});
 
 // What the score needs to know about the search.
 struct ScoreContext {

@@ -41,8 +41,9 @@ ChordClasses ChordPitchClasses(int root, int type) {
 OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& chord) {
     const FretWindow frets = SearchedFrets(request);
     OptionLists options;
+    const PerString open = request.strings.OpenPitches();
     for (int s = 0; s < kStringCount; ++s) {
-        for (int note = kOpenPitch[s] + frets.first; note <= kOpenPitch[s] + frets.last; ++note) {
+        for (int note = open[s] + frets.first; note <= open[s] + frets.last; ++note) {
             AppendMatches(options[s], chord, note);
         }
     }
@@ -54,9 +55,9 @@ OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& c
     const int firstMutable = chord.size == 2 ? 2 : 3;
     const bool anyLowStringRests = request.order == CreateOrder::Guitarist;
     for (int s = 0; s < kStringCount; ++s) {
-        AppendMatches(options[s], chord, kOpenPitch[s]);
+        AppendMatches(options[s], chord, open[s]);
         if (!request.allStrings && s >= firstMutable &&
-            (anyLowStringRests || !IsChordClass(chord, kOpenPitch[s]))) {
+            (anyLowStringRests || !IsChordClass(chord, open[s]))) {
             options[s].Append(kNotPlayed);
         }
     }

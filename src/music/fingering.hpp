@@ -46,10 +46,15 @@ struct Fingering {
     bool operator==(const Fingering&) const = default;
 };
 
-// A copy whose Note is recomputed from Fret; everything else unchanged.
+struct OpenStrings;
+
+// A copy whose Note is recomputed from Fret; everything else unchanged. Without open strings,
+// in standard tuning with no capo (music/tuning.hpp).
 Fingering ShapeFretsToNotes(const Fingering& shape);
+Fingering ShapeFretsToNotes(const Fingering& shape, const OpenStrings& strings);
 
 // A copy whose Fret is recomputed from Note; everything else unchanged.
 Fingering ShapeNotesToFrets(const Fingering& shape);
+Fingering ShapeNotesToFrets(const Fingering& shape, const OpenStrings& strings);
 
 }  // namespace fretwise

@@ -1,24 +1,16 @@
 #include "sound/string_notes.hpp"
 
-#include <array>
-
 namespace fretwise {
 
-namespace {
-
-constexpr std::array<int, kStringCount> kSoundNoteOffset = {11, 11, -1, -1, -1, -13};
-
-}  // namespace
-
-int SoundNoteOfString(int string, Pitch note) {
-    return static_cast<std::int16_t>(note + kSoundNoteOffset.at(static_cast<std::size_t>(string)));
+int SoundNoteOfString(int string, Pitch note, const OpenStrings& strings) {
+    return static_cast<std::int16_t>(strings.SoundNote(string, note));
 }
 
-std::vector<double> ChordNotesToPlay(const Fingering& shape) {
+std::vector<double> ChordNotesToPlay(const Fingering& shape, const OpenStrings& strings) {
     std::vector<double> notes;
     for (int s = 0; s < kStringCount; ++s) {
         if (shape.Note[s] >= 0) {
-            notes.push_back(SoundNoteOfString(s, shape.Note[s]));
+            notes.push_back(SoundNoteOfString(s, shape.Note[s], strings));
         }
     }
     return notes;

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "analysis/assign_fingering.hpp"
+#include "analysis/chord_analysis.hpp"
+#include "create/fingering_search.hpp"
+#include "music/tuning.hpp"
+#include "support/shapes.hpp"
+
+namespace fretwise::test {
+namespace {
+
+constexpr int kA = 0, kC = 3, kD = 5, kF = 8, kG = 10;
+constexpr int kMajor = 0, kPerfectFifth = 32;
+
+OpenStrings Strings(std::string_view preset, int capo = 0) {
+    return {*ReadTuning(preset).tuning, static_cast<std::int16_t>(capo)};
+}
+
+std::string FirstName(const char* chart, const OpenStrings& strings) {
+    Fingering shape;
+    shape.Fret = Frets(chart);
+    const ChordAnalysis names =
+        AnalyseChord(ShapeFretsToNotes(shape, strings), Accidentals::Sharps);
+    if (names.NameCount == 0) {
+        return "";
+    }
+    return names.ChordNames[0].Root + " " + names.ChordNames[0].Name;
+}
+
+TEST(TunedNaming, NamesWhatTheStringsSound) {
+    const struct {
+        const char* chart;  // low E string first, frets from the capo
+        OpenStrings strings;
+        const char* name;
+    } cases[] = {
+        {"000232", Strings("drop-d"), "D major"},
+        {"x02220", Strings("standard", 2), "B major"},
+        {"320003", Strings("standard", 2), "A major"},
+        {"x32010", Strings("half-down"), "B major"},
+        {"000000", Strings("open-g"), "G major"},
+        {"555555", Strings("open-g"), "C major"},
+        {"000000", Strings("open-d"), "D major"},
+        {"000000", Strings("open-e"), "E major"},
+        {"000000", Strings("open-c"), "C major"},
+        {"000000", Strings("dadgad"), "D suspended"},
+        {"000000", Strings("dadgad", 2), "E suspended"},
+        {"x02210", Strings("whole-down"), "G minor"},
+        {"x02210", Strings("standard", 7), "E minor"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FirstName(c.chart, c.strings), c.name)
+            << c.chart << " in " << TuningText(c.strings.tuning, Accidentals::Sharps) << " capo "
+            << c.strings.capo;
+    }
+}
+
+TEST(TunedFingering, TheScoreDependsOnTheFretsAlone) {
+    for (const char* chart : {"x32010", "133211", "000232", "x 8 10 10 10 8"}) {
+        Fingering shape;
+        shape.Fret = Frets(chart);
+        const Fingering standard = AssignFingering(ShapeFretsToNotes(shape), kMaxFrets);
+        for (const TuningPreset& preset : TuningPresets()) {
+            const Fingering tuned =
+                AssignFingering(ShapeFretsToNotes(shape, {preset.tuning, 3}), kMaxFrets);
+            EXPECT_EQ(tuned.Ease, standard.Ease) << chart << " " << preset.id;
+            EXPECT_EQ(tuned.Finger, standard.Finger) << chart << " " << preset.id;
+            EXPECT_EQ(tuned.Playable, standard.Playable) << chart << " " << preset.id;
+        }
+    }
+}
+
+bool Finds(const SearchRequest& request, const char* chart) {
+    const SearchResult result = FindFingerings(request);
+    return std::any_of(result.candidates.begin(), result.candidates.end(), [&](const Fingering& c) {
+        return ShapeNotesToFrets(c, request.strings).Fret == Frets(chart);
+    });
+}
+
+TEST(TunedCreation, SearchesTheSoundingPitches) {
+    const struct {
+        const char* what;
+        SearchRequest request;
+        const char* chart;
+    } cases[] = {
+        {"Drop D: F5 with one finger on the three low strings",
+         {kF, kPerfectFifth, 0, kMaxFrets, false, CreateOrder::Guitarist, true, BassChoice::Root,
+          Strings("drop-d")},
+         "333xxx"},
+        {"Drop D: G5 one fret up the neck",
+         {kG, kPerfectFifth, 4, kMaxFrets, false, CreateOrder::Guitarist, true, BassChoice::Root,
+          Strings("drop-d")},
+         "555xxx"},
+        {"Drop D: the open D major",
+         {kD, kMajor, 0, kMaxFrets, false, CreateOrder::Classic, false, BassChoice::Root,
+          Strings("drop-d")},
+         "000232"},
+        {"capo 2: the G shape sounds A",
+         {kA, kMajor, 0, kMaxFrets, false, CreateOrder::Classic, false, BassChoice::Root,
+          Strings("standard", 2)},
+         "320003"},
+        {"capo 2: the C shape sounds D",
+         {kD, kMajor, 0, kMaxFrets, false, CreateOrder::Guitarist, false, BassChoice::Root,
+          Strings("standard", 2)},
+         "x32010"},
+        {"Open G: the open strings",
+         {kG, kMajor, 0, kMaxFrets, false, CreateOrder::Classic, false, BassChoice::Root,
+          Strings("open-g")},
+         "000000"},
+        {"Open E: the one-finger barre",
+         {kA, kMajor, 4, kMaxFrets, false, CreateOrder::Classic, false, BassChoice::Root,
+          Strings("open-e")},
+         "555555"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(Finds(c.request, c.chart)) << c.what;
+    }
+    const SearchRequest openC{kC,
+                              kMajor,
+                              0,
+                              kMaxFrets,
+                              false,
+                              CreateOrder::Classic,
+                              false,
+                              BassChoice::Root,
+                              Strings("open-c")};
+    EXPECT_FALSE(Finds(openC, "x32010")) << "standard shapes sound other notes";
+    EXPECT_TRUE(Finds(openC, "000000"));
+}
+
+}  // namespace
+}  // namespace fretwise::test
