@@ -6,6 +6,7 @@
 #include "cli/command_list.hpp"
 #include "cli/json_text.hpp"
 #include "cli/shape_text.hpp"
+#include "cli/tuning_args.hpp"
 #include "create/bass_filter.hpp"
 #include "create/fingering_search.hpp"
 #include "create/order_names.hpp"
@@ -27,6 +28,7 @@ struct CreateRequest {
     bool flats = false;
     bool json = false;
     bool batch = false;
+    OpenStrings strings{};
 };
 
 void Declare(ArgParser& parser, CreateRequest& request) {
@@ -75,6 +77,7 @@ void Declare(ArgParser& parser, CreateRequest& request) {
                          throw UsageError("--bass must be root or any, not '" + text + "'");
                      }
                  });
+    DeclareOpenStrings(parser, request.strings);
     parser.Flag("--flats", request.flats,
                 "spell the root with flats (default sharps; a symbol written with a\n"
                 "flat is spelled with flats)");
@@ -82,7 +85,8 @@ void Declare(ArgParser& parser, CreateRequest& request) {
                 "print {\"combinations\": N, \"candidates\": [{\"notes\", \"frets\", \"ease\"}],\n"
                 "\"symbol\"} with arrays in string order (element 0 = high E); the\n"
                 "symbol is null for an interval other than the fifth and the octave; the\n"
-                "guitarist order adds each candidate's \"score\" and its \"terms\"");
+                "guitarist order adds each candidate's \"score\" and its \"terms\";\n"
+                "\"tuning\" and \"capo\" follow when not standard");
     parser.Flag("--batch", request.batch,
                 "read SYMBOL or ROOT TYPE and optional options per line from standard\n"
                 "input and print one JSON object per line; a bad line gives {\"error\": ...}");
@@ -120,6 +124,7 @@ Creation CreationOf(const CreateRequest& request) {
     Creation creation = ChordOf(request);
     creation.search.order = request.order;
     creation.search.restTreble = request.restTreble;
+    creation.search.strings = request.strings;
     // A symbol's bass note is kept by the filter below; the order then ranks the inversions.
     creation.search.bass =
         request.bass.value_or(creation.bass ? BassChoice::Any : BassChoice::Root);
@@ -182,7 +187,7 @@ void AppendJson(std::string& out, const SearchResult& result, const Creation& cr
         out += k > 0 ? ",{\"notes\":" : "{\"notes\":";
         AppendJsonArray(out, candidate.Note);
         out += ",\"frets\":";
-        AppendJsonArray(out, ShapeNotesToFrets(candidate).Fret);
+        AppendJsonArray(out, ShapeNotesToFrets(candidate, creation.search.strings).Fret);
         out += ",\"ease\":";
         AppendJsonFloat(out, result.eases[k]);
         if (!result.scores.empty()) {
@@ -192,10 +197,12 @@ void AppendJson(std::string& out, const SearchResult& result, const Creation& cr
     }
     out += "],\"symbol\":";
     AppendJsonOptionalString(out, ChordSymbolText(creation.Chord(), creation.mode));
+    AppendJsonOpenStrings(out, creation.search.strings);
     out += '}';
 }
 
 void PrintHuman(std::ostream& out, const Creation& creation, const SearchResult& result) {
+    PrintOpenStrings(out, creation.search.strings);
     out << Title(creation) << ": " << result.combinations << " combinations, "
         << result.candidates.size() << " playable";
     if (creation.bass) {
@@ -213,8 +220,9 @@ void PrintHuman(std::ostream& out, const Creation& creation, const SearchResult&
         }
         figures += "ease ";
         AppendJsonFloat(figures, result.eases[k]);
-        out << "  " << GuitaristShape(ShapeNotesToFrets(result.candidates[k]).Fret) << "  "
-            << figures << '\n';
+        out << "  "
+            << GuitaristShape(ShapeNotesToFrets(result.candidates[k], creation.search.strings).Fret)
+            << "  " << figures << '\n';
     }
 }
 

@@ -6,6 +6,7 @@
 #include "cli/json_text.hpp"
 #include "cli/named_chord.hpp"
 #include "cli/shape_arg.hpp"
+#include "cli/tuning_args.hpp"
 
 namespace fretwise::cli {
 
@@ -17,6 +18,7 @@ struct NameRequest {
     int numFrets = kMaxFrets;
     bool json = false;
     bool batch = false;
+    OpenStrings strings{};
 };
 
 void Declare(ArgParser& parser, NameRequest& request) {
@@ -29,13 +31,17 @@ void Declare(ArgParser& parser, NameRequest& request) {
     DeclareNumber(parser, "--frets", "N", request.numFrets, "a number",
                   "number of frets on the fretboard, 5-20 (default 20); higher frets get\n"
                   "no finger");
-    parser.Flag("--json", request.json, kJsonObjectExplanation);
+    DeclareOpenStrings(parser, request.strings);
+    parser.Flag("--json", request.json,
+                "print one JSON object; arrays are in string order (element 0 = high E);\n"
+                "\"tuning\" and \"capo\" when not standard, \"shape_names\" (the names as\n"
+                "played without the capo) with a capo");
     parser.Flag("--batch", request.batch, kBatchShapesExplanation);
 }
 
 Named NameOf(const NameRequest& request) {
     return NameShape(WholeShape(request.shape, " after the shape"), request.numFrets,
-                     Spelling(request.flats));
+                     Spelling(request.flats), request.strings);
 }
 
 bool AnswerLine(const NameRequest& request, std::string& out) {

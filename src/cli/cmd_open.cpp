@@ -22,7 +22,8 @@ void Declare(ArgParser& parser, OpenRequest& request) {
         "gives (kept within 5-20).");
     parser.Word("FILE", request.file, "the chord file (.fw)");
     parser.Flag("--json", request.json,
-                "print one JSON object: \"numFrets\", then the keys of 'name --json'");
+                "print one JSON object: \"numFrets\", then the keys of 'name --json'\n"
+                "(with \"tuning\" and \"capo\" when the file has them)");
     parser.Stray([](const std::string& word) {
         return IsOptionWord(word) ? "unknown option '" + word + "'"
                                   : "one FILE only, not also '" + word + "'";
@@ -35,12 +36,18 @@ std::string Reason(const ChordFileRead& read) {
         case ReadFailure::CannotOpen:
             return "the file cannot be read";
         case ReadFailure::MissingValue:
-            return line + " is missing (a chord file has seven lines)";
+            return line + " is missing (a chord file has seven lines, or nine with a tuning)";
         case ReadFailure::OutOfRange:
             return line + " is not a number from -32768 to 32767";
         case ReadFailure::OffTheNeck:
             return line + " is not a note its string can play (a fret from 0 to " +
                    std::to_string(kHighestFret) + ", or -1)";
+        case ReadFailure::BadTuning:
+            return line + (read.FailedLine() == kChordFileLineCount + 1
+                               ? " is not a tuning (six offsets from " +
+                                     std::to_string(kLowestTuningOffset) + " to " +
+                                     std::to_string(kHighestTuningOffset) + ", commas between)"
+                               : " is not a capo fret from 0 to " + std::to_string(kMaxCapo));
         case ReadFailure::None:
             break;
     }
@@ -61,8 +68,8 @@ int Run(const OpenRequest& request, Io io) {
     }
     Fingering shape;
     shape.Note = read.notes;
-    const Named named =
-        NameShape(ShapeNotesToFrets(shape).Fret, *read.numFrets, Accidentals::Sharps);
+    const Named named = NameShape(ShapeNotesToFrets(shape, read.strings).Fret, *read.numFrets,
+                                  Accidentals::Sharps, read.strings);
     if (request.json) {
         std::string out = "{\"numFrets\":" + std::to_string(*read.numFrets) + ',';
         std::string object;

@@ -2,6 +2,7 @@
 #include "cli/command_list.hpp"
 #include "cli/number_text.hpp"
 #include "cli/shape_arg.hpp"
+#include "cli/tuning_args.hpp"
 #include "storage/chord_file.hpp"
 #include "storage/file_messages.hpp"
 
@@ -13,12 +14,14 @@ struct SaveRequest {
     std::vector<std::string> shape;
     std::string output;
     std::int16_t numFrets = kMaxFrets;
+    OpenStrings strings{};
 };
 
 void Declare(ArgParser& parser, SaveRequest& request) {
     parser.Details(
         "Writes a chord file as the window's \"Save...\" does: the number of frets, then the\n"
-        "pitch number of each string, high E first, one value per line.");
+        "pitch number of each string, high E first, one value per line; with a tuning or a\n"
+        "capo two lines more: the six tuning offsets (high E first) and the capo fret.");
     parser.Words("SHAPE", request.shape,
                  "frets low E string first: six characters (x32010, digit or x) or six\n"
                  "values \"x 3 2 0 1 0\" / x,3,2,0,1,0 for frets of 10 and more");
@@ -34,6 +37,7 @@ void Declare(ArgParser& parser, SaveRequest& request) {
             }
             request.numFrets = static_cast<std::int16_t>(*frets);
         });
+    DeclareOpenStrings(parser, request.strings);
     parser.Stray([](const std::string& word) { return "unknown option '" + word + "'"; });
 }
 
@@ -43,7 +47,8 @@ int Run(const SaveRequest& request, Io io) {
     if (request.output.empty()) {
         throw UsageError("missing -o FILE");
     }
-    if (!WriteChordFile(request.output, request.numFrets, ShapeFretsToNotes(shape).Note)) {
+    if (!WriteChordFile(request.output, request.numFrets,
+                        ShapeFretsToNotes(shape, request.strings).Note, request.strings)) {
         io.err << "fretwise-cli save: " << kErrorSavingFile << " '" << request.output << "'\n";
         return kExitFailure;
     }

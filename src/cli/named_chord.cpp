@@ -5,15 +5,45 @@
 #include "analysis/assign_fingering.hpp"
 #include "cli/json_text.hpp"
 #include "cli/shape_text.hpp"
+#include "cli/tuning_args.hpp"
 #include "music/chord_symbol.hpp"
 
 namespace fretwise::cli {
 
-Named NameShape(const PerString& frets, int numFrets, Accidentals mode) {
+namespace {
+
+void AppendJsonNames(std::string& out, const ChordAnalysis& analysis) {
+    out += '[';
+    for (int k = 0; k < analysis.NameCount; ++k) {
+        const ChordName& name = analysis.ChordNames[k];
+        out += k > 0 ? ",{\"root\":" : "{\"root\":";
+        AppendJsonString(out, name.Root);
+        out += ",\"name\":";
+        AppendJsonString(out, name.Name);
+        out += ",\"abbrev\":";
+        AppendJsonString(out, name.Abbrev);
+        out += ",\"thirds\":" + std::to_string(name.Thirds) +
+               ",\"fifths\":" + std::to_string(name.Fifths) + ",\"inversion\":";
+        AppendJsonString(out, name.Inversion);
+        out += ",\"symbol\":";
+        AppendJsonOptionalString(out, ChordSymbolText(name.Root, name.Type, name.Bass));
+        out += '}';
+    }
+    out += ']';
+}
+
+}  // namespace
+
+Named NameShape(const PerString& frets, int numFrets, Accidentals mode,
+                const OpenStrings& strings) {
     Fingering shape;
     shape.Fret = frets;
-    const Fingering fingering = AssignFingering(ShapeFretsToNotes(shape), numFrets);
-    return {fingering, AnalyseChord(fingering, mode)};
+    const Fingering fingering = AssignFingering(ShapeFretsToNotes(shape, strings), numFrets);
+    Named named{fingering, AnalyseChord(fingering, mode), strings};
+    if (strings.capo != 0) {
+        named.shapeAnalysis = AnalyseChord(ShapeFretsToNotes(shape, {strings.tuning, 0}), mode);
+    }
+    return named;
 }
 
 void AppendNamedJson(std::string& out, const Named& named) {
@@ -28,27 +58,19 @@ void AppendNamedJson(std::string& out, const Named& named) {
            ",\"to\":" + std::to_string(f.BarreTo) + ",\"fret\":" + std::to_string(f.BarreFret);
     out += f.Playable ? "},\"playable\":true,\"ease\":" : "},\"playable\":false,\"ease\":";
     AppendJsonFloat(out, f.Ease);
-    out += ",\"names\":[";
-    for (int k = 0; k < named.analysis.NameCount; ++k) {
-        const ChordName& name = named.analysis.ChordNames[k];
-        out += k > 0 ? ",{\"root\":" : "{\"root\":";
-        AppendJsonString(out, name.Root);
-        out += ",\"name\":";
-        AppendJsonString(out, name.Name);
-        out += ",\"abbrev\":";
-        AppendJsonString(out, name.Abbrev);
-        out += ",\"thirds\":" + std::to_string(name.Thirds) +
-               ",\"fifths\":" + std::to_string(name.Fifths) + ",\"inversion\":";
-        AppendJsonString(out, name.Inversion);
-        out += ",\"symbol\":";
-        AppendJsonOptionalString(out, ChordSymbolText(name.Root, name.Type, name.Bass));
-        out += '}';
+    out += ",\"names\":";
+    AppendJsonNames(out, named.analysis);
+    AppendJsonOpenStrings(out, named.strings);
+    if (named.shapeAnalysis) {
+        out += ",\"shape_names\":";
+        AppendJsonNames(out, *named.shapeAnalysis);
     }
-    out += "]}";
+    out += '}';
 }
 
 void PrintNamed(std::ostream& out, const Named& named, Accidentals mode) {
     const Fingering& f = named.fingering;
+    PrintOpenStrings(out, named.strings);
     out << "Shape:     " << GuitaristShape(f.Fret) << "  (low E string first)\nNotes:    ";
     for (int s = kStringCount - 1; s >= 0; --s) {
         out << ' ' << NoteName(f.Note[s], mode);
@@ -62,6 +84,14 @@ void PrintNamed(std::ostream& out, const Named& named, Accidentals mode) {
         out << "Name:      " << name.Root << ' ' << name.Name << " (" << name.Root << name.Abbrev
             << "), thirds " << name.Thirds << ", fifths " << name.Fifths << ", inversion "
             << name.Inversion << '\n';
+    }
+    if (named.shapeAnalysis) {
+        const ChordAnalysis& shapeNames = *named.shapeAnalysis;
+        out << "Shape of:  "
+            << (shapeNames.NameCount == 0
+                    ? std::string("none")
+                    : shapeNames.ChordNames[0].Root + ' ' + shapeNames.ChordNames[0].Name)
+            << "  (as played without the capo)\n";
     }
     out << "Fingers:  ";
     for (int s = kStringCount - 1; s >= 0; --s) {

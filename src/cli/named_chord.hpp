@@ -1,10 +1,12 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "analysis/chord_analysis.hpp"
 #include "music/fingering.hpp"
+#include "music/tuning.hpp"
 
 namespace fretwise::cli {
 
@@ -12,10 +14,15 @@ namespace fretwise::cli {
 struct Named {
     Fingering fingering;  // frets, notes, fingers, barre, playable and ease
     ChordAnalysis analysis;
+    OpenStrings strings{};
+    // With a capo: the names of the shape as played without it.
+    std::optional<ChordAnalysis> shapeAnalysis{};
 };
 
-// Fingered for a fretboard of numFrets frets (higher frets get no finger), named in mode.
-Named NameShape(const PerString& frets, int numFrets, Accidentals mode);
+// Fingered for a fretboard of numFrets frets (higher frets get no finger), named in mode as
+// the strings sound it.
+Named NameShape(const PerString& frets, int numFrets, Accidentals mode,
+                const OpenStrings& strings = {});
 
 // One JSON object: frets, notes, fingers, barre, playable, ease and the names.
 void AppendNamedJson(std::string& out, const Named& named);

@@ -4,6 +4,7 @@
 
 #include "cli/number_text.hpp"
 #include "cli/shape_arg.hpp"
+#include "cli/tuning_args.hpp"
 #include "music/fingering.hpp"
 #include "sound/string_notes.hpp"
 
@@ -13,6 +14,7 @@ void DeclareSound(ArgParser& parser, SoundRequest& request, bool takesOutput) {
     parser.Words("SHAPE", request.shape,
                  "frets low E string first, e.g. x32010, or six values \"x 3 2 0 1 0\"");
     parser.Flag("--strum", request.strum, "strum the chord (high E string first, 62.5 ms apart)");
+    DeclareOpenStrings(parser, request.strings);
     parser.Value(
         "--note", "N", "a single note instead of a chord: 12 is concert A, each step a semitone",
         "a note number (12 = concert A)", [&request](const std::string& text) {
@@ -50,7 +52,7 @@ std::vector<double> ChordToSound(const SoundRequest& request, bool takesOutput) 
     }
     Fingering fingering;
     fingering.Fret = WholeShape(request.shape);
-    return ChordNotesToPlay(ShapeFretsToNotes(fingering));
+    return ChordNotesToPlay(ShapeFretsToNotes(fingering, request.strings), request.strings);
 }
 
 }  // namespace fretwise::cli

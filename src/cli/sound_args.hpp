@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/arg_parser.hpp"
+#include "music/tuning.hpp"
 #include "sound/synthesis.hpp"
 
 namespace fretwise::cli {
@@ -16,13 +17,15 @@ struct SoundRequest {
     std::optional<double> note;  // sound note number, 12 = concert A
     bool strum = false;
     std::string output;
+    OpenStrings strings{};
 };
 
 // Lowest and highest note number accepted for --note.
 constexpr double kLowestNote = -100;
 constexpr double kHighestNote = 100;
 
-// Declares "SHAPE [--strum]" and "--note N", and "-o FILE" when takesOutput is set.
+// Declares "SHAPE [--strum]", "--tuning T", "--capo N" and "--note N", and "-o FILE" when
+// takesOutput is set.
 void DeclareSound(ArgParser& parser, SoundRequest& request, bool takesOutput);
 
 // The notes of the chord as the play buttons add them, high E first (for --note, none);

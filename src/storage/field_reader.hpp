@@ -12,6 +12,7 @@ enum class ReadFailure {
     MissingValue,  // the file ended before the value
     OutOfRange,    // the value is a number outside the 16-bit range
     OffTheNeck,    // a pitch number or fret that no string of a guitar can play
+    BadTuning,     // a tuning or capo line that is damaged or out of range
 };
 
 // Reads the values of a chord or settings file one field at a time.

@@ -36,16 +36,16 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
         read = ReadChordFile(*in);
     }
 
-    // A file that no guitar can play is refused before it changes anything on show.
-    const bool offTheNeck = read.failure == ReadFailure::OffTheNeck;
-    if (read.numFrets && !offTheNeck) {
+    // A file that no guitar can play, or with a damaged tuning, is refused before it changes
+    // anything on show.
+    if (read.numFrets && !read.Refused()) {
         numFrets_ = *read.numFrets;
         RefreshDisplay(Fingering{});
         display_.candidateScroll.enabled = false;
         LayoutFrets();
     }
     if (!read.Ok()) {
-        if (!offTheNeck) {
+        if (!read.Refused()) {
             RefreshDisplay(Fingering{});
         }
         Notify();
