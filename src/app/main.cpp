@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     WindowExport exporter(window, controller, dialogs, printer);
     Microphone microphone;
     std::unique_ptr<FormTuner> tuner;
-    desktop.SetTunerOpener([&] {
+    desktop.SetTunerOpener([&](const Tuning& tuning) {
         if (!tuner) {
             tuner = std::make_unique<FormTuner>(engine, paths.dataDir, microphone, &window);
             tuner->UseListenChoices(controller.KeptListenChoices(),
@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
                                         controller.KeepListenChoices(choices);
                                     });
         }
+        tuner->UseTuning(tuning);
         tuner->exec();
     });
 

@@ -8,6 +8,7 @@
 #include "cli/json_text.hpp"
 #include "cli/shape_arg.hpp"
 #include "cli/shape_text.hpp"
+#include "cli/tuning_args.hpp"
 #include "window/fretboard_view.hpp"
 #include "window/headless_window.hpp"
 
@@ -26,6 +27,7 @@ struct ShowRequest {
     int root = -1;  // none chosen
     bool json = false;
     bool batch = false;
+    OpenStrings strings{};
 };
 
 void Declare(ArgParser& parser, ShowRequest& request) {
@@ -42,6 +44,7 @@ void Declare(ArgParser& parser, ShowRequest& request) {
     parser.Flag("--flats", request.flats, kFlatsExplanation);
     parser.Flag("--left-handed", request.leftHanded,
                 std::string(kLeftHandedExplanation) + "; adds the strings' x positions");
+    DeclareOpenStrings(parser, request.strings);
     parser.Value(
         "--root", "NAME",
         "the root chosen for creation (A, C#, Bb ... or 0-11); with several names\n"
@@ -67,7 +70,7 @@ DisplayState ShowShape(const ShowRequest& request) {
     const PerString frets = WholeShape(request.shape, " after the shape");
     HeadlessWindow window;
     window.Controller().ShowShape(frets, request.numFrets, request.position, request.flats,
-                                  request.root);
+                                  request.root, request.strings);
     window.Controller().UseLeftHanded(request.leftHanded);
     return window.Controller().Display();
 }
@@ -85,7 +88,7 @@ Json Placed(const StaffItemView& item, bool withText) {
     return placed;
 }
 
-Json ToJson(const DisplayState& d) {
+Json ToJson(const DisplayState& d, const OpenStrings& strings) {
     const FretboardView& board = d.fretboard;
     Json markers = Json::array();
     Json fingerLabels = Json::array();
@@ -138,16 +141,28 @@ Json ToJson(const DisplayState& d) {
         }
         out["left_handed"] = {{"string_x", x}};
     }
+    if (!strings.IsStandard()) {
+        out["tuning"] = TuningText(strings.tuning, Accidentals::Sharps);
+        out["capo"] = strings.capo;
+        out["string_captions"] = {{"tuning", d.fretboard.tuningCaption},
+                                  {"capo", d.fretboard.capoCaption}};
+        out["panel"]["shape"] = d.panel.shapeName;
+    }
     return out;
 }
 
 void PrintHuman(std::ostream& out, const PerString& frets, const DisplayState& d) {
     const FretboardView& board = d.fretboard;
+    if (!board.tuningCaption.empty() || !board.capoCaption.empty()) {
+        out << (board.tuningCaption.empty() ? "Tuning: standard" : board.tuningCaption)
+            << (board.capoCaption.empty() ? "" : ", " + board.capoCaption) << '\n';
+    }
     out << "Shape:      " << GuitaristShape(frets) << "  (low E string first)\n"
         << "Frame:      " << d.chordCaption << '\n'
         << "Panel:      " << d.panel.name.caption << " | " << d.panel.abbrev.caption << " | "
         << d.panel.inversion.caption << " | " << d.panel.thirds.caption << " | "
         << d.panel.fifths.caption << '\n'
+        << (d.panel.shapeName.empty() ? "" : "            " + d.panel.shapeName + '\n')
         << "Names:      " << d.nameScroll.value + 1 << " of " << d.nameScroll.max + 1 << '\n'
         << "Strings:   ";
     for (int s = kStringCount - 1; s >= 0; --s) {
@@ -183,7 +198,7 @@ void PrintHuman(std::ostream& out, const PerString& frets, const DisplayState& d
 
 bool AnswerLine(const ShowRequest& request, std::string& out) {
     CheckView(request);
-    out += ToJson(ShowShape(request)).dump();
+    out += ToJson(ShowShape(request), request.strings).dump();
     return true;
 }
 
@@ -195,7 +210,7 @@ int Run(const ShowRequest& request, Io io) {
     }
     const DisplayState shown = ShowShape(request);
     if (request.json) {
-        io.out << ToJson(shown).dump() << '\n';
+        io.out << ToJson(shown, request.strings).dump() << '\n';
     } else {
         PrintHuman(io.out, WholeShape(request.shape), shown);
     }

@@ -10,6 +10,7 @@
 #include "cli/chord_args.hpp"
 #include "cli/number_text.hpp"
 #include "cli/shape_arg.hpp"
+#include "cli/tuning_args.hpp"
 #include "cli_qt/qt_commands.hpp"
 #include "export/diagram_file.hpp"
 #include "export/window_diagrams.hpp"
@@ -28,6 +29,7 @@ struct DiagramRequest {
     bool flats = false;
     bool leftHanded = false;
     std::string output;
+    OpenStrings strings{};
 };
 
 // Digits only: a number of frets or a fret line is never negative.
@@ -79,6 +81,7 @@ void Declare(ArgParser& parser, DiagramRequest& request) {
                        "number of frets on the fretboard, 5-20 (default 20)");
     parser.Flag("--flats", request.flats, kFlatsExplanation);
     parser.Flag("--left-handed", request.leftHanded, kLeftHandedExplanation);
+    DeclareOpenStrings(parser, request.strings);
     parser.Value("-o", "FILE",
                  "the file to write; its extension chooses the format: .bmp, .png, .svg", "a value",
                  [&request](const std::string& file) { request.output = file; });
@@ -127,7 +130,8 @@ int Run(const DiagramRequest& request, Io io) {
 
     const auto app = EnsureGuiApplication();
     HeadlessWindow window;
-    if (!window.Controller().ShowShape(frets, request.frets, request.position, request.flats, -1)) {
+    if (!window.Controller().ShowShape(frets, request.frets, request.position, request.flats, -1,
+                                       request.strings)) {
         throw UsageError("the window refused position " + std::to_string(request.position));
     }
     window.Controller().UseLeftHanded(request.leftHanded);

@@ -63,12 +63,20 @@ SynthOutcome SoundEngine::SynthNote(double note) {
     return WriteAndPlay(ReserveSlot(), RenderNoteWav(note));
 }
 
-SynthOutcome SoundEngine::WriteAndPlay(int slot, std::span<const std::uint8_t> wav) {
+SynthOutcome SoundEngine::LoopNote(double note) {
+    return WriteAndPlay(ReserveSlot(), RenderNoteWav(note), true);
+}
+
+SynthOutcome SoundEngine::WriteAndPlay(int slot, std::span<const std::uint8_t> wav, bool loop) {
     const std::filesystem::path file = SlotFile(slot);
     if (!WriteScratchFile(file, wav)) {
         return SynthOutcome::WriteFailed;
     }
-    PlaySoundFile(file);
+    if (loop) {
+        LoopSoundFile(file);
+    } else {
+        PlaySoundFile(file);
+    }
     return SynthOutcome::Played;
 }
 

@@ -35,6 +35,8 @@ class SoundEngine {
                            const std::filesystem::path& file);
     // A single note, played.
     SynthOutcome SynthNote(double note);
+    // A single note, played over and over until the next sound.
+    SynthOutcome LoopNote(double note);
 
     void PlaySoundFile(const std::filesystem::path& file);  // empty path stops the sound
     void LoopSoundFile(const std::filesystem::path& file);
@@ -46,7 +48,7 @@ class SoundEngine {
   private:
     // Reserves a slot; any slot but 0 means a sound may still be playing, so it is stopped.
     int ReserveSlot();
-    SynthOutcome WriteAndPlay(int slot, std::span<const std::uint8_t> wav);
+    SynthOutcome WriteAndPlay(int slot, std::span<const std::uint8_t> wav, bool loop = false);
 
     SoundPlayer& player_;
     const Clock& clock_;

@@ -87,8 +87,9 @@ void TunerController::PlayOnce(int button) {
             engine_.SynthNote(*note);
         }
     } else {
-        // The open string, as the main window plays it.
-        engine_.SynthNote(SoundNoteOfString(button, kOpenPitch[static_cast<std::size_t>(button)]));
+        // The open string, as the main window plays it without a capo.
+        const OpenStrings strings{tuning_, 0};
+        engine_.SynthNote(SoundNoteOfString(button, strings.OpenPitch(button), strings));
     }
 }
 
@@ -102,6 +103,11 @@ void TunerController::ToggleLoop(int toggle) {
         return;
     }
     loopOn_[static_cast<std::size_t>(toggle)] = true;
+    if (toggle != kBandToggle && tuning_.offsets[static_cast<std::size_t>(toggle)] != 0) {
+        const OpenStrings strings{tuning_, 0};
+        engine_.LoopNote(SoundNoteOfString(toggle, strings.OpenPitch(toggle), strings));
+        return;
+    }
     // A missing reference tone stays silent; the toggle still shows that it is on.
     const std::optional<std::filesystem::path> file = LoopFile(toggle);
     std::error_code error;

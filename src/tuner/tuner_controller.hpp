@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "music/tuning.hpp"
 #include "sound/sound_engine.hpp"
 
 namespace fretwise {
@@ -25,9 +26,13 @@ class TunerController {
     // Selects "Concert A", "A" and octave "0".
     void Load();
 
+    // The strings' buttons sound the open strings of this tuning (standard until told).
+    void UseTuning(const Tuning& tuning) { tuning_ = tuning; }
+
     // A play-once button: the string's note, or for button 6 the chosen note and octave.
     void PlayOnce(int button);
-    // A loop toggle: switches the loop of its recorded tone on or off.
+    // A loop toggle: switches the loop of its recorded tone on or off. A string tuned away
+    // from standard, which no recorded tone matches, loops its synthesised note instead.
     void ToggleLoop(int toggle);
 
     // The toggle's state: on shows the stop picture, off the play picture.
@@ -55,6 +60,7 @@ class TunerController {
     std::optional<int> note_;
     std::optional<int> octave_;
     std::optional<int> band_;
+    Tuning tuning_{};
 };
 
 // The numeric value of an octave entry ("+2" is 2, "-1" is -1); 0 for text that is no number.

@@ -40,6 +40,9 @@ class FormTuner : public QDialog {
   protected:
     void hideEvent(QHideEvent* event) override;
 
+    // The string buttons sound the open strings of this tuning.
+    void UseTuning(const Tuning& tuning) { controller_.UseTuning(tuning); }
+
   private:
     QWidget* CreateStringsFrame();
     QWidget* CreatePlayNoteFrame();

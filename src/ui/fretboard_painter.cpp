@@ -99,6 +99,31 @@ void PaintFretLabel(QPainter& painter, const FretLabelView& label, const Fretboa
                      Text(label.caption));
 }
 
+// The capo: a bar across the strings just above the nut, while the nut is in view.
+void PaintCapo(QPainter& painter, const FretboardView& board, const FretboardStyle& style) {
+    if (board.capoCaption.empty() || board.fretLines.empty() || !board.fretLines[0].visible) {
+        return;
+    }
+    const int y = board.fretLines[0].y;
+    painter.fillRect(TwipsRect(g::StringX(kStringCount - 1) - g::kCapoOverhang, y - g::kCapoHeight,
+                               g::StringX(0) - g::StringX(kStringCount - 1) + 2 * g::kCapoOverhang,
+                               g::kCapoHeight),
+                     style.ink);
+}
+
+// "Capo 2" at the right and the open strings of a tuning other than standard at the left of
+// the band above the string names.
+void PaintStringsCaptions(QPainter& painter, const FretboardView& board,
+                          const FretboardStyle& style) {
+    painter.setPen(style.ink);
+    painter.setFont(PixelFont(kFamily, 13, true));
+    const QRect band =
+        TwipsRect(g::kFretLineLeft - g::kCapoOverhang, 0,
+                  g::kFretLineRight - g::kFretLineLeft + 2 * g::kCapoOverhang, g::kStringLabelTop);
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, Text(board.tuningCaption));
+    painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, Text(board.capoCaption));
+}
+
 }  // namespace
 
 void PaintFretboard(QPainter& painter, const FretboardView& board, const FretboardStyle& style) {
@@ -110,9 +135,11 @@ void PaintFretboard(QPainter& painter, const FretboardView& board, const Fretboa
     PaintStrings(painter, board, style);
     PaintFretLines(painter, board, style);
     PaintBar(painter, board.bar, style);
+    PaintCapo(painter, board, style);
     PaintMarkers(painter, board, style);
     if (style.stringLabels) {
         PaintStringLabels(painter, board, style);
+        PaintStringsCaptions(painter, board, style);
     }
     if (style.fretLabel) {
         PaintFretLabel(painter, board.fretLabel, style);

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "music/tuning.hpp"
 #include "window/display_state.hpp"
 
 namespace fretwise {
@@ -80,6 +81,15 @@ MainMenus BuildMainMenus(QMainWindow& window) {
         m.zoom[i] = AddCheckItem(zoom, QStringLiteral("%1 %").arg(kZoomSteps[i]));
         steps->addAction(m.zoom[i]);
     }
+    QMenu& tuning = *settings.addMenu(QStringLiteral("T&uning"));
+    for (const TuningPreset& preset : TuningPresets()) {
+        m.tunings.push_back(AddCheckItem(
+            tuning,
+            QString::fromUtf8(preset.name.data(), static_cast<qsizetype>(preset.name.size()))));
+    }
+    tuning.addSeparator();
+    m.customTuning = AddCheckItem(tuning, QStringLiteral("Custom tuning..."));
+    m.capo = AddItem(tuning, QStringLiteral("Capo..."));
 
     QMenu& help = *bar.addMenu(QStringLiteral("&Help"));
     m.toolTips = AddCheckItem(help, QStringLiteral("&ToolTips"));

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <array>
+#include <vector>
 
 #include "window/zoom_steps.hpp"
 
@@ -32,6 +33,9 @@ struct MainMenus {
     QAction* numberOfFrets = nullptr;
     QAction* leftHanded = nullptr;
     std::array<QAction*, kZoomSteps.size()> zoom{};  // one per step, checked alone
+    std::vector<QAction*> tunings;  // Settings > Tuning: the named tunings, in TuningPresets order
+    QAction* customTuning = nullptr;
+    QAction* capo = nullptr;
     QAction* toolTips = nullptr;
     QAction* onlineHelp = nullptr;
     QAction* about = nullptr;

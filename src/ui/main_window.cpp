@@ -163,6 +163,10 @@ void MainWindow::BuildAnalysisPanel() {
     symbol_ = new ElidingLabel(analysisPanel_);  // in bold
     symbol_->setObjectName(QStringLiteral("symbolLabel"));
     Place(symbol_, 1020, 1440, 1530, 645);
+    // With a capo, the shape's name without it, below the symbol.
+    shapeName_ = new ElidingLabel(analysisPanel_);
+    shapeName_->setObjectName(QStringLiteral("shapeNameLabel"));
+    Place(shapeName_, 1020, 1800, 1530, kLabelHeight);
     nameScroll_ = HorizontalScrollBar(analysisPanel_, "nameScroll");
     Place(nameScroll_, 3000, 240, 855, 315);
     playButton_ = PictureButton(analysisPanel_, "playButton", PlayPicture());
@@ -246,6 +250,12 @@ void MainWindow::ConnectMenus() {
         connect(m.zoom[i], &QAction::triggered, this,
                 [&c, percent = kZoomSteps[i]] { c.ChooseZoom(percent); });
     }
+    for (int k = 0; k < static_cast<int>(m.tunings.size()); ++k) {
+        connect(m.tunings[static_cast<std::size_t>(k)], &QAction::triggered, this,
+                [&c, k] { c.ChooseTuning(k); });
+    }
+    connect(m.customTuning, &QAction::triggered, this, [&c] { c.AskCustomTuning(); });
+    connect(m.capo, &QAction::triggered, this, [&c] { c.AskCapo(); });
     connect(m.toolTips, &QAction::triggered, this, [&c] { c.ToggleToolTips(); });
     connect(m.onlineHelp, &QAction::triggered, this, [&c] { c.OpenHelp(); });
     connect(m.about, &QAction::triggered, this, [&c] { c.ShowAbout(); });

@@ -42,6 +42,7 @@ class MainWindow : public QMainWindow {
     QLabel* ThirdsLabel() const { return thirds_; }
     QLabel* FifthsLabel() const { return fifths_; }
     QLabel* SymbolLabel() const { return symbol_; }
+    QLabel* ShapeNameLabel() const { return shapeName_; }
     QScrollBar* NeckScroll() const;
     QScrollBar* NameScroll() const { return nameScroll_; }
     QScrollBar* CandidateScroll() const { return candidateScroll_; }
@@ -78,6 +79,7 @@ class MainWindow : public QMainWindow {
     QLabel* thirds_ = nullptr;
     QLabel* fifths_ = nullptr;
     QLabel* symbol_ = nullptr;
+    QLabel* shapeName_ = nullptr;
     QScrollBar* nameScroll_ = nullptr;
     QPushButton* playButton_ = nullptr;
     QPushButton* strumButton_ = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/main_window.hpp"
 #include "ui/qt_dialogs.hpp"
 #include "ui/staff_widget.hpp"
+#include "ui/twips.hpp"
 
 namespace fretwise {
 namespace {
@@ -69,6 +70,10 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
     menus.easiestFirst->setChecked(view.chordOrder == CreateOrder::Classic);
     menus.asGuitaristsPlay->setChecked(view.chordOrder == CreateOrder::Guitarist);
     menus.restTreble->setChecked(view.restTrebleChecked);
+    for (std::size_t k = 0; k < menus.tunings.size(); ++k) {
+        menus.tunings[k]->setChecked(static_cast<int>(k) == view.tuningChecked);
+    }
+    menus.customTuning->setChecked(view.tuningChecked < 0);
 }
 
 }  // namespace
@@ -90,6 +95,10 @@ void MainWindow::ShowDisplay() {
     ShowLabel(*thirds_, d.panel.thirds);
     ShowLabel(*fifths_, d.panel.fifths);
     symbol_->setText(Q(d.panel.symbol));
+    shapeName_->setText(Q(d.panel.shapeName));
+    // The symbol keeps the upper line when the shape's name takes the lower one.
+    symbol_->setGeometry(
+        ZoomedRect(QRect(1020, 1440, 1530, d.panel.shapeName.empty() ? 645 : 360), zoom_));
     staff_->SetStaff(d.staff);
     ShowCombo(*rootList_, d.rootList);
     ShowCombo(*typeList_, d.typeList);

@@ -17,9 +17,9 @@ void QtDesktop::OpenHelp() {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(helpPage_.string())));
 }
 
-void QtDesktop::ShowTuner() {
+void QtDesktop::ShowTuner(const Tuning& tuning) {
     if (openTuner_) {
-        openTuner_();
+        openTuner_(tuning);
     }
 }
 

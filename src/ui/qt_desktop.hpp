@@ -17,17 +17,19 @@ class QtDesktop : public Desktop {
     void SetWindow(QWidget* window) { window_ = window; }
 
     // What "Guitar &Tuner" opens: the tuner window, shown modally and kept for later calls.
-    void SetTunerOpener(std::function<void()> openTuner) { openTuner_ = std::move(openTuner); }
+    void SetTunerOpener(std::function<void(const Tuning&)> openTuner) {
+        openTuner_ = std::move(openTuner);
+    }
 
     void ShowWindow() override;
     void OpenHelp() override;
-    void ShowTuner() override;
+    void ShowTuner(const Tuning& tuning) override;
     void Quit() override;
 
   private:
     std::filesystem::path helpPage_;
     QPointer<QWidget> window_;
-    std::function<void()> openTuner_;
+    std::function<void(const Tuning&)> openTuner_;
 };
 
 }  // namespace fretwise

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 
 #include "ui/file_filter.hpp"
+#include "ui/tuning_dialog.hpp"
 
 namespace fretwise {
 namespace {
@@ -52,6 +53,12 @@ std::optional<std::string> QtDialogs::Input(std::string_view prompt, std::string
         return std::nullopt;
     }
     return answer.toStdString();
+}
+
+std::optional<Tuning> QtDialogs::AskTuning(const Tuning& current) {
+    TuningDialog dialog(current, parent_);
+    dialog.exec();
+    return dialog.Chosen();
 }
 
 void QtDialogs::Message(std::string_view text, MessageIcon icon) {

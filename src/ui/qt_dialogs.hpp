@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
                                              std::string_view filter) override;
     std::optional<std::string> Input(std::string_view prompt, std::string_view title,
                                      std::string_view defaultText) override;
+    std::optional<Tuning> AskTuning(const Tuning& current) override;
     void Message(std::string_view text, MessageIcon icon) override;
     void Beep() override;
     void SetBusyCursor(bool busy) override;

@@ -14,8 +14,23 @@ void ClearChordName(DisplayState& display) {
     panel.abbrev = {"Abbreviation: ", false};
     panel.name = {"Name: ", false};
     panel.symbol.clear();
+    panel.shapeName.clear();
     display.chordCaption.clear();
     display.fretboard.shortName.clear();
+}
+
+namespace {
+
+// "C major", or for the octave and the intervals "C - Perfect Fifth".
+std::string FullName(const ChordName& name) {
+    return name.Root.empty() || name.Thirds != 0 ? name.Root + " " + name.Name
+                                                 : name.Root + " - " + name.Name;
+}
+
+}  // namespace
+
+void ShowShapeName(DisplayState& display, const ChordName& name) {
+    display.panel.shapeName = "Shape: " + FullName(name);
 }
 
 void ShowChordName(DisplayState& display, const ChordName& name) {
@@ -28,11 +43,11 @@ void ShowChordName(DisplayState& display, const ChordName& name) {
         panel.fifths = {"Fifths: " + std::to_string(name.Fifths), true};
         panel.abbrev = {"Abbreviation: " + name.Root + name.Abbrev, true};
         panel.name = {"Name: " + name.Root + " " + name.Name, true};
-        display.chordCaption = name.Root + " " + name.Name;
+        display.chordCaption = FullName(name);
         display.fretboard.shortName = name.Root + " " + name.Abbrev;
     } else {
         panel.name = {"Name: " + name.Root + " - " + name.Name, true};
-        display.chordCaption = name.Root + " - " + name.Name;
+        display.chordCaption = FullName(name);
     }
 }
 

@@ -5,13 +5,16 @@
 
 namespace fretwise {
 
-// Greys the five panel labels with their empty captions and clears the symbol, the frame
-// caption and the short name.
+// Greys the five panel labels with their empty captions and clears the symbol, the shape's
+// name, the frame caption and the short name.
 void ClearChordName(DisplayState& display);
 
 // Shows one name of the chord in the panel, the frame caption and the short name. Chords
 // fill every label; the octave and the intervals (a root but no third) only name and
 // inversion. The symbol is shown wherever the type has one.
 void ShowChordName(DisplayState& display, const ChordName& name);
+
+// With a capo: the same name of the shape as played without it, "Shape: G major".
+void ShowShapeName(DisplayState& display, const ChordName& name);
 
 }  // namespace fretwise

@@ -17,6 +17,7 @@ SearchRequest MainController::ChosenSearch() const {
     request.allStrings = display_.menu.allStringsChecked;
     request.order = display_.menu.chordOrder;
     request.restTreble = display_.menu.restTrebleChecked;
+    request.strings = strings_;
     return request;
 }
 
@@ -92,7 +93,7 @@ void MainController::HandOverCandidates(std::vector<Fingering> found) {
     SetCandidateNumber(1);
 
     RefreshDisplay(Fingering{});
-    RefreshDisplay(ShapeNotesToFrets(candidates_.front()));
+    RefreshDisplay(ShapeNotesToFrets(candidates_.front(), strings_));
 
     SetBusy(false);
     display_.candidateScroll.enabled = true;
@@ -104,7 +105,7 @@ void MainController::BrowseCandidates() {
     RefreshDisplay(Fingering{});
     const int chosen = display_.candidateScroll.value;
     if (chosen >= 1 && chosen <= static_cast<int>(candidates_.size())) {
-        RefreshDisplay(ShapeNotesToFrets(candidates_[chosen - 1]));
+        RefreshDisplay(ShapeNotesToFrets(candidates_[chosen - 1], strings_));
     } else {
         RefreshDisplay(currentShape_);
     }

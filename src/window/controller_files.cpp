@@ -49,12 +49,17 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
             RefreshDisplay(Fingering{});
         }
         Notify();
-        services_.dialogs.Message(kErrorOpeningFile, MessageIcon::None);
+        const std::string line = read.failure == ReadFailure::BadTuning
+                                     ? " (line " + std::to_string(read.FailedLine()) + ")"
+                                     : "";
+        services_.dialogs.Message(std::string(kErrorOpeningFile) + line, MessageIcon::None);
         return;
     }
+    // The file's tuning and capo, standard with no capo for a seven-line file.
+    UseOpenStrings(read.strings);
     Fingering opened = currentShape_;
     opened.Note = read.notes;
-    RefreshDisplay(AssignFingering(ShapeNotesToFrets(opened), numFrets_));
+    RefreshDisplay(AssignFingering(ShapeNotesToFrets(opened, strings_), numFrets_));
 }
 
 void MainController::ChooseChordFileToOpen() {
@@ -74,7 +79,7 @@ void MainController::SaveChordFile() {
         return;
     }
     const std::string text =
-        ChordFileText(static_cast<std::int16_t>(numFrets_), currentShape_.Note);
+        ChordFileText(static_cast<std::int16_t>(numFrets_), currentShape_.Note, strings_);
     if (!services_.files.WriteAtomically(*chosen, text)) {
         services_.dialogs.Message(kErrorSavingFile, MessageIcon::None);
     }

@@ -19,7 +19,7 @@ void ClearFingerLabels(FretboardView& view) {
 
 // Writes the finger numbers onto the markers. A fretted string without a finger, or a fifth
 // finger, means the shape cannot be played as it stands: it is marked so and shows none.
-void LabelFingers(FretboardView& view, Fingering& shape) {
+void LabelFingers(FretboardView& view, Fingering& shape, const OpenStrings& strings) {
     if (!shape.Playable) {
         ClearFingerLabels(view);
         return;
@@ -27,11 +27,26 @@ void LabelFingers(FretboardView& view, Fingering& shape) {
     for (int i = 0; i < kStringCount; ++i) {
         view.markers[i].fingerText = std::to_string(shape.Finger[i]);
         if ((shape.Finger[i] < 1 && shape.Fret[i] >= 1) || shape.Finger[i] >= 5) {
-            shape = ShapeNotesToFrets(shape);
+            shape = ShapeNotesToFrets(shape, strings);
             shape.Playable = false;
             ClearFingerLabels(view);
             return;
         }
+    }
+}
+
+// "Capo 2", and "Tuning: D A D G B E" for a tuning other than standard (low E first).
+void CaptionStrings(FretboardView& view, const OpenStrings& strings, Accidentals mode) {
+    view.capoCaption = strings.capo == 0 ? "" : "Capo " + std::to_string(strings.capo);
+    view.tuningCaption.clear();
+    if (strings.tuning.IsStandard()) {
+        return;
+    }
+    const OpenStrings withoutCapo{strings.tuning, 0};
+    view.tuningCaption = "Tuning:";
+    for (int s = kStringCount - 1; s >= 0; --s) {
+        view.tuningCaption += ' ';
+        view.tuningCaption += NoteName(withoutCapo.OpenPitch(s), mode);
     }
 }
 
@@ -40,23 +55,27 @@ void LabelFingers(FretboardView& view, Fingering& shape) {
 // The notes always follow the frets, so playing or saving right after a refresh of a blank
 // record sounds and writes the open strings.
 void MainController::RefreshDisplay(Fingering shape) {
-    shape = AssignFingering(ShapeFretsToNotes(shape), numFrets_);
+    shape = AssignFingering(ShapeFretsToNotes(shape, strings_), numFrets_);
 
     FretboardView& board = display_.fretboard;
     PlaceMarkers(board, numFrets_, display_.neckScroll.value, shape);
     PlaceBar(board, shape);
 
     analysis_ = AnalyseChord(shape, accidentals_);
+    if (strings_.capo != 0) {
+        shapeAnalysis_ = AnalyseChord(ShapeFretsToNotes(shape, {strings_.tuning, 0}), accidentals_);
+    }
     ShowAnalysis();
 
-    LabelFingers(board, shape);
+    LabelFingers(board, shape, strings_);
+    CaptionStrings(board, strings_, accidentals_);
 
     std::array<bool, kStringCount> fingerLabelVisible{};
     for (int i = 0; i < kStringCount; ++i) {
         board.stringLabels[i] = NoteName(shape.Note[i], accidentals_);
         fingerLabelVisible[i] = board.markers[i].visible;
     }
-    LayoutStaff(display_.staff, shape, accidentals_, fingerLabelVisible);
+    LayoutStaff(display_.staff, shape, accidentals_, fingerLabelVisible, strings_);
     currentShape_ = shape;
 }
 
@@ -88,6 +107,10 @@ void MainController::ShowAnalysis() {
 void MainController::ShowChordName(int index) {
     if (index >= 0 && index < kStringCount) {
         fretwise::ShowChordName(display_, analysis_.ChordNames[index]);
+        // A capo moves every note alike, so the shape's names come in the same order.
+        if (strings_.capo != 0) {
+            ShowShapeName(display_, shapeAnalysis_.ChordNames[index]);
+        }
     }
 }
 

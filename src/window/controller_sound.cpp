@@ -8,7 +8,7 @@
 namespace fretwise {
 
 void MainController::PlayChord(StrumMode strum) {
-    const std::vector<double> notes = ChordNotesToPlay(currentShape_);
+    const std::vector<double> notes = ChordNotesToPlay(currentShape_, strings_);
     Synthesise([&](SoundEngine& sound) { return sound.SynthChord(notes, strum); });
     Notify();
 }
@@ -17,7 +17,7 @@ void MainController::PlayString(int string) {
     if (string < 0 || string >= kStringCount) {
         return;
     }
-    const double note = SoundNoteOfString(string, currentShape_.Note[string]);
+    const double note = SoundNoteOfString(string, currentShape_.Note[string], strings_);
     Synthesise([note](SoundEngine& sound) { return sound.SynthNote(note); });
 }
 
@@ -57,7 +57,7 @@ void MainController::SaveChordAsWav(StrumMode strum) {
         services_.dialogs.Message(kErrorSavingFile, MessageIcon::None);
         return;
     }
-    const std::vector<double> notes = ChordNotesToPlay(currentShape_);
+    const std::vector<double> notes = ChordNotesToPlay(currentShape_, strings_);
     const std::filesystem::path file = *chosen;
     Synthesise([&](SoundEngine& sound) { return sound.SaveChord(notes, strum, file); });
     Notify();

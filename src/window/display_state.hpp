@@ -73,6 +73,10 @@ struct FretboardView {
     std::string shortName;    // the chord's short name across the top (in the small diagram)
     bool leftHanded = false;  // mirrored: the high E string on the left
     CursorView cursor;
+    std::string capoCaption;  // "Capo 2" on the capo's bar at the nut; empty without a capo
+    // The open strings' names, low E first ("Tuning: D A D G B E"), when the tuning is not
+    // standard.
+    std::string tuningCaption;
 };
 
 struct ScrollBarView {
@@ -95,6 +99,8 @@ struct AnalysisPanelView {
     PanelLabelView thirds{"Thirds:", false};
     PanelLabelView fifths{"Fifths:", false};
     std::string symbol;  // the shown name as songbooks write it, "C/E"; empty when it has none
+    // With a capo, the shown name of the shape as played without it: "Shape: G major".
+    std::string shapeName;
 };
 
 // A control placed on the staff: a note head, an accidental sign or a finger number.
@@ -138,6 +144,7 @@ struct MenuView {
     // them" (Guitarist) ticked.
     CreateOrder chordOrder = CreateOrder::Classic;
     bool restTrebleChecked = false;  // Settings > "Let the high strings rest"
+    int tuningChecked = 0;  // Settings > Tuning: the preset in force (TuningPresets()), -1 custom
 };
 
 // Tooltip texts of the controls that carry one; all empty while tooltips are off.

@@ -47,6 +47,11 @@ constexpr int kStringLabelWidth = 615;
 constexpr int kStringLabelHeight = 375;
 constexpr int kStringLabelLeftOfString = 120;
 
+// The capo's bar above the nut, reaching past the outer strings, and its caption above the
+// string names.
+constexpr int kCapoHeight = 90;
+constexpr int kCapoOverhang = 180;
+
 // The label saying which fret is in view ("5", "7th fret").
 constexpr int kFretLabelLeft = 0;
 constexpr int kFretLabelWidth = 615;
@@ -77,7 +82,8 @@ constexpr int kClefHeight = 1020;
 constexpr int kLedgerLeft = 1760;
 constexpr int kLedgerRight = 2000;
 constexpr int kUpperLedgerCount = 5;
-constexpr int kLowerLedgerCount = 3;
+// Standard tuning needs three lower ledger lines; the lowest tunings (down to B) five.
+constexpr int kLowerLedgerCount = 5;
 // Ledger line n (0 nearest the staff).
 constexpr int UpperLedgerY(int n) {
     return 720 - 120 * n;

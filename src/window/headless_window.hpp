@@ -28,6 +28,7 @@ class HeadlessWindow {
                                          std::string_view) override {
             return {};
         }
+        std::optional<Tuning> AskTuning(const Tuning&) override { return {}; }
         void Message(std::string_view, MessageIcon) override {}
         void Beep() override {}
         void SetBusyCursor(bool) override {}
@@ -36,7 +37,7 @@ class HeadlessWindow {
       public:
         void ShowWindow() override {}
         void OpenHelp() override {}
-        void ShowTuner() override {}
+        void ShowTuner(const Tuning&) override {}
         void Quit() override {}
     };
     class NullRegistrar : public FileTypeRegistrar {

@@ -303,7 +303,7 @@ void MainController::AskFretCount() {
 }
 
 void MainController::ShowTuner() {
-    services_.desktop.ShowTuner();
+    services_.desktop.ShowTuner(strings_.tuning);
 }
 
 void MainController::OpenHelp() {
@@ -335,7 +335,7 @@ void MainController::DrawFretboard(int position) {
 }
 
 bool MainController::ShowShape(const PerString& frets, int numFrets, int position, bool flats,
-                               int rootIndex) {
+                               int rootIndex, const OpenStrings& strings) {
     FillLists();
     numFrets_ = ClampFrets(numFrets);
     LayoutFrets();
@@ -350,6 +350,7 @@ bool MainController::ShowShape(const PerString& frets, int numFrets, int positio
     if (!SetRootIndex(rootIndex)) {
         return false;
     }
+    UseOpenStrings(strings);
     currentShape_.Fret = frets;
     RefreshDisplay(currentShape_);
     return true;

@@ -9,6 +9,7 @@
 #include "create/fingering_search.hpp"
 #include "music/fingering.hpp"
 #include "music/pitch.hpp"
+#include "music/tuning.hpp"
 #include "sound/sound_engine.hpp"
 #include "storage/app_paths.hpp"
 #include "storage/keyed_lines.hpp"
@@ -104,6 +105,9 @@ class MainController {
     void ToggleLeftHanded();               // "Left-handed fretboard"
     void ChooseZoom(int percent);          // "Zoom" > "100 %" ... "200 %"; others ignored
     void ToggleToolTips();                 // "&ToolTips"
+    void ChooseTuning(int preset);         // Settings > Tuning > a named tuning (TuningPresets)
+    void AskCustomTuning();                // Settings > Tuning > "Custom tuning..."
+    void AskCapo();                        // Settings > Tuning > "Capo..."
     void OpenHelp();                       // "&Online Help..."
     void ShowAbout();                      // "&About..."
 
@@ -126,12 +130,14 @@ class MainController {
 
     // The left-handed view: the fretboard and its pictures mirrored, the chord unchanged.
     void UseLeftHanded(bool leftHanded);
+    const OpenStrings& Strings() const { return strings_; }
 
     // What fretwise-cli show prints: the lists filled, the frets laid out for numFrets, the
-    // neck at position, the accidental mode and the root list's selection (-1: none) set,
-    // then the frets clicked into CurrentShape and refreshed. False when the position or the
-    // root index is refused.
-    bool ShowShape(const PerString& frets, int numFrets, int position, bool flats, int rootIndex);
+    // neck at position, the accidental mode, the strings and the root list's selection (-1:
+    // none) set, then the frets clicked into CurrentShape and refreshed. False when the position or
+    // the root index is refused.
+    bool ShowShape(const PerString& frets, int numFrets, int position, bool flats, int rootIndex,
+                   const OpenStrings& strings = {});
 
   private:
     // The display refresh and its parts. RefreshDisplay shows shape, fingered, as the chord
@@ -163,6 +169,8 @@ class MainController {
     void UseAccidentals(Accidentals mode);  // the mode and the menu caption only
     void SwitchAccidentals();               // the other mode, everything spelled anew
     void SwitchToolTips();
+    void UseOpenStrings(const OpenStrings& strings);  // the strings and the menu's check mark
+    void Retune(const OpenStrings& strings);          // the strings, everything shown anew
 
     void FillLists();
     void FillRootList();
@@ -192,7 +200,9 @@ class MainController {
     std::vector<Fingering> candidates_;  // best first; element 0 is candidate 1
     int createViewPos_ = 0;
     Accidentals accidentals_ = Accidentals::Sharps;
+    OpenStrings strings_{};
     ChordAnalysis analysis_{};
+    ChordAnalysis shapeAnalysis_{};  // with a capo: the names of the shape without it
 };
 
 }  // namespace fretwise

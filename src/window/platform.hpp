@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "music/tuning.hpp"
 #include "storage/file_association.hpp"
 
 namespace fretwise {
@@ -33,6 +34,10 @@ class Dialogs {
     virtual std::optional<std::string> Input(std::string_view prompt, std::string_view title,
                                              std::string_view defaultText) = 0;
 
+    // The six open strings, low string first, starting from current; the dialog refuses
+    // notes out of each string's range with a message. nullopt when cancelled.
+    virtual std::optional<Tuning> AskTuning(const Tuning& current) = 0;
+
     // A message box with only an OK button and the application's title.
     virtual void Message(std::string_view text, MessageIcon icon) = 0;
 
@@ -53,8 +58,8 @@ class Desktop {
     // Opens the help page in the browser without waiting.
     virtual void OpenHelp() = 0;
 
-    // Shows the guitar tuner window modally (the same one every time).
-    virtual void ShowTuner() = 0;
+    // Shows the guitar tuner window modally (the same one every time), its strings tuned so.
+    virtual void ShowTuner(const Tuning& tuning) = 0;
 
     // Ends the program at once, without the closing steps.
     virtual void Quit() = 0;

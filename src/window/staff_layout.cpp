@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "window/geometry.hpp"
+
 namespace fretwise {
 
 namespace {
@@ -18,19 +20,24 @@ constexpr int kFirstUpperLedgerStep = 17;
 constexpr int kFirstLowerLedgerStep = 5;
 
 // Counters of how crowded each step is, so heads on the same or neighbouring steps move
-// aside. Steps outside the table (only from notes no fretboard shows) count as empty.
+// aside. The table reaches from the lowest tuning's open low string to the highest
+// tuning's twentieth fret above a capo at the seventh; steps outside it count as empty.
 class Occupancy {
   public:
-    int At(int step) const { return InTable(step) ? counts_[step] : 0; }
+    int At(int step) const { return InTable(step) ? counts_[Index(step)] : 0; }
     void Add(int step, int n) {
         if (InTable(step)) {
-            counts_[step] += n;
+            counts_[Index(step)] += n;
         }
     }
-    static bool InTable(int step) { return step >= 0 && step <= kHighestStaffStep; }
 
   private:
-    std::array<int, kHighestStaffStep + 1> counts_{};
+    static constexpr int kLowest = -3;
+    static constexpr int kHighest = 40;
+    static bool InTable(int step) { return step >= kLowest && step <= kHighest; }
+    static std::size_t Index(int step) { return static_cast<std::size_t>(step - kLowest); }
+
+    std::array<int, kHighest - kLowest + 1> counts_{};
 };
 
 }  // namespace
@@ -66,21 +73,19 @@ StaffStepResult StaffStep(std::string_view noteName) {
     return result;
 }
 
-int StringStaffStep(const Fingering& shape, int string, Accidentals mode) {
-    const int note = shape.Note[string];
+int StringStaffStep(const Fingering& shape, int string, Accidentals mode,
+                    const OpenStrings& strings) {
+    // The sound note carries the octave: as a pitch number counted from the E written on
+    // step 0 (the open low E string of standard tuning, sound note -5, pitch number 8).
+    const int written = strings.SoundNote(string, shape.Note[string]) + 13;
     // G#/Ab belongs to the G below when spelled with a sharp, to the A above with a flat.
-    int octave = mode == Accidentals::Sharps ? (note - 1) / 12 : note / 12;
-    if (string <= 4) {
-        ++octave;
-    }
-    if (string <= 1) {
-        ++octave;
-    }
-    return StaffStep(NoteName(note, mode)).step + 7 * octave;
+    const int octave = mode == Accidentals::Sharps ? (written - 1) / 12 : written / 12;
+    return StaffStep(NoteName(written, mode)).step + 7 * octave;
 }
 
 void LayoutStaff(StaffView& staff, const Fingering& shape, Accidentals mode,
-                 const std::array<bool, kStringCount>& fingerLabelVisible) {
+                 const std::array<bool, kStringCount>& fingerLabelVisible,
+                 const OpenStrings& strings) {
     Occupancy occupancy;
     std::vector<int> steps;
     for (int g = 0; g < kStringCount; ++g) {
@@ -92,15 +97,11 @@ void LayoutStaff(StaffView& staff, const Fingering& shape, Accidentals mode,
             continue;
         }
         sign.left = kAccidentalLeft;
-        const int s = StringStaffStep(shape, g, mode);
+        const int s = StringStaffStep(shape, g, mode, strings);
         head.left = kHeadLeft + kSideStep * occupancy.At(s);
         occupancy.Add(s, 2);
-        if (s > 0) {
-            occupancy.Add(s - 1, 1);
-        }
-        if (s < kHighestStaffStep) {
-            occupancy.Add(s + 1, 1);
-        }
+        occupancy.Add(s - 1, 1);
+        occupancy.Add(s + 1, 1);
         head.top = kHeadTopAtStep0 - kStepHeight * s;
         head.visible = true;
         sign.top = kSignTopAtStep0 - kStepHeight * s;
@@ -128,7 +129,7 @@ void LayoutStaff(StaffView& staff, const Fingering& shape, Accidentals mode,
         return beyond < 0 ? 0 : std::min(beyond / 2 + 1, available);
     };
     staff.upperLedgers = ledgers(highest - kFirstUpperLedgerStep, 5);
-    staff.lowerLedgers = ledgers(kFirstLowerLedgerStep - lowest, 3);
+    staff.lowerLedgers = ledgers(kFirstLowerLedgerStep - lowest, geometry::kLowerLedgerCount);
 }
 
 }  // namespace fretwise

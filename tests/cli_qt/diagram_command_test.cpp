@@ -67,6 +67,15 @@ TEST_F(DiagramCommandTest, LeftHandedDiagramIsTheMirrorImage) {
     EXPECT_LT(differing, 200);
 }
 
+TEST_F(DiagramCommandTest, ACapoIsABarAtTheNutOfTheChordDiagram) {
+    ASSERT_EQ(Diagram({"320003", "--kind", "chord", "--capo", "2", "-o", File("c.png")}).status, 0);
+    ASSERT_EQ(Diagram({"320003", "--kind", "chord", "-o", File("n.png")}).status, 0);
+    const QImage capo(QString::fromStdString(File("c.png")));
+    const QImage plain(QString::fromStdString(File("n.png")));
+    EXPECT_LT(qGray(capo.pixel(150, 53)), 100);
+    EXPECT_GT(qGray(plain.pixel(150, 53)), 100);
+}
+
 TEST_F(DiagramCommandTest, EachFaultGivesItsOneLineAndStatus2) {
     const std::string out = File("x.png");
     const std::tuple<std::vector<std::string>, std::string> faults[] = {

@@ -22,6 +22,7 @@ class FakeDialogs : public Dialogs {
     // Answers given in turn; nullopt, or no answer left, is the user cancelling.
     std::deque<std::optional<std::string>> answers;
     // Everything in order: "open FILTER", "save NAME|FILTER", "input PROMPT|TITLE|DEFAULT",
+    // "tuning D2,A2,D3,G3,B3,E4",
     // "message TEXT", "information TEXT", "beep", "busy", "idle".
     std::vector<std::string> log;
 
@@ -36,6 +37,12 @@ class FakeDialogs : public Dialogs {
                                      std::string_view defaultText) override {
         return Ask("input " + std::string(prompt) + "|" + std::string(title) + "|" +
                    std::string(defaultText));
+    }
+    // The answer is six notes, low string first: "D2,A2,D3,G3,B3,E4".
+    std::optional<Tuning> AskTuning(const Tuning& current) override {
+        const std::optional<std::string> answer =
+            Ask("tuning " + TuningText(current, Accidentals::Sharps));
+        return answer ? ReadTuning(*answer).tuning : std::nullopt;
     }
     void Message(std::string_view text, MessageIcon icon) override {
         log.push_back((icon == MessageIcon::Information ? "information " : "message ") +
@@ -74,10 +81,14 @@ class FakeDesktop : public Desktop {
     int shown = 0;
     int helpOpened = 0;
     int tunerShown = 0;
+    Tuning tunerTuning{};
     int quit = 0;
     void ShowWindow() override { ++shown; }
     void OpenHelp() override { ++helpOpened; }
-    void ShowTuner() override { ++tunerShown; }
+    void ShowTuner(const Tuning& tuning) override {
+        ++tunerShown;
+        tunerTuning = tuning;
+    }
     void Quit() override { ++quit; }
 };
 

@@ -36,6 +36,22 @@ TEST_F(TunerControllerTest, LoadSelectsConcertAAndTheA440Note) {
     EXPECT_TRUE(On().empty());
 }
 
+TEST_F(TunerControllerTest, StringsTunedAwayFromStandardSoundTheirSynthesisedNote) {
+    tuner.UseTuning(*ReadTuning("drop-d").tuning);
+    clock.now += 10;
+    tuner.PlayOnce(5);
+    EXPECT_TRUE(LastPlayedNoteIs(-7));
+    player.calls.clear();
+    clock.now += 10;
+    tuner.ToggleLoop(5);
+    EXPECT_TRUE(Holds(dir / "chord0.wav", RenderNoteWav(-7)));
+    EXPECT_EQ(player.calls, (Log{"stop", "loop chord0.wav"}));
+    EXPECT_EQ(On(), std::vector<int>{5});
+    player.calls.clear();
+    tuner.ToggleLoop(4);  // the A string keeps its recorded tone
+    EXPECT_EQ(player.calls, (Log{"stop", "loop a.wav"}));
+}
+
 // The six string buttons sound their open strings; the note button adds the chosen note's
 // offset, twelve times the octave, and twelve (note and octave as list positions: "A" and "0"
 // are 3 and 2).

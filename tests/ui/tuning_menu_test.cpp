@@ -1,0 +1,76 @@
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "ui/fretboard_painter.hpp"
+#include "ui/tuning_dialog.hpp"
+#include "ui/window_fixture.hpp"
+
+namespace fretwise::test {
+namespace {
+
+std::string Names(const FretboardView& board) {
+    std::string names;
+    for (int s = 5; s >= 0; --s) {
+        names += board.stringLabels[static_cast<std::size_t>(s)] + " ";
+    }
+    return names;
+}
+
+TEST_F(WindowTest, TuningItemsRetuneTheStringsAndTheCaption) {
+    const MainMenus& m = window->Menus();
+    ASSERT_EQ(m.tunings.size(), 10u);
+    EXPECT_EQ(m.tunings[1]->text(), "Drop D");
+    EXPECT_TRUE(m.tunings[0]->isChecked());
+    Finger("000232");
+
+    m.tunings[1]->trigger();
+    EXPECT_TRUE(m.tunings[1]->isChecked());
+    EXPECT_FALSE(m.tunings[0]->isChecked());
+    EXPECT_EQ(Names(window->Fretboard()->Board()), "D A D A D Gb ");
+    EXPECT_EQ(window->ChordFrame()->title(), "D major");
+
+    m.tunings[7]->trigger();  // Open G
+    EXPECT_EQ(Names(window->Fretboard()->Board()), "D G D A D E ");
+
+    dialogs.answers = {"2"};
+    m.tunings[0]->trigger();
+    Finger("x02220");
+    m.capo->trigger();
+    EXPECT_EQ(window->ChordFrame()->title(), "B major");
+    EXPECT_EQ(window->ShapeNameLabel()->text(), "Shape: A major");
+
+    dialogs.answers = {"C#2,A2,D3,G3,B3,E4"};
+    m.customTuning->trigger();
+    EXPECT_TRUE(m.customTuning->isChecked());
+    EXPECT_FALSE(m.tunings[0]->isChecked());
+}
+
+TEST_F(WindowTest, TheCapoIsABarAtTheNut) {
+    dialogs.answers = {"3"};
+    window->Menus().capo->trigger();
+    QImage image(313, 465, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintFretboard(painter, window->Fretboard()->Board(), FretboardStyle::ChordDiagram());
+    // Across the strings just above the nut, and beyond the outer strings.
+    for (const int x : {40, 150, 250}) {
+        EXPECT_LT(qGray(image.pixel(x, 54)), 100) << x;
+    }
+    EXPECT_GT(qGray(image.pixel(150, 45)), 100);
+}
+
+TEST_F(WindowTest, CustomTuningDialogOffersTheNotesInForce) {
+    TuningDialog dialog(*ReadTuning("dadgad").tuning, nullptr);
+    EXPECT_EQ(dialog.Field(5)->text(), "D2");
+    EXPECT_EQ(dialog.Field(1)->text(), "A3");
+    EXPECT_EQ(dialog.Field(0)->toolTip(), "From B3-G#4");
+    dialog.Field(5)->setText(" C2 ");
+    dialog.accept();
+    ASSERT_TRUE(dialog.Chosen());
+    EXPECT_EQ(TuningText(*dialog.Chosen(), Accidentals::Sharps), "C2,A2,D3,G3,A3,D4");
+}
+
+}  // namespace
+}  // namespace fretwise::test
