@@ -72,15 +72,6 @@ std::string PresetIds() {
 
 }  // namespace
 
-bool IsValidTuning(const Tuning& tuning) {
-    for (const std::int16_t offset : tuning.offsets) {
-        if (!InTuningRange(offset)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::span<const TuningPreset> TuningPresets() {
     return kPresets;
 }

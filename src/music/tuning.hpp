@@ -31,8 +31,6 @@ struct Tuning {
     bool operator==(const Tuning&) const = default;
 };
 
-bool IsValidTuning(const Tuning& tuning);
-
 // "high E", "B", "G", "D", "A" or "low E".
 std::string_view StringName(int string);
 

@@ -56,6 +56,9 @@ bool MainController::ApplySettings() {
         }
         currentShape_.Fret[i] = stored.frets[i];
     }
+    // The frets are counted from the capo, on the strings as they were tuned.
+    UseOpenStrings({KeyedValue(stored.keyed, kTuningKey),
+                    static_cast<std::int16_t>(KeyedValue(stored.keyed, kCapoKey))});
 
     LayoutFrets();
     DrawFretboard(0);
@@ -113,6 +116,8 @@ void MainController::WriteSettings() {
     SetKeyedValue(settings.keyed, kZoomKey, display_.zoomPercent);
     SetKeyedValue(settings.keyed, kReferenceAKey, listenChoices_.referenceA);
     SetKeyedValue(settings.keyed, kTunerModeKey, listenChoices_.mode);
+    SetKeyedValue(settings.keyed, kTuningKey, strings_.tuning);
+    SetKeyedValue(settings.keyed, kCapoKey, static_cast<int>(strings_.capo));
     services_.files.WriteAtomically(SettingsFilePath(services_.paths), SettingsText(settings));
 }
 

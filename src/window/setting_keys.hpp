@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "create/order_names.hpp"
+#include "music/tuning.hpp"
 #include "storage/setting_key.hpp"
 #include "tuner/tuned_note.hpp"
 #include "window/zoom_steps.hpp"
@@ -38,5 +39,14 @@ constexpr SettingKey<int> kReferenceAKey =
 constexpr SettingKey<TunerMode> kTunerModeKey{
     "TunerMode", TunerMode::Strings, TunerModeNamed,
     [](TunerMode mode) { return std::string(TunerModeName(mode)); }};
+// A named tuning by its id ("drop-d"), any other as six notes low string first.
+constexpr SettingKey<Tuning> kTuningKey{
+    "Tuning", Tuning{}, [](std::string_view text) { return ReadTuning(text).tuning; },
+    [](Tuning tuning) {
+        const TuningPreset* preset = PresetOf(tuning);
+        return preset != nullptr ? std::string(preset->id)
+                                 : TuningText(tuning, Accidentals::Sharps);
+    }};
+constexpr SettingKey<int> kCapoKey = WholeKey<0, kMaxCapo>("Capo", 0);
 
 }  // namespace fretwise

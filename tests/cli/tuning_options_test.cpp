@@ -32,7 +32,6 @@ TEST_F(TuningOptionsTest, NameSaysWhatTheStringsSoundAndWhatTheShapeIs) {
     const json c = json::parse(capo.out);
     EXPECT_EQ(c["names"][0]["symbol"], "B");
     EXPECT_EQ(c["shape_names"][0]["symbol"], "A");
-    EXPECT_EQ(c["tuning"], "E2,A2,D3,G3,B3,E4");
     EXPECT_EQ(c["capo"], 2);
 
     const CliResult human =
@@ -102,7 +101,6 @@ TEST_F(TuningOptionsTest, BadValuesNameTheBadText) {
          "fretwise-cli wav: --capo '8': not a fret from 0 to 7"},
         {{"name", "x32010", "--capo", "-1"},
          "fretwise-cli name: --capo '-1': not a fret from 0 to 7"},
-        {{"name", "x32010", "--capo"}, "fretwise-cli name: --capo needs a fret"},
     };
     for (const auto& fault : faults) {
         const CliResult r = RunCommandLine(fault.args);

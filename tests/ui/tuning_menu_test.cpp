@@ -1,10 +1,7 @@
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 
-#include "ui/fretboard_painter.hpp"
 #include "ui/tuning_dialog.hpp"
 #include "ui/window_fixture.hpp"
 
@@ -46,19 +43,6 @@ TEST_F(WindowTest, TuningItemsRetuneTheStringsAndTheCaption) {
     m.customTuning->trigger();
     EXPECT_TRUE(m.customTuning->isChecked());
     EXPECT_FALSE(m.tunings[0]->isChecked());
-}
-
-TEST_F(WindowTest, TheCapoIsABarAtTheNut) {
-    dialogs.answers = {"3"};
-    window->Menus().capo->trigger();
-    QImage image(313, 465, QImage::Format_RGB32);
-    QPainter painter(&image);
-    PaintFretboard(painter, window->Fretboard()->Board(), FretboardStyle::ChordDiagram());
-    // Across the strings just above the nut, and beyond the outer strings.
-    for (const int x : {40, 150, 250}) {
-        EXPECT_LT(qGray(image.pixel(x, 54)), 100) << x;
-    }
-    EXPECT_GT(qGray(image.pixel(150, 45)), 100);
 }
 
 TEST_F(WindowTest, CustomTuningDialogOffersTheNotesInForce) {
