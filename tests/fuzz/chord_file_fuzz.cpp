@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes as a chord file. The reader must never crash, must keep only
-// notes the strings can play, and a file it accepts must come back unchanged through the writer.
+// notes the strings can play in the file's tuning, and a file it accepts must come back
+// unchanged through the writer.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -23,23 +24,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(bytes);
     const ChordFileRead read = ReadChordFile(in);
 
-    Check(read.linesRead >= 0 && read.linesRead <= kChordFileLineCount);
-    Check(read.Ok() == (read.linesRead == kChordFileLineCount));
+    // Seven lines, or nine with a tuning and a capo.
+    constexpr int kTunedLineCount = kChordFileLineCount + 2;
+    Check(read.linesRead >= 0 && read.linesRead <= kTunedLineCount);
+    Check(read.Ok() == (read.failure == ReadFailure::None));
+    Check(!read.Ok() || read.linesRead == kChordFileLineCount || read.linesRead == kTunedLineCount);
     Check(read.numFrets.has_value() == (read.linesRead >= 1));
     if (read.numFrets) {
         Check(*read.numFrets >= kMinFrets && *read.numFrets <= kMaxFrets);
     }
 
-    // A note kept is one its string can play.
-    for (int s = 0; s < read.linesRead - 1; ++s) {
-        Check(read.notes[s] == kNotPlayed || IsOnNeck(read.notes[s] - kOpenPitch[s]));
-    }
-    Check(read.Ok() == (read.failure == ReadFailure::None));
-
     if (read.Ok()) {
-        std::istringstream again(ChordFileText(*read.numFrets, read.notes));
+        // A note kept is one its string can play in the file's tuning with its capo.
+        Check(read.strings.capo >= 0 && read.strings.capo <= kMaxCapo);
+        for (int s = 0; s < kStringCount; ++s) {
+            Check(read.strings.tuning.offsets[s] >= kLowestTuningOffset &&
+                  read.strings.tuning.offsets[s] <= kHighestTuningOffset);
+            Check(read.notes[s] == kNotPlayed ||
+                  IsOnNeck(read.notes[s] - read.strings.OpenPitch(s)));
+        }
+        std::istringstream again(ChordFileText(*read.numFrets, read.notes, read.strings));
         const ChordFileRead reread = ReadChordFile(again);
-        Check(reread.Ok() && reread.numFrets == read.numFrets && reread.notes == read.notes);
+        Check(reread.Ok() && reread.numFrets == read.numFrets && reread.notes == read.notes &&
+              reread.strings == read.strings);
     }
     return 0;
 }
