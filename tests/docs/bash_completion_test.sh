@@ -39,7 +39,7 @@ expect "Second Seventh Sixth Suspended" create A Minor S
 expect "\\(Flattened" create A Seventh '(F'
 expect "G G# Gb" show x32010 --root G
 expect "--frets" name x32010 --fr
-expect "--help --note --output --strum -h -o" wav x32010 -
+expect "--capo --help --note --output --strum --tuning -h -o" wav x32010 -
 expect "" wav -1
 expect "" name x32010 --frets ''
 expect "" bogus ''
