@@ -37,11 +37,11 @@ class FormTuner : public QDialog {
     void UseListenChoices(const ListenChoices& choices,
                           std::function<void(const ListenChoices&)> keep);
 
-  protected:
-    void hideEvent(QHideEvent* event) override;
-
     // The string buttons sound the open strings of this tuning.
     void UseTuning(const Tuning& tuning) { controller_.UseTuning(tuning); }
+
+  protected:
+    void hideEvent(QHideEvent* event) override;
 
   private:
     QWidget* CreateStringsFrame();
