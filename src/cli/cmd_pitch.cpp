@@ -102,7 +102,7 @@ int Run(const PitchRequest& request, Io io) {
         return Fail(io, request, kNoPitch);
     }
     const auto name = [&request](double hz) {
-        return NearestNote(hz, request.referenceA, StandardStringNotes());
+        return NearestNote(hz, request.referenceA, OpenStringNotes());
     };
     if (request.summary) {
         io.out << (request.json ? "{" + NoteJson(*median, name(*median)) + "}"

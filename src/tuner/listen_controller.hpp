@@ -64,7 +64,7 @@ class ListenController {
     std::unique_ptr<PitchTracker> tracker_;
     TunerMode mode_ = TunerMode::Strings;
     double referenceA_ = kDefaultReferenceA;
-    StringNotes strings_ = StandardStringNotes();
+    StringNotes strings_ = OpenStringNotes();
     bool noMicrophone_ = false;
     ListenView view_;
     std::function<void()> changed_;

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "music/pitch.hpp"
-#include "sound/string_notes.hpp"
 
 namespace fretwise {
 
@@ -38,11 +37,10 @@ std::optional<TunerMode> TunerModeNamed(std::string_view name) {
     return std::nullopt;
 }
 
-StringNotes StandardStringNotes() {
+StringNotes OpenStringNotes(const Tuning& tuning) {
     StringNotes notes{};
-    for (int s = 0; s < kStringCount; ++s) {
-        notes[std::size_t(s)] =
-            kNoteOfSoundNoteZero + SoundNoteOfString(s, kOpenPitch[std::size_t(s)]);
+    for (std::size_t s = 0; s < notes.size(); ++s) {
+        notes[s] = kNoteOfSoundNoteZero + kOpenSoundNote[s] + tuning.offsets[s];
     }
     return notes;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "music/fingering.hpp"
+#include "music/tuning.hpp"
 
 namespace fretwise {
 
@@ -38,9 +39,9 @@ struct ListenChoices {
     bool operator==(const ListenChoices&) const = default;
 };
 
-// The open strings' notes, index = string (0 = high E): standard tuning, E4 B3 G3 D3 A2 E2.
+// The open strings' notes, index = string (0 = high E); in standard tuning E4 B3 G3 D3 A2 E2.
 using StringNotes = std::array<int, kStringCount>;
-StringNotes StandardStringNotes();
+StringNotes OpenStringNotes(const Tuning& tuning = {});
 
 // A heard frequency named: its note, how far off it is and the string it belongs to.
 struct TunedNote {

@@ -194,6 +194,11 @@ void FormTuner::UseListenChoices(const ListenChoices& choices,
     listenPanel_->UseChoices(choices, std::move(keep));
 }
 
+void FormTuner::UseTuning(const Tuning& tuning) {
+    controller_.UseTuning(tuning);
+    listenPanel_->Controller().SetStrings(OpenStringNotes(tuning));
+}
+
 void FormTuner::hideEvent(QHideEvent* event) {
     listenPanel_->StopListening();
     QDialog::hideEvent(event);

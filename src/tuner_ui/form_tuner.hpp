@@ -37,8 +37,9 @@ class FormTuner : public QDialog {
     void UseListenChoices(const ListenChoices& choices,
                           std::function<void(const ListenChoices&)> keep);
 
-    // The string buttons sound the open strings of this tuning.
-    void UseTuning(const Tuning& tuning) { controller_.UseTuning(tuning); }
+    // The string buttons sound, and listening in "Strings" names, the open strings of this
+    // tuning.
+    void UseTuning(const Tuning& tuning);
 
   protected:
     void hideEvent(QHideEvent* event) override;

@@ -60,10 +60,6 @@ TEST_F(TuningOptionsTest, CreateSearchesTheSoundingNotes) {
         gShape = gShape || candidate["frets"] == json::parse("[3,0,0,0,2,3]");
     }
     EXPECT_TRUE(gShape) << "the G shape sounds A with a capo at the second fret";
-
-    const CliResult human = RunCommandLine(
-        {"create", "F5", "--tuning", "drop-d", "--order", "guitarist", "--rest-treble"});
-    EXPECT_NE(human.out.find("\n  333xxx  "), std::string::npos) << human.out;
 }
 
 TEST_F(TuningOptionsTest, SaveOpenWavCarryTheTuning) {
@@ -89,12 +85,7 @@ TEST_F(TuningOptionsTest, BadValuesNameTheBadText) {
         std::vector<std::string> args;
         std::string message;
     } faults[] = {
-        {{"name", "x32010", "--tuning", "drop-z"},
-         "fretwise-cli name: --tuning 'drop-z': not a tuning (standard, drop-d, half-down, "
-         "whole-down, drop-c, dadgad, open-d, open-g, open-e, open-c or six notes low string "
-         "first, D2,A2,D3,G3,B3,E4)"},
-        {{"create", "Am", "--tuning", "D2,A2,D3,G3,B3,H4"},
-         "fretwise-cli create: --tuning 'H4': not a note such as E2, F#3 or Bb2"},
+        // The reader's own messages are checked with the reader; here, that they reach the user.
         {{"save", "x32010", "--tuning", "A1,A2,D3,G3,B3,E4", "-o", file},
          "fretwise-cli save: --tuning 'A1': the low E string takes B1-G#2"},
         {{"wav", "x32010", "--capo", "8", "-o", file},

@@ -2,21 +2,11 @@
 // notes the strings can play in the file's tuning, and a file it accepts must come back
 // unchanged through the writer.
 #include <cstdint>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
+#include "fuzz_check.hpp"
 #include "storage/chord_file.hpp"
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fretwise;

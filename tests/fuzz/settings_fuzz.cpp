@@ -1,22 +1,12 @@
 // libFuzzer target: any bytes as "Settings.ini". The reader must never crash, must report a
 // consistent stopping line, and settings it reads wholly must come back through the writer.
 #include <cstdint>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
+#include "fuzz_check.hpp"
 #include "storage/chord_file.hpp"
 #include "storage/settings_file.hpp"
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fretwise;

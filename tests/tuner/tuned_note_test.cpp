@@ -13,11 +13,12 @@ TEST(TunedNoteTest, NotesAreWrittenInSharpsWithTheirOctaveFromC) {
     for (const auto& [note, text] : cases) {
         EXPECT_EQ(NoteText(note), text);
     }
-    EXPECT_EQ(StandardStringNotes(), (StringNotes{64, 59, 55, 50, 45, 40}));
+    EXPECT_EQ(OpenStringNotes(), (StringNotes{64, 59, 55, 50, 45, 40}));
+    EXPECT_EQ(OpenStringNotes(TuningPresets()[1].tuning), (StringNotes{64, 59, 55, 50, 45, 38}));
 }
 
 TEST(TunedNoteTest, AFrequencyIsNamedByTheNearestStringOrNote) {
-    const StringNotes standard = StandardStringNotes();
+    const StringNotes standard = OpenStringNotes();
     struct Case {
         double hz;
         double referenceA;

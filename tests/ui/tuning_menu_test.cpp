@@ -20,17 +20,12 @@ TEST_F(WindowTest, TuningItemsRetuneTheStringsAndTheCaption) {
     const MainMenus& m = window->Menus();
     ASSERT_EQ(m.tunings.size(), 10u);
     EXPECT_EQ(m.tunings[1]->text(), "Drop D");
-    EXPECT_TRUE(m.tunings[0]->isChecked());
     Finger("000232");
 
     m.tunings[1]->trigger();
     EXPECT_TRUE(m.tunings[1]->isChecked());
-    EXPECT_FALSE(m.tunings[0]->isChecked());
     EXPECT_EQ(Names(window->Fretboard()->Board()), "D A D A D Gb ");
     EXPECT_EQ(window->ChordFrame()->title(), "D major");
-
-    m.tunings[7]->trigger();  // Open G
-    EXPECT_EQ(Names(window->Fretboard()->Board()), "D G D A D E ");
 
     dialogs.answers = {"2"};
     m.tunings[0]->trigger();
