@@ -16,7 +16,7 @@ std::string InQuotes(const std::string& text) {
     return out;
 }
 
-// An explanation inside the brackets of an _arguments specification.
+// An explanation inside the brackets of one of _arguments' option descriptions.
 std::string Bracketed(const std::string& text) {
     std::string out;
     for (char c : OneLine(text)) {
