@@ -6,22 +6,13 @@
 #include <string_view>
 #include <system_error>
 
+#include "sound/wav_format.hpp"
+
 namespace fretwise {
 
 namespace {
 
-constexpr std::uint16_t kPcm = 1;
-constexpr std::uint16_t kFloat = 3;
-constexpr std::uint16_t kExtensible = 0xFFFE;
 constexpr int kMostChunks = 64;
-
-std::uint32_t LittleEndian(const unsigned char* bytes, int count) {
-    std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = (value << 8) | bytes[i];
-    }
-    return value;
-}
 
 bool ReadExactly(std::ifstream& in, unsigned char* out, std::size_t count) {
     in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(count));
@@ -37,8 +28,8 @@ bool IsFormatPlayable(std::ifstream& in, std::uint32_t size) {
     const auto channels = LittleEndian(&fmt[2], 2);
     const auto rate = LittleEndian(&fmt[4], 4);
     const auto bits = LittleEndian(&fmt[14], 2);
-    return (tag == kPcm || tag == kFloat || tag == kExtensible) && channels >= 1 && rate > 0 &&
-           (bits == 8 || bits == 16 || bits == 24 || bits == 32);
+    return (tag == kWavPcm || tag == kWavFloat || tag == kWavExtensible) && channels >= 1 &&
+           rate > 0 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
 }
 
 }  // namespace

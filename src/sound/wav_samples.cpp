@@ -8,13 +8,11 @@
 #include <iterator>
 #include <string_view>
 
+#include "sound/wav_format.hpp"
+
 namespace fretwise {
 
 namespace {
-
-constexpr std::uint16_t kPcm = 1;
-constexpr std::uint16_t kFloat = 3;
-constexpr std::uint16_t kExtensible = 0xFFFE;
 
 struct Format {
     std::uint16_t tag = 0;
@@ -26,11 +24,7 @@ struct Format {
 using Bytes = std::vector<unsigned char>;
 
 std::uint32_t LittleEndian(const Bytes& bytes, std::size_t at, int count) {
-    std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = (value << 8) | bytes[at + std::size_t(i)];
-    }
-    return value;
+    return fretwise::LittleEndian(bytes.data() + at, count);
 }
 
 std::string_view Id(const Bytes& bytes, std::size_t at) {
@@ -46,16 +40,16 @@ std::optional<Format> ReadFormat(const Bytes& bytes, std::size_t at, std::uint32
                   static_cast<int>(LittleEndian(bytes, at + 4, 4) & 0x7FFFFFFF),
                   static_cast<int>(LittleEndian(bytes, at + 14, 2))};
     // The extensible format names the real one in the first bytes of its sub-format.
-    if (format.tag == kExtensible && size >= 26) {
+    if (format.tag == kWavExtensible && size >= 26) {
         format.tag = static_cast<std::uint16_t>(LittleEndian(bytes, at + 24, 2));
     }
     return format;
 }
 
 std::string FormatError(const Format& format) {
-    const bool pcm = format.tag == kPcm && (format.bits == 8 || format.bits == 16 ||
-                                            format.bits == 24 || format.bits == 32);
-    const bool floats = format.tag == kFloat && format.bits == 32;
+    const bool pcm = format.tag == kWavPcm && (format.bits == 8 || format.bits == 16 ||
+                                               format.bits == 24 || format.bits == 32);
+    const bool floats = format.tag == kWavFloat && format.bits == 32;
     if (!pcm && !floats) {
         return "the samples are neither 8-, 16-, 24- or 32-bit PCM nor 32-bit float";
     }
@@ -81,7 +75,7 @@ float Sample(const Bytes& bytes, std::size_t at, const Format& format) {
             break;
     }
     const std::uint32_t word = LittleEndian(bytes, at, 4);
-    if (format.tag == kPcm) {
+    if (format.tag == kWavPcm) {
         return float(std::int32_t(word)) / 2147483648.0f;
     }
     float value = 0.0f;
