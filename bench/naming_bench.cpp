@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "analysis/assign_fingering.hpp"
-#include "analysis/chord_analysis.hpp"
+#include "core/analysis/assign_fingering.hpp"
+#include "core/analysis/chord_analysis.hpp"
 
 namespace fretwise {
 namespace {

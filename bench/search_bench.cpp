@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "create/fingering_search.hpp"
-#include "music/chord_types.hpp"
+#include "core/create/fingering_search.hpp"
+#include "core/music/chord_types.hpp"
 
 namespace fretwise {
 namespace {

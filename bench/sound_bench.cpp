@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "sound/synthesis.hpp"
+#include "core/sound/synthesis.hpp"
 
 namespace {
 

@@ -8,12 +8,12 @@ function(fretwise_add_areas)
 endfunction()
 
 # fretwise_add_library(NAME [CORE] SOURCES ... [PUBLIC ...] [PRIVATE ...])
-# The static library of one area. Its headers are included by area ("music/pitch.hpp"), so
-# src/ is on its public include path. PUBLIC and PRIVATE list what it links against. CORE
-# marks the toolkit-free core (music, analysis, creation, synthesis, file formats): it also
-# builds free of shadowing and of implicit narrowing conversions. Signed indexes are the
-# core's convention, so a sign change alone is not flagged (GCC's C++ -Wconversion does not
-# flag it either; clang's would).
+# The static library of one area. Its headers are included by their path under src/
+# ("core/music/pitch.hpp"), so src/ is on its public include path. PUBLIC and PRIVATE list
+# what it links against. CORE marks a library free of Qt (the core, the window's and the
+# tuner's logic, the CLI's commands, the generators): it also builds free of shadowing and of
+# implicit narrowing conversions. Signed indexes are the core's convention, so a sign change
+# alone is not flagged (GCC's C++ -Wconversion does not flag it either; clang's would).
 function(fretwise_add_library name)
   cmake_parse_arguments(L "CORE" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
   add_library(${name} STATIC ${L_SOURCES})

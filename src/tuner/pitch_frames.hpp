@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "sound/wav_samples.hpp"
+#include "core/sound/wav_samples.hpp"
 #include "tuner/pitch_tracker.hpp"
 
 namespace fretwise {

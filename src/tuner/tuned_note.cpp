@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "music/pitch.hpp"
+#include "core/music/pitch.hpp"
 
 namespace fretwise {
 

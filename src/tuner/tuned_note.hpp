@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "music/fingering.hpp"
-#include "music/tuning.hpp"
+#include "core/music/fingering.hpp"
+#include "core/music/tuning.hpp"
 
 namespace fretwise {
 

@@ -4,8 +4,8 @@
 #include <system_error>
 #include <utility>
 
-#include "music/fingering.hpp"
-#include "sound/string_notes.hpp"
+#include "core/music/fingering.hpp"
+#include "core/sound/string_notes.hpp"
 #include "tuner/tuner_tones.hpp"
 
 namespace fretwise {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "music/tuning.hpp"
-#include "sound/sound_engine.hpp"
+#include "core/music/tuning.hpp"
+#include "core/sound/sound_engine.hpp"
 
 namespace fretwise {
 

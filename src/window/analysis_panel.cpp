@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "music/chord_symbol.hpp"
+#include "core/music/chord_symbol.hpp"
 
 namespace fretwise {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/chord_analysis.hpp"
+#include "core/analysis/chord_analysis.hpp"
 #include "window/display_state.hpp"
 
 namespace fretwise {

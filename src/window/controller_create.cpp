@@ -1,8 +1,8 @@
 // Chord creation from the window: the search, the hand-over, browsing and failure.
-#include "create/bass_filter.hpp"
-#include "create/fingering_search.hpp"
-#include "music/chord_symbol.hpp"
-#include "music/chord_types.hpp"
+#include "core/create/bass_filter.hpp"
+#include "core/create/fingering_search.hpp"
+#include "core/music/chord_symbol.hpp"
+#include "core/music/chord_types.hpp"
 #include "window/main_controller.hpp"
 
 namespace fretwise {

@@ -1,7 +1,7 @@
 // Chord files: opening by path (also from the command line), the open and save commands.
-#include "analysis/assign_fingering.hpp"
-#include "storage/chord_file.hpp"
-#include "storage/file_messages.hpp"
+#include "core/analysis/assign_fingering.hpp"
+#include "core/storage/chord_file.hpp"
+#include "core/storage/file_messages.hpp"
 #include "window/main_controller.hpp"
 
 namespace fretwise {

@@ -1,5 +1,5 @@
 // Start-up with the settings file, and the two ways out: closing and "E&xit".
-#include "storage/settings_file.hpp"
+#include "core/storage/settings_file.hpp"
 #include "window/main_controller.hpp"
 #include "window/setting_keys.hpp"
 

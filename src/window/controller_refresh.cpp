@@ -1,7 +1,7 @@
 // The display refresh: every change of the chord ends here.
 #include <string>
 
-#include "analysis/assign_fingering.hpp"
+#include "core/analysis/assign_fingering.hpp"
 #include "window/analysis_panel.hpp"
 #include "window/fretboard_view.hpp"
 #include "window/main_controller.hpp"

@@ -1,8 +1,8 @@
 // Playing the chord or one string, and saving the chord as a WAV file.
 #include <exception>
 
-#include "sound/string_notes.hpp"
-#include "storage/file_messages.hpp"
+#include "core/sound/string_notes.hpp"
+#include "core/storage/file_messages.hpp"
 #include "window/main_controller.hpp"
 
 namespace fretwise {

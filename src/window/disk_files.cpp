@@ -3,7 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "storage/atomic_file.hpp"
+#include "core/storage/atomic_file.hpp"
 
 namespace fretwise {
 

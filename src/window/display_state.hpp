@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "create/fingering_search.hpp"
-#include "music/fingering.hpp"
-#include "music/pitch.hpp"
+#include "core/create/fingering_search.hpp"
+#include "core/music/fingering.hpp"
+#include "core/music/pitch.hpp"
 
 namespace fretwise {
 

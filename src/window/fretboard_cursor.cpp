@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "music/fingering.hpp"
+#include "core/music/fingering.hpp"
 #include "window/fretboard_view.hpp"
 #include "window/geometry.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "music/fingering.hpp"
+#include "core/music/fingering.hpp"
 #include "window/display_state.hpp"
 
 namespace fretwise {

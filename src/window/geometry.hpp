@@ -1,6 +1,6 @@
 #pragma once
 
-#include "music/fret_range.hpp"
+#include "core/music/fret_range.hpp"
 
 // The fixed geometry of the main window's drawing areas, in twips (15 twips per logical
 // pixel). Positions inside the fretboard are relative to the fretboard's top left corner;

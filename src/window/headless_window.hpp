@@ -4,7 +4,7 @@
 #include <istream>
 #include <memory>
 
-#include "sound/sound_engine.hpp"
+#include "core/sound/sound_engine.hpp"
 #include "window/main_controller.hpp"
 
 namespace fretwise {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/music/chord_types.hpp"
+#include "core/storage/chord_file.hpp"
 #include "fretwise/version.hpp"
-#include "music/chord_types.hpp"
-#include "storage/chord_file.hpp"
 #include "window/fretboard_view.hpp"
 #include "window/geometry.hpp"
 #include "window/number_input.hpp"

@@ -5,14 +5,14 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/chord_analysis.hpp"
-#include "create/fingering_search.hpp"
-#include "music/fingering.hpp"
-#include "music/pitch.hpp"
-#include "music/tuning.hpp"
-#include "sound/sound_engine.hpp"
-#include "storage/app_paths.hpp"
-#include "storage/keyed_lines.hpp"
+#include "core/analysis/chord_analysis.hpp"
+#include "core/create/fingering_search.hpp"
+#include "core/music/fingering.hpp"
+#include "core/music/pitch.hpp"
+#include "core/music/tuning.hpp"
+#include "core/sound/sound_engine.hpp"
+#include "core/storage/app_paths.hpp"
+#include "core/storage/keyed_lines.hpp"
 #include "tuner/tuned_note.hpp"
 #include "window/display_state.hpp"
 #include "window/fretboard_keys.hpp"

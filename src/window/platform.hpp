@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "music/tuning.hpp"
-#include "storage/file_association.hpp"
+#include "core/music/tuning.hpp"
+#include "core/storage/file_type.hpp"
 
 namespace fretwise {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "create/order_names.hpp"
-#include "music/tuning.hpp"
-#include "storage/setting_key.hpp"
+#include "core/create/order_names.hpp"
+#include "core/music/tuning.hpp"
+#include "core/storage/setting_key.hpp"
 #include "tuner/tuned_note.hpp"
 #include "window/zoom_steps.hpp"
 

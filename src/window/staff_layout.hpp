@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "music/fingering.hpp"
-#include "music/pitch.hpp"
-#include "music/tuning.hpp"
+#include "core/music/fingering.hpp"
+#include "core/music/pitch.hpp"
+#include "core/music/tuning.hpp"
 #include "window/display_state.hpp"
 
 namespace fretwise {

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "core/storage/chord_file.hpp"
 #include "fuzz_check.hpp"
-#include "storage/chord_file.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fretwise;

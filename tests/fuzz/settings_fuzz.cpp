@@ -4,9 +4,9 @@
 #include <sstream>
 #include <string>
 
+#include "core/storage/chord_file.hpp"
+#include "core/storage/settings_file.hpp"
 #include "fuzz_check.hpp"
-#include "storage/chord_file.hpp"
-#include "storage/settings_file.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fretwise;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/command.hpp"
+#include "cli/commands/command.hpp"
 
 namespace fretwise::test {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "export/alerts.hpp"
-#include "export/diagram_source.hpp"
-#include "export/printer.hpp"
+#include "qt/export/alerts.hpp"
+#include "qt/export/diagram_source.hpp"
+#include "qt/export/printer.hpp"
 
 namespace fretwise::test {
 

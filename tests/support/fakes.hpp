@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "sound/clock.hpp"
-#include "sound/sound_player.hpp"
+#include "core/sound/clock.hpp"
+#include "core/sound/sound_player.hpp"
 #include "window/platform.hpp"
 
 namespace fretwise::test {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "music/fingering.hpp"
+#include "core/music/fingering.hpp"
 
 namespace fretwise::test {
 

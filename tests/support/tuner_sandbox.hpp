@@ -4,8 +4,8 @@
 #include <fstream>
 #include <string>
 
-#include "sound/sound_engine.hpp"
-#include "sound/synthesis.hpp"
+#include "core/sound/sound_engine.hpp"
+#include "core/sound/synthesis.hpp"
 #include "support/fakes.hpp"
 #include "support/temp_dir.hpp"
 #include "tuner/tuner_tones.hpp"

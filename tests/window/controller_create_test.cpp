@@ -1,5 +1,5 @@
-#include "create/bass_filter.hpp"
-#include "create/fingering_search.hpp"
+#include "core/create/bass_filter.hpp"
+#include "core/create/fingering_search.hpp"
 #include "window/controller_fixture.hpp"
 
 namespace fretwise::test {

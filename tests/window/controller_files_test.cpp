@@ -1,7 +1,7 @@
 #include <fstream>
 
-#include "storage/chord_file.hpp"
-#include "storage/file_messages.hpp"
+#include "core/storage/chord_file.hpp"
+#include "core/storage/file_messages.hpp"
 #include "window/controller_fixture.hpp"
 
 namespace fretwise::test {

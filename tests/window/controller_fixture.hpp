@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "sound/sound_engine.hpp"
-#include "sound/synthesis.hpp"
-#include "storage/settings_file.hpp"
+#include "core/sound/sound_engine.hpp"
+#include "core/sound/synthesis.hpp"
+#include "core/storage/settings_file.hpp"
 #include "support/fakes.hpp"
 #include "support/temp_dir.hpp"
 #include "window/geometry.hpp"

@@ -1,7 +1,7 @@
 #include <tuple>
 
-#include "storage/chord_file.hpp"
-#include "storage/settings_file.hpp"
+#include "core/storage/chord_file.hpp"
+#include "core/storage/settings_file.hpp"
 #include "support/shapes.hpp"
 #include "window/controller_fixture.hpp"
 

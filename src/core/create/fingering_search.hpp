@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/create/guitarist_score.hpp"
+#include "core/music/fingering.hpp"
+#include "core/music/fret_range.hpp"
+#include "core/music/tuning.hpp"
+
+namespace fretwise {
+
+// How the found fingerings are ordered: by the ease alone ("Easiest first"), or by the
+// musical and physical score of create/guitarist_score.hpp ("As guitarists play them").
+enum class CreateOrder { Classic, Guitarist };
+
+struct SearchRequest {
+    int root = 0;              // root list position 0-11 (0 = A)
+    int type = 0;              // chord type list position 0-37; -1 or 25 search the root alone
+    int position = 0;          // first fret line in view (the neck scroll bar's value)
+    int numFrets = kMaxFrets;  // frets shown on the fretboard
+    bool allStrings = false;   // "Created chords always use all strings"
+    CreateOrder order = CreateOrder::Classic;
+    bool restTreble = false;  // the high E, or the high E and B strings, may be left unplayed
+    BassChoice bass = BassChoice::Root;  // read by the guitarist order only
+    OpenStrings strings{};               // the tuning and capo the chord sounds in
+};
+
+// Where a search stopped without a result.
+enum class SearchFailure {
+    None,
+    NoOptions,     // some string can take none of the chord's notes
+    NoneComplete,  // no combination sounds every note of the chord
+    NonePlayable,  // no complete combination can be fingered
+};
+
+struct SearchResult {
+    SearchFailure failure = SearchFailure::None;
+    std::int32_t combinations = 0;  // how many ways of taking one option per string were formed
+    // In the order asked for; only Note is set in each. Empty when the search failed.
+    std::vector<Fingering> candidates;
+    std::vector<float> eases;  // the Ease of each candidate, in the same order
+    // The guitarist order's score of each candidate, in the same order; empty for the classic.
+    std::vector<GuitaristScore> scores;
+};
+
+SearchResult FindFingerings(const SearchRequest& request);
+
+// The frets a search covers besides the open strings, first to last.
+struct FretWindow {
+    int first = 1;
+    int last = 8;
+};
+
+FretWindow SearchedFrets(const SearchRequest& request);
+
+// The message the window shows when a search fails; it depends only on the option.
+std::string_view CreateFailureMessage(bool allStrings);
+
+}  // namespace fretwise

@@ -1,0 +1,269 @@
+#include "qt/ui/main_window.hpp"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "fretwise/version.hpp"
+#include "qt/painters/button_pictures.hpp"
+#include "qt/painters/twips.hpp"
+#include "qt/ui/eliding_label.hpp"
+#include "qt/ui/fretboard_widget.hpp"
+#include "qt/ui/staff_widget.hpp"
+#include "window/geometry.hpp"
+#include "window/zoom_steps.hpp"
+
+namespace fretwise {
+namespace {
+
+namespace g = geometry;
+
+constexpr int kLabelHeight = 285;
+constexpr int kComboHeight = 345;
+constexpr int kMargin = 120;  // around the frame, as on its left and top
+
+constexpr int kPictureSize = 18;  // the play buttons' pictures, in pixels at 100 %
+
+QLabel* PanelLabel(QWidget* parent, const char* name) {
+    QLabel* label = new ElidingLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setEnabled(false);
+    return label;
+}
+
+QScrollBar* HorizontalScrollBar(QWidget* parent, const char* name) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    // The scroll bars never keep the keyboard focus.
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setPageStep(1);
+    return bar;
+}
+
+void Describe(QWidget& control, const char* name, const char* description) {
+    control.setAccessibleName(QString::fromUtf8(name));
+    control.setAccessibleDescription(QString::fromUtf8(description));
+}
+
+QPushButton* PictureButton(QWidget* parent, const char* name, const QIcon& picture) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(picture);
+    return button;
+}
+
+// Frames with their caption set into the top edge, so the controls placed near a frame's top
+// stay inside it; the sizes in pixels at 100 %.
+QString FrameStyle(int percent) {
+    const auto px = [percent](int pixels) { return QString::number(pixels * percent / 100); };
+    return QStringLiteral(
+               "QGroupBox { border: 1px solid palette(mid); border-radius: %1px; margin-top: "
+               "%2px; } QGroupBox::title { subcontrol-origin: margin; left: %2px; padding: 0 "
+               "%1px; }")
+        .arg(px(3), px(7));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainController& controller, QWidget* parent)
+    : QMainWindow(parent), controller_(controller) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QString::fromLatin1(kVersionedName) +
+                   QStringLiteral(" - chords for guitarists"));
+    menus_ = BuildMainMenus(*this);
+    baseFont_ = font();
+    BuildControls();
+    DescribeControls();
+    Connect();
+    ConnectMenus();
+    controller_.SetChangeListener([this] { ShowDisplay(); });
+    ApplyZoom(kStandardZoom);
+    ShowDisplay();
+}
+
+void MainWindow::Place(QWidget* control, int left, int top, int width, int height) {
+    placed_.push_back({control, QRect(left, top, width, height)});
+}
+
+void MainWindow::ApplyZoom(int percent) {
+    zoom_ = percent;
+    QFont zoomed = baseFont_;
+    if (baseFont_.pixelSize() > 0) {
+        zoomed.setPixelSize(baseFont_.pixelSize() * percent / 100);
+    } else {
+        zoomed.setPointSizeF(baseFont_.pointSizeF() * percent / 100);
+    }
+    setStyleSheet(FrameStyle(percent));
+    // Set on each control: the style sheet keeps the font a control had when it was polished.
+    menuBar()->setFont(zoomed);
+    fretboard_->SetZoom(percent);
+    staff_->SetZoom(percent);
+    for (const auto& [control, twips] : placed_) {
+        control->setFont(zoomed);
+        control->setGeometry(ZoomedRect(twips, percent));
+    }
+    zoomed.setBold(true);
+    symbol_->setFont(zoomed);
+    const QSize picture(kPictureSize * percent / 100, kPictureSize * percent / 100);
+    playButton_->setIconSize(picture);
+    strumButton_->setIconSize(picture);
+    centralWidget()->setFixedSize(
+        chordFrame_->geometry().right() + 1 + ZoomedPx(kMargin, percent),
+        chordFrame_->geometry().bottom() + 1 + ZoomedPx(kMargin, percent));
+}
+
+QScrollBar* MainWindow::NeckScroll() const {
+    return fretboard_->NeckScrollBar();
+}
+
+void MainWindow::BuildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    chordFrame_ = new QGroupBox(client);
+    chordFrame_->setObjectName(QStringLiteral("chordFrame"));
+    Place(chordFrame_, 120, 120, 9375, 7695);
+
+    fretboard_ = new FretboardWidget(chordFrame_);
+    fretboard_->setObjectName(QStringLiteral("fretboard"));
+    Place(fretboard_, 240, 480, g::kFretboardWidth, g::kFretboardHeight);
+    fretboard_->NeckScrollBar()->setObjectName(QStringLiteral("neckScroll"));
+
+    BuildAnalysisPanel();
+
+    staff_ = new StaffWidget(chordFrame_);
+    staff_->setObjectName(QStringLiteral("staff"));
+    Place(staff_, 5160, 3000, g::kStaffWidth, g::kStaffHeight);
+
+    BuildCreatePanel();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::BuildAnalysisPanel() {
+    analysisPanel_ = new QGroupBox(QStringLiteral("Analysis"), chordFrame_);
+    analysisPanel_->setObjectName(QStringLiteral("analysisPanel"));
+    Place(analysisPanel_, 5160, 360, 3975, 2295);
+    // Name, abbreviation and inversion as placed; thirds and fifths get room for their number,
+    // and the chord symbol, in bold, the space between them and the play buttons.
+    name_ = PanelLabel(analysisPanel_, "nameLabel");
+    Place(name_, 120, 360, 2775, kLabelHeight);
+    abbrev_ = PanelLabel(analysisPanel_, "abbreviationLabel");
+    Place(abbrev_, 120, 720, 2655, kLabelHeight);
+    inversion_ = PanelLabel(analysisPanel_, "inversionLabel");
+    Place(inversion_, 120, 1080, 2655, kLabelHeight);
+    thirds_ = PanelLabel(analysisPanel_, "thirdsLabel");
+    Place(thirds_, 120, 1440, 900, kLabelHeight);
+    fifths_ = PanelLabel(analysisPanel_, "fifthsLabel");
+    Place(fifths_, 120, 1800, 900, kLabelHeight);
+    symbol_ = new ElidingLabel(analysisPanel_);  // in bold
+    symbol_->setObjectName(QStringLiteral("symbolLabel"));
+    Place(symbol_, 1020, 1440, 1530, 645);
+    // With a capo, the shape's name without it, below the symbol.
+    shapeName_ = new ElidingLabel(analysisPanel_);
+    shapeName_->setObjectName(QStringLiteral("shapeNameLabel"));
+    Place(shapeName_, 1020, 1800, 1530, kLabelHeight);
+    nameScroll_ = HorizontalScrollBar(analysisPanel_, "nameScroll");
+    Place(nameScroll_, 3000, 240, 855, 315);
+    playButton_ = PictureButton(analysisPanel_, "playButton", PlayPicture());
+    Place(playButton_, 2580, 1560, 555, 495);
+    strumButton_ = PictureButton(analysisPanel_, "strumButton", StrumPicture());
+    Place(strumButton_, 3240, 1560, 555, 495);
+}
+
+void MainWindow::BuildCreatePanel() {
+    createPanel_ = new QGroupBox(QStringLiteral("Create"), chordFrame_);
+    createPanel_->setObjectName(QStringLiteral("createPanel"));
+    Place(createPanel_, 5160, 5580, 3975, 1875);
+    rootList_ = new QComboBox(createPanel_);
+    rootList_->setObjectName(QStringLiteral("rootList"));
+    Place(rootList_, 120, 360, 855, kComboHeight);
+    typeList_ = new QComboBox(createPanel_);
+    typeList_->setObjectName(QStringLiteral("typeList"));
+    Place(typeList_, 1080, 360, 2775, kComboHeight);
+    typeList_->setMaxVisibleItems(20);
+    createButton_ = new QPushButton(QStringLiteral("Create"), createPanel_);
+    createButton_->setObjectName(QStringLiteral("createButton"));
+    Place(createButton_, 120, 780, 3735, 435);
+    candidateScroll_ = HorizontalScrollBar(createPanel_, "candidateScroll");
+    Place(candidateScroll_, 120, 1320, 3735, 375);
+}
+
+// Names and descriptions for screen readers; the fretboard describes its own cursor.
+void MainWindow::DescribeControls() {
+    Describe(*NeckScroll(), "Neck position", "The first fret in view");
+    Describe(*nameScroll_, "Chord name", "Other names of the same chord");
+    Describe(*candidateScroll_, "Created fingering", "The fingerings created for the chord");
+    Describe(*rootList_, "Root", "The root of the chord to create");
+    Describe(*typeList_, "Chord type", "The type of the chord to create");
+    Describe(*createButton_, "Create", "Creates the chord in the frets in view");
+    Describe(*playButton_, "Play", "Plays the chord as a block chord");
+    Describe(*strumButton_, "Strum", "Plays the chord strummed");
+    Describe(*staff_, "Notation", "The notes of the chord on the treble staff");
+    Describe(*analysisPanel_, "Analysis", "The chord's name, inversion, thirds and fifths");
+}
+
+void MainWindow::Connect() {
+    MainController& c = controller_;
+    connect(fretboard_, &FretboardWidget::Released, this,
+            [&c](MouseButton button, int x, int y) { c.FretboardRelease(button, x, y); });
+    connect(fretboard_, &FretboardWidget::KeyPressed, this,
+            [&c](Key key, bool ctrl) { c.FretboardKey(key, ctrl); });
+    connect(NeckScroll(), &QScrollBar::valueChanged, this, [&c](int v) { c.ScrollNeck(v); });
+    connect(nameScroll_, &QScrollBar::valueChanged, this, [&c](int v) { c.ChooseChordName(v); });
+    connect(candidateScroll_, &QScrollBar::valueChanged, this,
+            [&c](int v) { c.ChooseCandidate(v); });
+    connect(rootList_, &QComboBox::currentIndexChanged, this, [&c](int i) { c.SelectRoot(i); });
+    connect(typeList_, &QComboBox::currentIndexChanged, this,
+            [&c](int i) { c.SelectChordType(i); });
+    connect(createButton_, &QPushButton::clicked, this, [&c] { c.CreateChord(); });
+    connect(playButton_, &QPushButton::clicked, this, [&c] { c.PlayChord(StrumMode::Block); });
+    connect(strumButton_, &QPushButton::clicked, this, [&c] { c.PlayChord(StrumMode::Strummed); });
+}
+
+void MainWindow::ConnectMenus() {
+    MainController& c = controller_;
+    const MainMenus& m = menus_;
+    connect(m.open, &QAction::triggered, this, [&c] { c.ChooseChordFileToOpen(); });
+    connect(m.save, &QAction::triggered, this, [&c] { c.SaveChordFile(); });
+    connect(m.saveWavBlock, &QAction::triggered, this,
+            [&c] { c.SaveChordAsWav(StrumMode::Block); });
+    connect(m.saveWavStrummed, &QAction::triggered, this,
+            [&c] { c.SaveChordAsWav(StrumMode::Strummed); });
+    connect(m.exit, &QAction::triggered, this, [&c] { c.Exit(); });
+    connect(m.tuner, &QAction::triggered, this, [&c] { c.ShowTuner(); });
+    connect(m.findChord, &QAction::triggered, this, [&c] { c.FindChord(); });
+    connect(m.accidentals, &QAction::triggered, this, [&c] { c.ToggleAccidentals(); });
+    connect(m.allStrings, &QAction::triggered, this, [&c] { c.ToggleAllStrings(); });
+    connect(m.easiestFirst, &QAction::triggered, this,
+            [&c] { c.ChooseChordOrder(CreateOrder::Classic); });
+    connect(m.asGuitaristsPlay, &QAction::triggered, this,
+            [&c] { c.ChooseChordOrder(CreateOrder::Guitarist); });
+    connect(m.restTreble, &QAction::triggered, this, [&c] { c.ToggleRestTreble(); });
+    connect(m.numberOfFrets, &QAction::triggered, this, [&c] { c.AskFretCount(); });
+    connect(m.leftHanded, &QAction::triggered, this, [&c] { c.ToggleLeftHanded(); });
+    for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {
+        connect(m.zoom[i], &QAction::triggered, this,
+                [&c, percent = kZoomSteps[i]] { c.ChooseZoom(percent); });
+    }
+    for (int k = 0; k < static_cast<int>(m.tunings.size()); ++k) {
+        connect(m.tunings[static_cast<std::size_t>(k)], &QAction::triggered, this,
+                [&c, k] { c.ChooseTuning(k); });
+    }
+    connect(m.customTuning, &QAction::triggered, this, [&c] { c.AskCustomTuning(); });
+    connect(m.capo, &QAction::triggered, this, [&c] { c.AskCapo(); });
+    connect(m.toolTips, &QAction::triggered, this, [&c] { c.ToggleToolTips(); });
+    connect(m.onlineHelp, &QAction::triggered, this, [&c] { c.OpenHelp(); });
+    connect(m.about, &QAction::triggered, this, [&c] { c.ShowAbout(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    controller_.Close();
+    event->accept();
+}
+
+}  // namespace fretwise

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <QRect>
+#include <utility>
+#include <vector>
+
+#include "qt/ui/main_menus.hpp"
+#include "window/main_controller.hpp"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace fretwise {
+
+class FretboardWidget;
+class StaffWidget;
+
+// The main window: its controls at their fixed places, painted from the controller's display
+// state. Every event goes to the controller; whenever the controller reports a change the
+// window shows its display state again. Each control's objectName is its accessor's name.
+class MainWindow : public QMainWindow {
+  public:
+    explicit MainWindow(MainController& controller, QWidget* parent = nullptr);
+
+    // Brings every control in line with the controller's display state.
+    void ShowDisplay();
+
+    const MainMenus& Menus() const { return menus_; }
+    QGroupBox* ChordFrame() const { return chordFrame_; }  // captioned with the chord's name
+    FretboardWidget* Fretboard() const { return fretboard_; }
+    StaffWidget* Staff() const { return staff_; }
+    QGroupBox* AnalysisPanel() const { return analysisPanel_; }
+    QGroupBox* CreatePanel() const { return createPanel_; }
+    QLabel* NameLabel() const { return name_; }
+    QLabel* AbbreviationLabel() const { return abbrev_; }
+    QLabel* InversionLabel() const { return inversion_; }
+    QLabel* ThirdsLabel() const { return thirds_; }
+    QLabel* FifthsLabel() const { return fifths_; }
+    QLabel* SymbolLabel() const { return symbol_; }
+    QLabel* ShapeNameLabel() const { return shapeName_; }
+    QScrollBar* NeckScroll() const;
+    QScrollBar* NameScroll() const { return nameScroll_; }
+    QScrollBar* CandidateScroll() const { return candidateScroll_; }
+    QComboBox* RootList() const { return rootList_; }
+    QComboBox* TypeList() const { return typeList_; }
+    QPushButton* CreateButton() const { return createButton_; }
+    QPushButton* PlayButton() const { return playButton_; }
+    QPushButton* StrumButton() const { return strumButton_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildAnalysisPanel();
+    void BuildCreatePanel();
+    void DescribeControls();
+    // Records a control's place in twips; ApplyZoom puts it there.
+    void Place(QWidget* control, int left, int top, int width, int height);
+    // Sizes every control, font and picture for the zoom; the window keeps a fixed size.
+    void ApplyZoom(int percent);
+    void Connect();
+    void ConnectMenus();
+
+    MainController& controller_;
+    MainMenus menus_;
+    QGroupBox* chordFrame_ = nullptr;
+    FretboardWidget* fretboard_ = nullptr;
+    StaffWidget* staff_ = nullptr;
+    QGroupBox* analysisPanel_ = nullptr;
+    QLabel* name_ = nullptr;
+    QLabel* abbrev_ = nullptr;
+    QLabel* inversion_ = nullptr;
+    QLabel* thirds_ = nullptr;
+    QLabel* fifths_ = nullptr;
+    QLabel* symbol_ = nullptr;
+    QLabel* shapeName_ = nullptr;
+    QScrollBar* nameScroll_ = nullptr;
+    QPushButton* playButton_ = nullptr;
+    QPushButton* strumButton_ = nullptr;
+    QGroupBox* createPanel_ = nullptr;
+    QComboBox* rootList_ = nullptr;
+    QComboBox* typeList_ = nullptr;
+    QPushButton* createButton_ = nullptr;
+    QScrollBar* candidateScroll_ = nullptr;
+    std::vector<std::pair<QWidget*, QRect>> placed_;  // in twips
+    QFont baseFont_;
+    int zoom_ = 0;
+};
+
+}  // namespace fretwise

@@ -1,0 +1,120 @@
+// Showing the controller's display state in the window's controls.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "qt/painters/twips.hpp"
+#include "qt/ui/fretboard_widget.hpp"
+#include "qt/ui/main_window.hpp"
+#include "qt/ui/qt_dialogs.hpp"
+#include "qt/ui/staff_widget.hpp"
+
+namespace fretwise {
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The controls are set without raising their change signals: those are for the user's own
+// changes, which the controller has already handled when it produced the state.
+void ShowScrollBar(QScrollBar& bar, const ScrollBarView& view) {
+    const QSignalBlocker quiet(bar);
+    bar.setRange(view.min, view.max);
+    bar.setValue(view.value);
+    bar.setEnabled(view.enabled);
+}
+
+void ShowLabel(QLabel& label, const PanelLabelView& view) {
+    label.setText(Q(view.caption));
+    label.setEnabled(view.enabled);
+}
+
+void ShowCombo(QComboBox& combo, const ComboView& view) {
+    const QSignalBlocker quiet(combo);
+    QStringList items;
+    for (const std::string& item : view.items) {
+        items << Q(item);
+    }
+    QStringList current;
+    for (int i = 0; i < combo.count(); ++i) {
+        current << combo.itemText(i);
+    }
+    if (items != current) {
+        combo.clear();
+        combo.addItems(items);
+    }
+    combo.setCurrentIndex(view.selected);
+}
+
+void ShowToolTips(MainWindow& w, const ToolTipsView& tips) {
+    w.Fretboard()->setToolTip(Q(tips.fretboard));
+    w.AnalysisPanel()->setToolTip(Q(tips.analysisPanel));
+    w.CreatePanel()->setToolTip(Q(tips.createPanel));
+    w.Staff()->setToolTip(Q(tips.staff));
+    w.TypeList()->setToolTip(Q(tips.typeList));
+    w.RootList()->setToolTip(Q(tips.rootList));
+    w.CreateButton()->setToolTip(Q(tips.createButton));
+    w.StrumButton()->setToolTip(Q(tips.strumButton));
+    w.PlayButton()->setToolTip(Q(tips.playButton));
+    w.SymbolLabel()->setToolTip(Q(tips.symbol));
+}
+
+void ShowMenus(const MainMenus& menus, const MenuView& view) {
+    menus.accidentals->setText(Q(view.accidentalsCaption));
+    menus.toolTips->setChecked(view.toolTipsChecked);
+    menus.allStrings->setChecked(view.allStringsChecked);
+    menus.easiestFirst->setChecked(view.chordOrder == CreateOrder::Classic);
+    menus.asGuitaristsPlay->setChecked(view.chordOrder == CreateOrder::Guitarist);
+    menus.restTreble->setChecked(view.restTrebleChecked);
+    for (std::size_t k = 0; k < menus.tunings.size(); ++k) {
+        menus.tunings[k]->setChecked(static_cast<int>(k) == view.tuningChecked);
+    }
+    menus.customTuning->setChecked(view.tuningChecked < 0);
+}
+
+}  // namespace
+
+void MainWindow::ShowDisplay() {
+    const DisplayState& d = controller_.Display();
+    if (d.zoomPercent != zoom_) {
+        ApplyZoom(d.zoomPercent);
+    }
+    chordFrame_->setTitle(Q(d.chordCaption));
+    fretboard_->SetBoard(d.fretboard);
+    fretboard_->setEnabled(d.fretboardEnabled);
+    ShowScrollBar(*NeckScroll(), d.neckScroll);
+    ShowScrollBar(*nameScroll_, d.nameScroll);
+    ShowScrollBar(*candidateScroll_, d.candidateScroll);
+    ShowLabel(*name_, d.panel.name);
+    ShowLabel(*abbrev_, d.panel.abbrev);
+    ShowLabel(*inversion_, d.panel.inversion);
+    ShowLabel(*thirds_, d.panel.thirds);
+    ShowLabel(*fifths_, d.panel.fifths);
+    symbol_->setText(Q(d.panel.symbol));
+    shapeName_->setText(Q(d.panel.shapeName));
+    // The symbol keeps the upper line when the shape's name takes the lower one.
+    symbol_->setGeometry(
+        ZoomedRect(QRect(1020, 1440, 1530, d.panel.shapeName.empty() ? 645 : 360), zoom_));
+    staff_->SetStaff(d.staff);
+    ShowCombo(*rootList_, d.rootList);
+    ShowCombo(*typeList_, d.typeList);
+    ShowMenus(menus_, d.menu);
+    menus_.leftHanded->setChecked(d.fretboard.leftHanded);
+    for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {
+        menus_.zoom[i]->setChecked(kZoomSteps[i] == d.zoomPercent);
+    }
+    ShowToolTips(*this, d.toolTips);
+    playButton_->setEnabled(d.playEnabled);
+    strumButton_->setEnabled(d.strumEnabled);
+    createButton_->setEnabled(d.createEnabled);
+    ShowWaitCursor(d.busy);
+    if (d.focus == FocusRequest::CreateButton) {
+        createButton_->setFocus();
+    }
+}
+
+}  // namespace fretwise
