@@ -1,11 +1,10 @@
 #include "tuner/tuner_controller.hpp"
 
-#include <charconv>
-#include <system_error>
 #include <utility>
 
 #include "core/music/fingering.hpp"
 #include "core/sound/string_notes.hpp"
+#include "core/storage/whole_number.hpp"
 #include "tuner/tuner_tones.hpp"
 
 namespace fretwise {
@@ -30,12 +29,7 @@ double OctaveValue(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return 0.0;
-    }
-    return value;
+    return ReadWholeNumber(text).value_or(0);
 }
 
 TunerController::TunerController(SoundEngine& engine, std::filesystem::path wavsDir)

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "cli/commands/number_text.hpp"
 #include "core/music/chord_types.hpp"
+#include "core/storage/whole_number.hpp"
 #include "window/fretboard_view.hpp"
 
 namespace fretwise::cli {
@@ -41,7 +41,7 @@ std::string JoinWords(const std::vector<std::string>& words) {
 void DeclareNumber(ArgParser& parser, const std::string& name, const std::string& valueName,
                    int& number, const std::string& needs, const std::string& explanation) {
     parser.Value(name, valueName, explanation, needs, [name, &number](const std::string& text) {
-        const std::optional<int> read = ReadInt(text);
+        const std::optional<int> read = ReadWholeNumber(text);
         if (!read) {
             throw UsageError(name + ": '" + text + "' is not a number");
         }
@@ -91,7 +91,7 @@ ChordSymbol SymbolFrom(const std::string& text) {
 }
 
 std::optional<int> ParseRoot(std::string_view text) {
-    if (const std::optional<int> index = ReadInt(text)) {
+    if (const std::optional<int> index = ReadWholeNumber(text)) {
         return *index >= 0 && *index < kRootCount ? index : std::nullopt;
     }
     for (int root = 0; root < kRootCount; ++root) {
@@ -105,7 +105,7 @@ std::optional<int> ParseRoot(std::string_view text) {
 }
 
 std::optional<int> ParseType(std::string_view text) {
-    if (const std::optional<int> index = ReadInt(text)) {
+    if (const std::optional<int> index = ReadWholeNumber(text)) {
         return *index >= 0 && *index < kChordTypeCount ? index : std::nullopt;
     }
     for (int type = 0; type < kChordTypeCount; ++type) {

@@ -1,10 +1,10 @@
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/command_list.hpp"
-#include "cli/commands/number_text.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "core/storage/chord_file.hpp"
 #include "core/storage/file_messages.hpp"
+#include "core/storage/whole_number.hpp"
 
 namespace fretwise::cli {
 
@@ -31,7 +31,7 @@ void Declare(ArgParser& parser, SaveRequest& request) {
     parser.Value(
         "--frets", "N", "the number of frets shown, 5-20 (default 20)", "a value",
         [&request](const std::string& text) {
-            const std::optional<int> frets = ReadInt(text);
+            const std::optional<int> frets = ReadWholeNumber(text);
             if (!frets || *frets < kMinFrets || *frets > kMaxFrets) {
                 throw UsageError("--frets takes a whole number from 5 to 20, not '" + text + "'");
             }

@@ -5,9 +5,8 @@
 
 namespace fretwise::cli {
 
-// Numbers as the command line gives them: decimal, the whole text, no blanks and no '+';
-// anything else is no number.
-std::optional<int> ReadInt(std::string_view text);
+// A decimal number as the command line gives it: the whole text, no blanks and no '+';
+// anything else is no number. Whole numbers are read by ReadWholeNumber.
 std::optional<double> ReadDouble(std::string_view text);
 
 }  // namespace fretwise::cli

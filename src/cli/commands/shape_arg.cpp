@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "cli/commands/number_text.hpp"
+#include "core/storage/whole_number.hpp"
 
 namespace fretwise::cli {
 
@@ -12,7 +12,7 @@ std::optional<std::int16_t> ParseFretValue(std::string_view text) {
     if (text == "x" || text == "X" || text == "-1") {
         return kMuted;
     }
-    const std::optional<int> fret = ReadInt(text);
+    const std::optional<int> fret = ReadWholeNumber(text);
     if (!fret || !IsOnNeck(*fret)) {
         return std::nullopt;
     }

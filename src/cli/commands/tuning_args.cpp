@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cli/commands/json_text.hpp"
-#include "cli/commands/number_text.hpp"
+#include "core/storage/whole_number.hpp"
 
 namespace fretwise::cli {
 
@@ -23,7 +23,7 @@ void DeclareOpenStrings(ArgParser& parser, OpenStrings& strings) {
                  "a capo at fret N, 0-" + std::to_string(kMaxCapo) +
                      " (default 0); frets are counted from the capo",
                  "a fret", [&strings](const std::string& text) {
-                     const std::optional<int> capo = ReadInt(text);
+                     const std::optional<int> capo = ReadWholeNumber(text);
                      if (!capo || *capo < 0 || *capo > kMaxCapo) {
                          throw UsageError("--capo '" + text + "': not a fret from 0 to " +
                                           std::to_string(kMaxCapo));

@@ -8,10 +8,10 @@
 
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/chord_args.hpp"
-#include "cli/commands/number_text.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "cli/qt/qt_commands.hpp"
+#include "core/storage/whole_number.hpp"
 #include "qt/export/diagram_file.hpp"
 #include "qt/export/window_diagrams.hpp"
 #include "window/fretboard_view.hpp"
@@ -39,7 +39,7 @@ void DeclareWholeNumber(ArgParser& parser, const std::string& name, const std::s
         const bool digits = std::all_of(text.begin(), text.end(), [](char c) {
             return std::isdigit(static_cast<unsigned char>(c));
         });
-        const std::optional<int> read = digits ? ReadInt(text) : std::nullopt;
+        const std::optional<int> read = digits ? ReadWholeNumber(text) : std::nullopt;
         if (!read) {
             throw UsageError(name + ": '" + text + "' is not a whole number");
         }

@@ -1,11 +1,11 @@
 #include "core/storage/chord_file.hpp"
 
-#include <charconv>
 #include <fstream>
 #include <istream>
 
 #include "core/storage/atomic_file.hpp"
 #include "core/storage/print_form.hpp"
+#include "core/storage/whole_number.hpp"
 
 namespace fretwise {
 
@@ -45,12 +45,7 @@ std::optional<int> WholeNumber(std::string_view text) {
         return std::nullopt;
     }
     text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return ReadWholeNumber(text);
 }
 
 std::optional<Tuning> TuningLine(std::string_view line) {

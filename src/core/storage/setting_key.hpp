@@ -1,11 +1,11 @@
 #pragma once
 
-#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/storage/keyed_lines.hpp"
+#include "core/storage/whole_number.hpp"
 
 namespace fretwise {
 
@@ -55,17 +55,7 @@ constexpr SettingKey<bool> TruthKey(std::string_view name) {
 template <int Min, int Max>
 constexpr SettingKey<int> WholeKey(std::string_view name, int standard) {
     static_assert(Min <= Max);
-    return {name, standard,
-            [](std::string_view text) -> std::optional<int> {
-                int value = 0;
-                const auto [end, error] =
-                    std::from_chars(text.data(), text.data() + text.size(), value);
-                if (error != std::errc{} || end != text.data() + text.size() || value < Min ||
-                    value > Max) {
-                    return std::nullopt;
-                }
-                return value;
-            },
+    return {name, standard, [](std::string_view text) { return ReadWholeNumber(text, Min, Max); },
             [](int value) { return std::to_string(value); }};
 }
 
