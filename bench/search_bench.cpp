@@ -61,5 +61,22 @@ void BM_GuitaristSearch(benchmark::State& state) {
 }
 BENCHMARK(BM_GuitaristSearch)->Args({0, 17, 4})->Args({10, 5, 9})->Unit(benchmark::kMicrosecond);
 
+// The whole neck, frets 1 to 15, on the chord with the most candidates there: "Suspended
+// Fourth" on root index 0 with resting treble strings (1,105 in the guitarist order, in which
+// any low string may rest), in the classic order (0) and the guitarist order (1).
+void BM_WholeNeckSearch(benchmark::State& state) {
+    SearchRequest request{
+        0, 23, 0, kFrets, false, static_cast<CreateOrder>(state.range(0)), true, BassChoice::Root};
+    request.wholeNeck = true;
+    SearchResult result;
+    for (auto _ : state) {
+        result = FindFingerings(request);
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["combinations"] = result.combinations;
+    state.counters["candidates"] = static_cast<double>(result.candidates.size());
+}
+BENCHMARK(BM_WholeNeckSearch)->ArgName("guitarist")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace fretwise

@@ -24,6 +24,7 @@ struct CreateRequest {
     bool allStrings = false;
     CreateOrder order = CreateOrder::Classic;
     bool restTreble = false;
+    bool wholeNeck = false;
     std::optional<BassChoice> bass;
     bool flats = false;
     bool json = false;
@@ -53,6 +54,9 @@ void Declare(ArgParser& parser, CreateRequest& request) {
                   "number of frets on the fretboard, 5-20 (default 20); with 8 or fewer\n"
                   "the search covers frets 1 to N - 1");
     parser.Flag("--all-strings", request.allStrings, "created chords always use all six strings");
+    parser.Flag("--whole-neck", request.wholeNeck,
+                "search the whole neck, frets 1 to 15 (or to N when fewer are shown) and\n"
+                "the open strings, whatever the view");
     parser.Value(
         "--order", "ORDER",
         "classic: easiest first (default); guitarist: as guitarists play them,\n"
@@ -124,6 +128,7 @@ Creation CreationOf(const CreateRequest& request) {
     Creation creation = ChordOf(request);
     creation.search.order = request.order;
     creation.search.restTreble = request.restTreble;
+    creation.search.wholeNeck = request.wholeNeck;
     creation.search.strings = request.strings;
     // A symbol's bass note is kept by the filter below; the order then ranks the inversions.
     creation.search.bass =

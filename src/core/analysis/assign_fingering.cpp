@@ -148,7 +148,7 @@ void ScoreShape(Fingering& shape, const FingerOrder& order, const Hand& hand) {
         if (stretch > 2) {
             score.Subtract(0.15);
         }
-        if (stretch > 4) {
+        if (stretch > kWidestStretch) {
             score.Subtract(2.0);
             clearFingers();
         }

@@ -11,6 +11,7 @@ namespace fretwise {
 // A playable combination of the search, waiting for its place in the order.
 struct RankedCandidate {
     std::int32_t combination = 0;  // position in the enumeration
+    PerString notes{};
     float ease = 0.0f;
     GuitaristScore score;  // read by the guitarist order only
     PerString frets{};

@@ -5,59 +5,10 @@
 
 #include "core/analysis/assign_fingering.hpp"
 #include "core/create/candidate_order.hpp"
+#include "core/create/combinations.hpp"
 #include "core/create/option_lists.hpp"
 
 namespace fretwise {
-
-namespace {
-
-using Combination = PerString;
-
-std::uint16_t ClassBit(int note) {
-    if (note < 0) {
-        return 0;
-    }
-    return static_cast<std::uint16_t>(1u << PitchClass(note));
-}
-
-std::uint16_t ClassBits(const ChordClasses& chord) {
-    std::uint16_t bits = 0;
-    for (const std::int16_t pc : chord) {
-        bits |= ClassBit(pc);
-    }
-    return bits;
-}
-
-// Every way of taking one option per string, the low E string varying fastest; the B string
-// rests only with the high E string. The combinations that sound every chord class are noted
-// as they are formed.
-void Enumerate(const OptionLists& o, std::uint16_t needed, std::vector<Combination>& table,
-               std::vector<std::int32_t>& complete) {
-    for (const std::int16_t n0 : o[0]) {
-        for (const std::int16_t n1 : o[1]) {
-            if (n1 == kNotPlayed && n0 != kNotPlayed) {
-                continue;
-            }
-            for (const std::int16_t n2 : o[2]) {
-                for (const std::int16_t n3 : o[3]) {
-                    for (const std::int16_t n4 : o[4]) {
-                        for (const std::int16_t n5 : o[5]) {
-                            const std::uint16_t sounding = ClassBit(n0) | ClassBit(n1) |
-                                                           ClassBit(n2) | ClassBit(n3) |
-                                                           ClassBit(n4) | ClassBit(n5);
-                            if ((sounding & needed) == needed) {
-                                complete.push_back(static_cast<std::int32_t>(table.size()));
-                            }
-                            table.push_back({n0, n1, n2, n3, n4, n5});
-                        }
-                    }
-                }
-            }
-        }
-    }
-}
-
-}  // namespace
 
 SearchResult FindFingerings(const SearchRequest& request) {
     SearchResult result;
@@ -73,13 +24,12 @@ SearchResult FindFingerings(const SearchRequest& request) {
         return result;
     }
 
-    std::vector<Combination> table;
-    table.reserve(static_cast<std::size_t>(count));
-    std::vector<std::int32_t> complete;
-    complete.reserve(static_cast<std::size_t>(count));
-    Enumerate(options, ClassBits(chord), table, complete);
-    result.combinations = static_cast<std::int32_t>(table.size());
-    if (complete.empty()) {
+    const std::uint16_t needed = ChordClassBits(chord);
+    const CompleteCombinations complete =
+        request.wholeNeck ? CombinationsWithinReach(options, needed, request.strings.OpenPitches())
+                          : EveryCombination(options, needed);
+    result.combinations = complete.formed;
+    if (complete.notes.empty()) {
         result.failure = SearchFailure::NoneComplete;
         return result;
     }
@@ -87,16 +37,17 @@ SearchResult FindFingerings(const SearchRequest& request) {
     // One working record serves every combination: its notes and frets are overwritten and
     // the fingering sets everything else from the frets.
     const bool guitarist = request.order == CreateOrder::Guitarist;
-    const ScoreContext context{chord.classes[0], ClassBits(chord), request.strings.OpenPitches(),
+    const ScoreContext context{chord.classes[0], needed, request.strings.OpenPitches(),
                                SearchedFrets(request).first, request.bass};
     std::vector<RankedCandidate> kept;
     Fingering working;
-    for (const std::int32_t c : complete) {
-        working.Note = table[c];
+    for (std::size_t k = 0; k < complete.notes.size(); ++k) {
+        working.Note = complete.notes[k];
         working = AssignFingering(ShapeNotesToFrets(working, request.strings), request.numFrets);
         if (working.Playable) {
             RankedCandidate& candidate = kept.emplace_back();
-            candidate.combination = c;
+            candidate.combination = complete.numbers[k];
+            candidate.notes = working.Note;
             candidate.ease = working.Ease;
             if (guitarist) {
                 candidate.score = ScoreShape(ScoredShapeOf(working, request.strings), context);
@@ -117,7 +68,7 @@ SearchResult FindFingerings(const SearchRequest& request) {
     result.candidates.resize(kept.size());
     result.eases.resize(kept.size());
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        result.candidates[i].Note = table[kept[i].combination];
+        result.candidates[i].Note = kept[i].notes;
         result.eases[i] = kept[i].ease;
         if (guitarist) {
             result.scores.push_back(kept[i].score);
@@ -127,6 +78,9 @@ SearchResult FindFingerings(const SearchRequest& request) {
 }
 
 FretWindow SearchedFrets(const SearchRequest& request) {
+    if (request.wholeNeck) {
+        return {1, std::min(kWholeNeckLastFret, request.numFrets)};
+    }
     // With more than eight frets shown the window is the eight in view; with fewer, the
     // neck cannot scroll and the last fret shown is left out.
     const int first = std::max(request.position, 0) + 1;

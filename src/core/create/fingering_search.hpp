@@ -25,7 +25,12 @@ struct SearchRequest {
     bool restTreble = false;  // the high E, or the high E and B strings, may be left unplayed
     BassChoice bass = BassChoice::Root;  // read by the guitarist order only
     OpenStrings strings{};               // the tuning and capo the chord sounds in
+    bool wholeNeck = false;              // frets 1 to kWholeNeckLastFret whatever the view
 };
+
+// The whole neck ends at the 15th fret (or at the last fret shown, where fewer are shown):
+// above it the frets crowd too close for chord shapes.
+constexpr int kWholeNeckLastFret = 15;
 
 // Where a search stopped without a result.
 enum class SearchFailure {
@@ -37,7 +42,9 @@ enum class SearchFailure {
 
 struct SearchResult {
     SearchFailure failure = SearchFailure::None;
-    std::int32_t combinations = 0;  // how many ways of taking one option per string were formed
+    // How many ways of taking one option per string were formed; over the whole neck only
+    // those whose fretted notes lie within a hand's reach are formed.
+    std::int32_t combinations = 0;
     // In the order asked for; only Note is set in each. Empty when the search failed.
     std::vector<Fingering> candidates;
     std::vector<float> eases;  // the Ease of each candidate, in the same order

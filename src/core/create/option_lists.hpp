@@ -23,9 +23,9 @@ ChordClasses ChordPitchClasses(int root, int type);
 // the string unplayed. A value is listed once for every chord class it matches.
 class OptionList {
   public:
-    // Eight frets in the window plus the open string, each matching at most every class of a
-    // six-note chord, and the unplayed choice.
-    static constexpr int kCapacity = (8 + 1) * kStringCount + 1;
+    // The frets of the whole neck plus the open string, each matching at most every class of
+    // a six-note chord, and the unplayed choice.
+    static constexpr int kCapacity = (kWholeNeckLastFret + 1) * kStringCount + 1;
 
     void Append(std::int16_t note) { values_[size_++] = note; }
     bool Contains(std::int16_t note) const;

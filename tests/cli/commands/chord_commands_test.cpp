@@ -91,6 +91,13 @@ TEST(CreateCommand, RestTrebleLetsTheHighStringsRest) {
     EXPECT_NE(r.out.find("\n  x0222x  ease "), std::string::npos) << r.out;
 }
 
+TEST(CreateCommand, TheWholeNeckReachesPastTheView) {
+    const CliResult r = RunCommandLine({"create", "C", "Major", "--whole-neck", "--position", "3"});
+    EXPECT_NE(r.out.find("\n  x32010  ease "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\n  x x 10 9 8 8  ease "), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find(" 16 "), std::string::npos) << r.out;
+}
+
 TEST(CreateCommand, FailureGivesTheWindowsMessage) {
     const CliResult plain = RunCommandLine({"create", "A", "Minor Second"});
     EXPECT_EQ(plain.status, kExitFailure);

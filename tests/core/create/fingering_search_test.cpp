@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "core/analysis/assign_fingering.hpp"
@@ -148,6 +149,49 @@ TEST(FindFingerings, EveryCandidateIsCompletePlayableAndInOrder) {
                 }
             }
         }
+    }
+}
+
+TEST(SearchedFrets, TheViewOrTheWholeNeck) {
+    const std::tuple<const char*, SearchRequest, int, int> cases[] = {
+        {"the eight frets in view", {kA, kMajor, 4, 20, false}, 5, 12},
+        {"a short neck leaves its last fret out", {kA, kMajor, 0, 6, false}, 1, 5},
+        {"the whole neck", {kA, kMajor, 4, 20, false, {}, false, {}, {}, true}, 1, 15},
+        {"the whole of a short neck", {kA, kMajor, 0, 12, false, {}, false, {}, {}, true}, 1, 12},
+    };
+    for (const auto& [what, request, first, last] : cases) {
+        const FretWindow frets = SearchedFrets(request);
+        EXPECT_EQ(frets.first, first) << what;
+        EXPECT_EQ(frets.last, last) << what;
+    }
+}
+
+// No hand spans more than five frets, so the whole neck holds exactly the playable shapes of
+// the eight-fret windows from the nut to the 15th fret, each once.
+TEST(FindFingerings, TheWholeNeckIsEveryWindowUpToTheFifteenthFret) {
+    const std::tuple<int, int, CreateOrder, bool> chords[] = {
+        {kA, kMajor, CreateOrder::Classic, false},
+        {3, 3, CreateOrder::Guitarist, true},
+        {7, 17, CreateOrder::Classic, true},
+        {10, 5, CreateOrder::Guitarist, false},
+    };
+    for (const auto& [root, type, order, restTreble] : chords) {
+        std::set<PerString> windows;
+        for (int position = 0; position + kFretsInView <= kWholeNeckLastFret; ++position) {
+            for (const Fingering& c :
+                 FindFingerings({root, type, position, 20, false, order, restTreble}).candidates) {
+                windows.insert(c.Note);
+            }
+        }
+        SearchRequest request{root, type, 0, 20, false, order, restTreble};
+        request.wholeNeck = true;
+        const SearchResult whole = FindFingerings(request);
+        std::set<PerString> found;
+        for (const Fingering& c : whole.candidates) {
+            found.insert(c.Note);
+        }
+        EXPECT_EQ(found, windows) << root << ' ' << type;
+        EXPECT_EQ(whole.candidates.size(), windows.size()) << root << ' ' << type;
     }
 }
 
