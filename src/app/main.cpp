@@ -18,8 +18,9 @@
 #include "qt/ui/dark_palette.hpp"
 #include "qt/ui/main_window.hpp"
 #include "qt/ui/qt_dialogs.hpp"
+#include "window/commands.hpp"
 #include "window/disk_files.hpp"
-#include "window/main_controller.hpp"
+#include "window/window.hpp"
 
 int main(int argc, char** argv) {
     using namespace fretwise;
@@ -41,27 +42,26 @@ int main(int argc, char** argv) {
     QtDesktop desktop(paths.dataDir / "help" / "index.html");
     DesktopRegistrar registrar(paths);
     DiskFiles files;
-    MainController controller({dialogs, desktop, registrar, files, engine, paths});
+    Window logic{{}, {}, {dialogs, desktop, registrar, files, engine, paths}};
 
-    MainWindow window(controller);
+    MainWindow window(logic);
     dialogs.SetParent(&window);
     desktop.SetWindow(&window);
     SystemPrinter printer;
-    WindowExport exporter(window, controller, dialogs, printer);
+    WindowExport exporter(window, logic, dialogs, printer);
     Microphone microphone;
     std::unique_ptr<FormTuner> tuner;
     desktop.SetTunerOpener([&](const Tuning& tuning) {
         if (!tuner) {
             tuner = std::make_unique<FormTuner>(engine, paths.dataDir, microphone, &window);
-            tuner->UseListenChoices(controller.KeptListenChoices(),
-                                    [&controller](const ListenChoices& choices) {
-                                        controller.KeepListenChoices(choices);
-                                    });
+            tuner->UseListenChoices(logic.state.listen, [&logic](const ListenChoices& choices) {
+                logic.state.listen = choices;
+            });
         }
         tuner->UseTuning(tuning);
         tuner->exec();
     });
 
-    controller.Startup(CommandLineText(QApplication::arguments()));
+    Startup(logic, CommandLineText(QApplication::arguments()));
     return QApplication::exec();
 }

@@ -19,18 +19,13 @@ void ClearChordName(DisplayState& display) {
     display.fretboard.shortName.clear();
 }
 
-namespace {
-
-// "C major", or for the octave and the intervals "C - Perfect Fifth".
-std::string FullName(const ChordName& name) {
+std::string FullChordName(const ChordName& name) {
     return name.Root.empty() || name.Thirds != 0 ? name.Root + " " + name.Name
                                                  : name.Root + " - " + name.Name;
 }
 
-}  // namespace
-
 void ShowShapeName(DisplayState& display, const ChordName& name) {
-    display.panel.shapeName = "Shape: " + FullName(name);
+    display.panel.shapeName = "Shape: " + FullChordName(name);
 }
 
 void ShowChordName(DisplayState& display, const ChordName& name) {
@@ -43,11 +38,11 @@ void ShowChordName(DisplayState& display, const ChordName& name) {
         panel.fifths = {"Fifths: " + std::to_string(name.Fifths), true};
         panel.abbrev = {"Abbreviation: " + name.Root + name.Abbrev, true};
         panel.name = {"Name: " + name.Root + " " + name.Name, true};
-        display.chordCaption = FullName(name);
+        display.chordCaption = FullChordName(name);
         display.fretboard.shortName = name.Root + " " + name.Abbrev;
     } else {
         panel.name = {"Name: " + name.Root + " - " + name.Name, true};
-        display.chordCaption = FullName(name);
+        display.chordCaption = FullChordName(name);
     }
 }
 

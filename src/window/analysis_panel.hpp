@@ -1,9 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "core/analysis/chord_analysis.hpp"
 #include "window/display_state.hpp"
 
 namespace fretwise {
+
+// "C major", or for the octave and the intervals "C - Perfect Fifth".
+std::string FullChordName(const ChordName& name);
 
 // Greys the five panel labels with their empty captions and clears the symbol, the shape's
 // name, the frame caption and the short name.

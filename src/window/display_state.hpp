@@ -11,8 +11,9 @@
 
 namespace fretwise {
 
-// Everything the main window shows, as plain data in twips. The controller produces it; the
-// views paint it and nothing else. Per-string arrays are indexed by string (0 = high E).
+// Everything the main window shows, as plain data in twips. Present produces it from the
+// window's state; the views paint it and nothing else. Per-string arrays are indexed by string (0 =
+// high E).
 
 enum class MouseButton { Left, Right, Other };  // any button but the right counts as left
 
@@ -145,6 +146,8 @@ struct MenuView {
     CreateOrder chordOrder = CreateOrder::Classic;
     bool restTrebleChecked = false;  // Settings > "Let the high strings rest"
     int tuningChecked = 0;  // Settings > Tuning: the preset in force (TuningPresets()), -1 custom
+    bool undoEnabled = false;  // Chord > "Undo"
+    bool redoEnabled = false;  // Chord > "Redo"
 };
 
 // Tooltip texts of the controls that carry one; all empty while tooltips are off.
@@ -161,8 +164,8 @@ struct ToolTipsView {
     std::string symbol;
 };
 
-// Which control the window should give the keyboard focus to after a handler.
-enum class FocusRequest { None, CreateButton };
+// Which control the window gives the keyboard focus to once it has painted a command's end.
+enum class FocusRequest { None, Fretboard, CreateButton };
 
 struct DisplayState {
     std::string chordCaption;  // the chord's full name, the caption of the frame round it all

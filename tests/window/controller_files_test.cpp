@@ -13,9 +13,9 @@ using FilesTest = StartedControllerTest;
 
 TEST_F(FilesTest, OpenReadsTheNotesAndDerivesTheFrets) {
     files.files["/home/u/d.fw"] = " 12 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
-    window->ScrollNeck(4);
-    window->OpenChordFile("  /home/u/d.fw  ");
-    EXPECT_EQ(window->NumFrets(), 12);
+    Do(ScrollNeck, 4);
+    Do(OpenChordFile, "  /home/u/d.fw  ");
+    EXPECT_EQ(window->state.numFrets, 12);
     EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
     EXPECT_EQ(Shown().chordCaption, "D major");
     EXPECT_EQ(Shown().neckScroll.value, 0);
@@ -26,7 +26,7 @@ TEST_F(FilesTest, OpenReadsTheNotesAndDerivesTheFrets) {
 TEST_F(FilesTest, ShortOrBlankPathsOpenNothingSilently) {
     ClickShape({1, 1, 2, 3, 3, 1});
     for (const char* path : {"", "   ", "a.f", "  ab  "}) {
-        window->OpenChordFile(path);
+        Do(OpenChordFile, path);
     }
     EXPECT_EQ(Frets(), (PerString{1, 1, 2, 3, 3, 1}));
     EXPECT_TRUE(dialogs.Messages().empty());
@@ -47,21 +47,21 @@ TEST_F(FilesTest, BadFilesShowTheErrorAndOpenStringsOrTheChordKept) {
         if (content) {
             files.files["/home/u/bad.fw"] = *content;
         }
-        window->OpenChordFile("/home/u/bad.fw");
+        Do(OpenChordFile, "/home/u/bad.fw");
         EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{std::string(kErrorOpeningFile)})
             << name;
         EXPECT_EQ(Frets(), shape) << name;
-        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << name;
-        EXPECT_EQ(window->NumFrets(), frets) << name;
+        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->state.shape).Note) << name;
+        EXPECT_EQ(window->state.numFrets, frets) << name;
     }
 }
 
 TEST_F(FilesTest, OpenCommandOpensTheChosenFileAndCancelDoesNothing) {
     files.files["/home/u/d.fw"] = kDMajorFile;
     dialogs.answers = {std::nullopt, "/home/u/d.fw"};
-    window->ChooseChordFileToOpen();
+    Do(ChooseChordFileToOpen);
     EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
-    window->ChooseChordFileToOpen();
+    Do(ChooseChordFileToOpen);
     EXPECT_EQ(Frets(), (PerString{2, 3, 2, 0, -1, -1}));
     EXPECT_EQ(dialogs.log[0], "open Chord|*.fw");
     EXPECT_TRUE(dialogs.Messages().empty());
@@ -70,7 +70,7 @@ TEST_F(FilesTest, OpenCommandOpensTheChosenFileAndCancelDoesNothing) {
 TEST_F(FilesTest, SaveWritesTheChordUnderTheNameChosen) {
     ClickShape({2, 3, 2, 0, -1, -1});
     dialogs.answers = {"/home/u/d.fw"};
-    window->SaveChordFile();
+    Do(SaveChordFile);
     EXPECT_EQ(dialogs.log.back(), "save D major|Chord|*.fw");
     EXPECT_EQ(files.files["/home/u/d.fw"], kDMajorFile);
     EXPECT_TRUE(dialogs.Messages().empty());
@@ -79,13 +79,13 @@ TEST_F(FilesTest, SaveWritesTheChordUnderTheNameChosen) {
 TEST_F(FilesTest, SaveCancelledOrFailed) {
     files.files["/home/u/d.fw"] = "old";
     dialogs.answers = {std::nullopt};
-    window->SaveChordFile();
+    Do(SaveChordFile);
     EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_TRUE(files.writes.empty());
 
     files.failWrites = true;
     dialogs.answers = {"/home/u/d.fw"};
-    window->SaveChordFile();
+    Do(SaveChordFile);
     EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{std::string(kErrorSavingFile)});
     EXPECT_EQ(files.files["/home/u/d.fw"], "old");
 }
@@ -93,9 +93,9 @@ TEST_F(FilesTest, SaveCancelledOrFailed) {
 TEST_F(FilesTest, PlayButtonsRenderTheChordAndRestoreTheWindow) {
     ClickShape({0, 1, 0, 2, 3, -1});
     const std::vector<double> notes{19, 15, 10, 7, 3};
-    window->PlayChord(StrumMode::Block);
+    Do(PlayChord, StrumMode::Block);
     EXPECT_TRUE(LastPlayedIs(RenderChordWav(notes, StrumMode::Block)));
-    window->PlayChord(StrumMode::Strummed);
+    Do(PlayChord, StrumMode::Strummed);
     EXPECT_TRUE(LastPlayedIs(RenderChordWav(notes, StrumMode::Strummed)));
     EXPECT_EQ(dialogs.log, (std::vector<std::string>{"busy", "idle", "busy", "idle"}));
     EXPECT_TRUE(Shown().fretboardEnabled);
@@ -106,13 +106,13 @@ TEST_F(FilesTest, SaveAsWavWritesTheFileInsteadOfPlaying) {
     ClickShape({0, 1, 0, 2, 3, -1});
     const std::filesystem::path target = dir / "c.wav";
     dialogs.answers = {target.string()};
-    window->SaveChordAsWav(StrumMode::Strummed);
+    Do(SaveChordAsWav, StrumMode::Strummed);
     EXPECT_EQ(dialogs.log,
               (std::vector<std::string>{"save C major|WAV file|*.wav", "busy", "idle"}));
     EXPECT_TRUE(player.played.empty());
     EXPECT_TRUE(dialogs.Messages().empty());
 
-    window->PlayChord(StrumMode::Strummed);  // the sound saved is the strummed chord
+    Do(PlayChord, StrumMode::Strummed);  // the sound saved is the strummed chord
     EXPECT_EQ(player.played.size(), 1u);
     EXPECT_EQ(ReadBytes(player.played[0]), ReadBytes(target));
 }
@@ -130,7 +130,7 @@ TEST_F(FilesTest, SaveAsWavRefusesCancelledUnchangedAndUnwritableNames) {
     for (const auto& [answer, log] : cases) {
         dialogs.log.clear();
         dialogs.answers = {answer};
-        window->SaveChordAsWav(StrumMode::Block);
+        Do(SaveChordAsWav, StrumMode::Block);
         EXPECT_EQ(dialogs.log, log);
         EXPECT_TRUE(player.played.empty());
         EXPECT_TRUE(Shown().playEnabled);

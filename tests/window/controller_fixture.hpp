@@ -7,13 +7,14 @@
 #include "core/storage/settings_file.hpp"
 #include "support/fakes.hpp"
 #include "support/temp_dir.hpp"
+#include "window/commands.hpp"
 #include "window/geometry.hpp"
-#include "window/main_controller.hpp"
+#include "window/present.hpp"
 
 namespace fretwise::test {
 
-// A controller over fakes; the sound engine is the real one, writing its files into a fresh
-// directory and handing them to the fake player.
+// The window's logic over fakes; the sound engine is the real one, writing its files into a
+// fresh directory and handing them to the fake player.
 class ControllerTest : public TempDirTest {
   protected:
     FakeDialogs dialogs;
@@ -25,8 +26,7 @@ class ControllerTest : public TempDirTest {
     AppPaths paths{"/opt/fretwise/bin/fretwise", "/opt/fretwise/share", "/home/u/.config/fretwise",
                    ""};
     std::unique_ptr<SoundEngine> sound;
-    std::unique_ptr<MainController> window;
-    int notifications = 0;
+    std::unique_ptr<Window> window;
 
     // Also used within a test to start again from scratch.
     void SetUp() override {
@@ -37,9 +37,14 @@ class ControllerTest : public TempDirTest {
         player = {};
         paths.cacheDir = dir;
         sound = std::make_unique<SoundEngine>(player, clock, dir);
-        window = std::make_unique<MainController>(
-            WindowServices{dialogs, desktop, registrar, files, *sound, paths});
-        window->SetChangeListener([this] { ++notifications; });
+        window = std::make_unique<Window>(
+            Window{{}, {}, {dialogs, desktop, registrar, files, *sound, paths}});
+    }
+
+    // A user action, as the window runs it.
+    template <typename... Params, typename... Args>
+    void Do(void (*command)(Window&, Params...), Args&&... args) {
+        Perform(*window, command, std::forward<Args>(args)...);
     }
 
     std::filesystem::path SettingsPath() const { return SettingsFilePath(paths); }
@@ -58,15 +63,15 @@ class ControllerTest : public TempDirTest {
         files.files[SettingsPath()] = text.substr(0, end);
     }
 
-    const DisplayState& Shown() const { return window->Display(); }
-    const PerString& Frets() const { return window->CurrentShape().Fret; }
-    const PerString& Notes() const { return window->CurrentShape().Note; }
+    DisplayState Shown() const { return Present(window->state); }
+    const PerString& Frets() const { return window->state.shape.Fret; }
+    const PerString& Notes() const { return window->state.shape.Note; }
 
     // A release over string s at the middle of the fret band in view (fret 0: the label).
     void Click(MouseButton button, int string, int fret) {
-        const int position = Shown().neckScroll.value;
+        const int position = window->state.neckPosition;
         const int y = fret == 0 ? 400 : 840 + 720 * (fret - position) - 360;
-        window->FretboardRelease(button, geometry::StringX(string), y);
+        Do(ClickFretboard, button, geometry::StringX(string), y);
     }
 
     void ClickShape(const PerString& frets) {
@@ -92,14 +97,14 @@ class StartedControllerTest : public ControllerTest {
   protected:
     void SetUp() override {
         ControllerTest::SetUp();
-        window->Startup("");
+        Startup(*window, "");
     }
 
     // Creates the chord as the lists and the Create button do.
     void Create(int root, int type) {
-        window->SelectRoot(root);
-        window->SelectChordType(type);
-        window->CreateChord();
+        Do(SelectRoot, root);
+        Do(SelectChordType, type);
+        Do(CreateChord);
     }
 };
 

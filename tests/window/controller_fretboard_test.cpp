@@ -71,7 +71,7 @@ TEST_F(FretboardClickTest, StringLabelOpensTheStringThenPlaysIt) {
 
 TEST_F(FretboardClickTest, ClicksOutsideTheStringsDoNothing) {
     const DisplayState before = Shown();
-    window->FretboardRelease(MouseButton::Left, 3975, 1000);  // right of the high E string
+    Do(ClickFretboard, MouseButton::Left, 3975, 1000);  // right of the high E string
     EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Shown().chordCaption, before.chordCaption);
 }
@@ -80,7 +80,7 @@ TEST_F(FretboardClickTest, ScrollingMovesMarkersButKeepsTheChord) {
     ClickShape({1, 1, 2, 3, 3, 1});  // F barre
     const std::string name = Shown().chordCaption;
     EXPECT_TRUE(Shown().fretboard.bar.visible);
-    window->ScrollNeck(2);
+    Do(ScrollNeck, 2);
     EXPECT_EQ(Shown().neckScroll.value, 2);
     EXPECT_FALSE(Shown().fretboard.bar.visible);
     EXPECT_FALSE(Shown().fretboard.markers[0].visible);
@@ -96,19 +96,19 @@ TEST_F(FretboardClickTest, ShownNameFollowsTheCreationRoot) {
     ClickShape({0, 1, 0, 2, 0, -1});  // A minor seventh, also C sixth
     ASSERT_TRUE(Shown().nameScroll.enabled);
     ASSERT_GE(Shown().nameScroll.max, 1);
-    window->SelectRoot(3);  // "C"
+    Do(SelectRoot, 3);  // "C"
     Click(MouseButton::Right, 5, 0);
     Click(MouseButton::Right, 5, 0);  // refresh the same chord
     EXPECT_EQ(Shown().chordCaption.substr(0, 2), "C ");
     const int shownC = Shown().nameScroll.value;
 
-    window->SelectRoot(0);  // "A"
+    Do(SelectRoot, 0);  // "A"
     Click(MouseButton::Right, 5, 0);
     Click(MouseButton::Right, 5, 0);
     EXPECT_EQ(Shown().chordCaption.substr(0, 2), "A ");
     EXPECT_NE(Shown().nameScroll.value, shownC);
 
-    window->ChooseChordName(shownC);
+    Do(ChooseChordName, shownC);
     EXPECT_EQ(Shown().chordCaption.substr(0, 2), "C ");
 }
 

@@ -13,16 +13,16 @@ class FretboardKeysTest : public ControllerTest {
   protected:
     void SetUp() override {
         ControllerTest::SetUp();
-        window->Startup("");
+        Startup(*window, "");
     }
 
     void Press(std::initializer_list<Key> keys, bool ctrl = false) {
         for (const Key key : keys) {
-            window->FretboardKey(key, ctrl);
+            Do(PressFretboardKey, key, ctrl);
         }
     }
 
-    const CursorView& Cursor() const { return Shown().fretboard.cursor; }
+    CursorView Cursor() const { return Shown().fretboard.cursor; }
 };
 
 TEST(FretboardKeyMap, EachKeyHasOneCommandAndCtrlOnlyMovesTheShape) {
@@ -65,9 +65,9 @@ TEST_F(FretboardKeysTest, CursorMovesOnScreenAndTheNeckFollows) {
     };
     for (const auto& [leftHanded, keys, string, fret, position] : cases) {
         SetUp();
-        window->UseLeftHanded(leftHanded);
+        window->state.leftHanded = leftHanded;
         for (const Key key : keys) {
-            window->FretboardKey(key, false);
+            Do(PressFretboardKey, key, false);
         }
         EXPECT_EQ(Cursor().string, string) << keys.size();
         EXPECT_EQ(Cursor().fret, fret) << keys.size();
@@ -76,7 +76,7 @@ TEST_F(FretboardKeysTest, CursorMovesOnScreenAndTheNeckFollows) {
     }
     Press({Up});  // back from fret 20 to 19: still in view
     EXPECT_EQ(Shown().neckScroll.value, 12);
-    window->ScrollNeck(0);
+    Do(ScrollNeck, 0);
     EXPECT_FALSE(Cursor().inView);
     Press({Up});
     EXPECT_EQ(Shown().neckScroll.value, 10);
@@ -105,14 +105,14 @@ TEST_F(FretboardKeysTest, CtrlUpAndDownMoveTheShapeOrBeepAtTheEdge) {
     };
     for (const auto& [before, key, after, beeps] : cases) {
         SetUp();
-        window->Startup("");
+        Startup(*window, "");
         ClickShape(before);
         dialogs.log.clear();
         Press({key}, true);
         EXPECT_EQ(Frets(), after);
         EXPECT_EQ(dialogs.log == std::vector<std::string>{"beep"}, beeps);
     }
-    window->ScrollNeck(12);
+    Do(ScrollNeck, 12);
     Click(MouseButton::Left, 1, 20);
     Press({Down}, true);
     EXPECT_EQ(Frets()[1], 20);
@@ -136,14 +136,14 @@ TEST(CursorDescription, SaysStringFretAndWhatTheStringDoes) {
 // The mirrored view changes where things are, never the chord.
 TEST_F(FretboardKeysTest, LeftHandedClicksLandOnTheMirroredStrings) {
     ClickShape({0, 1, 0, 2, 3, -1});
-    window->ToggleLeftHanded();
-    EXPECT_TRUE(window->LeftHanded());
+    Do(ToggleLeftHanded);
+    EXPECT_TRUE(window->state.leftHanded);
     EXPECT_EQ(Frets(), (PerString{0, 1, 0, 2, 3, -1}));
-    window->FretboardRelease(MouseButton::Left, geometry::MirrorX(geometry::StringX(5)), 2000);
+    Do(ClickFretboard, MouseButton::Left, geometry::MirrorX(geometry::StringX(5)), 2000);
     EXPECT_EQ(Frets()[5], 2);
     EXPECT_EQ(Cursor().left, 3675 - 300);
-    window->ToggleLeftHanded();
-    EXPECT_FALSE(window->LeftHanded());
+    Do(ToggleLeftHanded);
+    EXPECT_FALSE(window->state.leftHanded);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@ namespace fretwise::test {
 namespace {
 
 TEST_F(StartedControllerTest, TheSettingsFileKeepsTheTunersChoicesAfterTheClassicLines) {
-    EXPECT_EQ(window->KeptListenChoices(), ListenChoices{});
-    window->KeepListenChoices({442, TunerMode::Chromatic});
-    window->Close();
+    EXPECT_EQ(window->state.listen, ListenChoices{});
+    window->state.listen = {442, TunerMode::Chromatic};
+    Do(Close);
     const std::string written = files.files[SettingsPath()];
     EXPECT_EQ(written.substr(written.find("\r\nReferenceA")),
               "\r\nReferenceA=442\r\nTunerMode=Chromatic\r\n");
@@ -21,8 +21,8 @@ TEST_F(StartedControllerTest, TheSettingsFileKeepsTheTunersChoicesAfterTheClassi
     for (const auto& [text, choices] : cases) {
         ControllerTest::SetUp();
         files.files[SettingsPath()] = text;
-        window->Startup("");
-        EXPECT_EQ(window->KeptListenChoices(), choices) << text;
+        Startup(*window, "");
+        EXPECT_EQ(window->state.listen, choices) << text;
     }
 }
 

@@ -15,20 +15,20 @@ TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
     for (const auto& [answer, frets] : cases) {
         SetUp();
         ClickShape({1, 1, 2, 3, 3, 1});
-        window->ScrollNeck(3);
+        Do(ScrollNeck, 3);
         Create(0, 0);  // A major
         dialogs.log.clear();
         dialogs.answers = {answer};
-        window->AskFretCount();
+        Do(AskFretCount);
 
         ASSERT_EQ(dialogs.log[0], "input Enter number of frets to display||20");
         if (frets == 0) {
             EXPECT_EQ(dialogs.log.back(), "beep") << answer.value_or("(cancel)");
-            EXPECT_EQ(window->NumFrets(), 20);
+            EXPECT_EQ(window->state.numFrets, 20);
             EXPECT_TRUE(Shown().candidateScroll.enabled);
         } else {
             EXPECT_EQ(dialogs.log.size(), 1u) << *answer;
-            EXPECT_EQ(window->NumFrets(), frets);
+            EXPECT_EQ(window->state.numFrets, frets);
             EXPECT_EQ(Frets(), (PerString{0, 0, 0, 0, 0, 0}));
             EXPECT_FALSE(Shown().candidateScroll.enabled);
             EXPECT_EQ(Shown().neckScroll.value, 0);
@@ -39,40 +39,40 @@ TEST_F(MenuTest, NumberOfFretsAcceptsWholeNumbersFromFiveToTwenty) {
 
 TEST_F(MenuTest, ToolTipsFollowTheirCheckMark) {
     ASSERT_FALSE(Shown().menu.toolTipsChecked);
-    window->ToggleToolTips();
+    Do(ToggleToolTips);
     EXPECT_TRUE(Shown().menu.toolTipsChecked);
     EXPECT_NE(Shown().toolTips.fretboard, "");
     EXPECT_EQ(Shown().toolTips.playButton, "Play this chord (as a block chord)");
     EXPECT_EQ(Shown().toolTips.strumButton, "Play this chord (strum)");
-    window->ToggleToolTips();
+    Do(ToggleToolTips);
     EXPECT_EQ(Shown().toolTips.fretboard, "");
     EXPECT_EQ(Shown().toolTips.playButton, "");
 }
 
 TEST_F(MenuTest, AccidentalSwitchRespellsEverythingAndKeepsTheRootSelection) {
     ClickShape({-1, -1, 1, -1, -1, -1});
-    window->SelectRoot(4);
+    Do(SelectRoot, 4);
     ASSERT_EQ(Shown().rootList.Text(), "Db");
-    window->ToggleAccidentals();
+    Do(ToggleAccidentals);
     EXPECT_EQ(Shown().menu.accidentalsCaption, "&Use Flats (b)");
     EXPECT_EQ(Shown().rootList.selected, 4);
     EXPECT_EQ(Shown().rootList.Text(), "C#");
     EXPECT_EQ(Shown().fretboard.stringLabels[2], "G#");
     EXPECT_EQ(Shown().staff.accidentals[2].text, "#");
-    window->ToggleAccidentals();
+    Do(ToggleAccidentals);
     EXPECT_EQ(Shown().fretboard.stringLabels[2], "Ab");
 }
 
 TEST_F(MenuTest, AllStringsOptionOnlyTogglesItsMark) {
-    window->ToggleAllStrings();
+    Do(ToggleAllStrings);
     EXPECT_TRUE(Shown().menu.allStringsChecked);
-    window->ToggleAllStrings();
+    Do(ToggleAllStrings);
     EXPECT_FALSE(Shown().menu.allStringsChecked);
 }
 
 TEST_F(MenuTest, ExitWritesNothingAndDeletesNothing) {
     files.files[sound->SlotFile(0)] = "RIFF";
-    window->Exit();
+    Do(Exit);
     EXPECT_EQ(desktop.quit, 1);
     EXPECT_TRUE(files.writes.empty());
     EXPECT_TRUE(files.removeAttempts.empty());
@@ -84,8 +84,8 @@ TEST_F(MenuTest, CloseWritesTheSettingsAndDeletesSoundFilesUpToTheFirstMissing) 
     }
     files.files[sound->SlotFile(7)] = "RIFF";
     ClickShape({0, 1, 0, 2, 3, -1});
-    window->ToggleAllStrings();
-    window->Close();
+    Do(ToggleAllStrings);
+    Do(Close);
 
     // Both live in the user's directories, not beside the program.
     ASSERT_EQ(files.writes.size(), 1u);
@@ -103,24 +103,24 @@ TEST_F(MenuTest, CloseWritesTheSettingsAndDeletesSoundFilesUpToTheFirstMissing) 
 }
 
 TEST_F(MenuTest, SettingsWrittenAtCloseRestoreTheSameWindow) {
-    window->ToggleToolTips();
-    window->ToggleAccidentals();
+    Do(ToggleToolTips);
+    Do(ToggleAccidentals);
     ClickShape({0, 1, 0, 2, 0, -1});
-    window->SelectRoot(3);
-    window->SelectChordType(30);
-    window->ScrollNeck(4);
-    window->ToggleLeftHanded();
-    window->ChooseZoom(110);  // not a step: ignored
-    window->ChooseZoom(150);
+    Do(SelectRoot, 3);
+    Do(SelectChordType, 30);
+    Do(ScrollNeck, 4);
+    Do(ToggleLeftHanded);
+    Do(ChooseZoom, 110);  // not a step: ignored
+    Do(ChooseZoom, 150);
     const DisplayState before = Shown();
-    window->Close();
+    Do(Close);
     const std::string& text = files.files[SettingsPath()];
     EXPECT_EQ(text.substr(text.size() - 27), "LeftHanded=true\r\nZoom=150\r\n");
 
     const std::map<std::filesystem::path, std::string> kept = files.files;
     ControllerTest::SetUp();
     files.files = kept;
-    window->Startup("");
+    Startup(*window, "");
     EXPECT_EQ(Shown().menu.toolTipsChecked, before.menu.toolTipsChecked);
     EXPECT_EQ(Shown().menu.accidentalsCaption, before.menu.accidentalsCaption);
     EXPECT_EQ(Frets(), (PerString{0, 1, 0, 2, 0, -1}));
@@ -129,14 +129,14 @@ TEST_F(MenuTest, SettingsWrittenAtCloseRestoreTheSameWindow) {
     EXPECT_EQ(Shown().neckScroll.value, 4);
     EXPECT_EQ(Shown().chordCaption, before.chordCaption);
     EXPECT_EQ(Shown().nameScroll.value, before.nameScroll.value);
-    EXPECT_TRUE(window->LeftHanded());
+    EXPECT_TRUE(window->state.leftHanded);
     EXPECT_EQ(Shown().zoomPercent, 150);
 }
 
 TEST_F(MenuTest, HelpAboutAndTunerReachTheDesktop) {
-    window->OpenHelp();
-    window->ShowTuner();
-    window->ShowAbout();
+    Do(OpenHelp);
+    Do(ShowTuner);
+    Do(ShowAbout);
     EXPECT_EQ(desktop.helpOpened, 1);
     EXPECT_EQ(desktop.tunerShown, 1);
     ASSERT_EQ(dialogs.Messages().size(), 1u);

@@ -11,13 +11,13 @@ class ChordOrderTest : public ControllerTest {
   protected:
     void SetUp() override {
         ControllerTest::SetUp();
-        window->Startup("");
+        Startup(*window, "");
     }
 
     void Choose(CreateOrder order, bool rest) {
-        window->ChooseChordOrder(order);
+        Do(ChooseChordOrder, order);
         if (Shown().menu.restTrebleChecked != rest) {
-            window->ToggleRestTreble();
+            Do(ToggleRestTreble);
         }
     }
 };
@@ -33,18 +33,18 @@ TEST_F(ChordOrderTest, TheNextCreateFollowsTheMenu) {
     };
     for (const auto& [order, rest, root, openDFirst] : cases) {
         Choose(order, rest);
-        window->SelectRoot(root);
-        window->SelectChordType(kMajor);
-        window->CreateChord();
+        Do(SelectRoot, root);
+        Do(SelectChordType, kMajor);
+        Do(CreateChord);
         SearchRequest request{root, kMajor, 0, kMaxFrets, false, order, rest};
-        EXPECT_EQ(window->Candidates(), FindFingerings(request).candidates);
+        EXPECT_EQ(window->state.candidates, FindFingerings(request).candidates);
         EXPECT_EQ(Frets() == openD, openDFirst);
     }
 }
 
 TEST_F(ChordOrderTest, TheSettingsFileKeepsBothAfterTheClassicLines) {
     Choose(CreateOrder::Guitarist, true);
-    window->Close();
+    Do(Close);
     const std::string written = files.files[SettingsPath()];
     EXPECT_EQ(written.substr(written.find("\r\nChordOrder")),
               "\r\nChordOrder=guitarist\r\nRestTreble=true\r\n");
@@ -60,7 +60,7 @@ TEST_F(ChordOrderTest, TheSettingsFileKeepsBothAfterTheClassicLines) {
     for (const auto& [text, order, rest] : cases) {
         ControllerTest::SetUp();
         files.files[SettingsPath()] = text;
-        window->Startup("");
+        Startup(*window, "");
         EXPECT_EQ(Shown().menu.chordOrder, order) << text;
         EXPECT_EQ(Shown().menu.restTrebleChecked, rest) << text;
     }

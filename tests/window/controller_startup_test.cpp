@@ -28,11 +28,11 @@ constexpr std::string_view kDMajorFile = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n
 constexpr PerString kDMajor = {2, 3, 2, 0, -1, -1};
 
 TEST_F(StartupTest, FirstStartWithoutSettingsUsesTheDefaults) {
-    window->Startup("");
+    Startup(*window, "");
 
-    EXPECT_EQ(window->NumFrets(), 20);
+    EXPECT_EQ(window->state.numFrets, 20);
     EXPECT_FALSE(Shown().menu.toolTipsChecked);
-    EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats);
+    EXPECT_EQ(window->state.accidentals, Accidentals::Flats);
     EXPECT_EQ(Shown().rootList.items[1], "Bb");  // the root list is spelled like the names
     EXPECT_EQ(Shown().typeList.items.size(), 38u);
     EXPECT_EQ(Frets(), kOpen);
@@ -58,10 +58,10 @@ TEST_F(StartupTest, TheNamedFileOpensAfterTheFallback) {
             files.files[SettingsPath()] = "twenty\r\n";
         }
         files.files["/home/u/song.fw"] = std::string(kDMajorFile);
-        window->Startup("/home/u/song.fw");
+        Startup(*window, "/home/u/song.fw");
         EXPECT_EQ(Frets(), kDMajor) << unreadable;
         EXPECT_EQ(Shown().chordCaption, "D major") << unreadable;
-        EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats) << unreadable;
+        EXPECT_EQ(window->state.accidentals, Accidentals::Flats) << unreadable;
         EXPECT_FALSE(Shown().menu.toolTipsChecked) << unreadable;
         EXPECT_TRUE(dialogs.log.empty()) << unreadable;
         EXPECT_TRUE(files.writes.empty()) << unreadable;
@@ -71,11 +71,11 @@ TEST_F(StartupTest, TheNamedFileOpensAfterTheFallback) {
 TEST_F(StartupTest, CompleteSettingsAreAppliedAndTheCommandLineFileOpened) {
     StoreSettings(StoredCMajor());
     files.files["/home/u/d major.fw"] = " 20 \r\n 10 \r\n 6 \r\n 13 \r\n 6 \r\n-1 \r\n-1 \r\n";
-    window->Startup("/home/u/d major.fw ");
+    Startup(*window, "/home/u/d major.fw ");
 
     EXPECT_FALSE(Shown().menu.toolTipsChecked);
     EXPECT_TRUE(Shown().menu.allStringsChecked);
-    EXPECT_EQ(window->AccidentalMode(), Accidentals::Sharps);
+    EXPECT_EQ(window->state.accidentals, Accidentals::Sharps);
     EXPECT_EQ(Shown().rootList.items[1], "A#");
     EXPECT_EQ(Shown().rootList.selected, 3);
     EXPECT_EQ(Shown().typeList.selected, 5);
@@ -87,7 +87,7 @@ TEST_F(StartupTest, CompleteSettingsAreAppliedAndTheCommandLineFileOpened) {
 
 TEST_F(StartupTest, SettingsWithoutCommandLineKeepTheStoredChordAndView) {
     StoreSettings(StoredCMajor());
-    window->Startup("");
+    Startup(*window, "");
     EXPECT_EQ(Frets(), (PerString{0, 1, 0, 2, 3, -1}));
     EXPECT_EQ(Shown().chordCaption, "C major");
     EXPECT_EQ(Shown().neckScroll.value, 2);
@@ -112,10 +112,10 @@ TEST_F(StartupTest, StoredValuesTheWindowCannotShowFallBack) {
         s.typeIndex = c.type;
         StoreSettings(s);
         files.files["/home/u/x.fw"] = std::string(kDMajorFile);
-        window->Startup("/home/u/x.fw");
+        Startup(*window, "/home/u/x.fw");
         SCOPED_TRACE(testing::Message() << c.frets << " frets at " << c.neck << ", root " << c.root
                                         << ", type " << c.type);
-        EXPECT_EQ(window->AccidentalMode(), c.shown ? Accidentals::Sharps : Accidentals::Flats);
+        EXPECT_EQ(window->state.accidentals, c.shown ? Accidentals::Sharps : Accidentals::Flats);
         EXPECT_EQ(Shown().menu.toolTipsChecked, c.shown);
         EXPECT_TRUE(Shown().menu.allStringsChecked);  // read before any of them
         EXPECT_EQ(Frets(), kDMajor);
@@ -133,13 +133,13 @@ TEST_F(StartupTest, FallbackKeepsWhatWasReadBeforeTheFirstFailure) {
     for (const auto& [lines, frets, allStrings] : cases) {
         SetUp();
         StoreSettingsLines(s, lines);
-        window->Startup("");
-        EXPECT_EQ(window->NumFrets(), 20) << lines;
+        Startup(*window, "");
+        EXPECT_EQ(window->state.numFrets, 20) << lines;
         EXPECT_EQ(Frets(), frets) << lines;
         EXPECT_EQ(Shown().menu.allStringsChecked, allStrings) << lines;
-        EXPECT_EQ(window->AccidentalMode(), Accidentals::Flats) << lines;
+        EXPECT_EQ(window->state.accidentals, Accidentals::Flats) << lines;
         EXPECT_EQ(Shown().rootList.items[1], "Bb") << lines;
-        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->CurrentShape()).Note) << lines;
+        EXPECT_EQ(Notes(), ShapeFretsToNotes(window->state.shape).Note) << lines;
     }
 }
 
@@ -156,8 +156,8 @@ TEST_F(StartupTest, ViewSettingsReadTheirKeyedLines) {
         s.keyed.Set("LeftHanded", leftHanded);
         s.keyed.Set("Zoom", zoom);
         StoreSettings(s);
-        window->Startup("");
-        EXPECT_EQ(window->LeftHanded(), mirrored) << leftHanded;
+        Startup(*window, "");
+        EXPECT_EQ(window->state.leftHanded, mirrored) << leftHanded;
         EXPECT_EQ(Shown().zoomPercent, percent) << zoom;
     }
 }
@@ -166,7 +166,7 @@ TEST_F(StartupTest, TheBlankTypeBecomesMinorSecond) {
     Settings s = StoredCMajor();
     s.typeIndex = 25;
     StoreSettings(s);
-    window->Startup("");
+    Startup(*window, "");
     EXPECT_EQ(Shown().typeList.selected, 26);
 }
 

@@ -7,10 +7,11 @@
 namespace fretwise::test {
 namespace {
 
-FretboardView Board(int numFrets, int position, const Fingering& shape = {}) {
+// Drawn for a neck position as a refresh places the barre, or as scrolling does.
+FretboardView Board(int numFrets, int position, const Fingering& shape = {},
+                    bool barreWherever = false) {
     FretboardView view;
-    LayoutFrets(view, numFrets);
-    DrawFretboard(view, numFrets, position, shape);
+    DrawFretboard(view, numFrets, position, shape, barreWherever);
     return view;
 }
 
@@ -56,21 +57,14 @@ TEST(FretboardView, FretLabelMarksTheFifthFretOrNamesThePosition) {
 TEST(FretboardView, MarkersShowOnlyForHeldFretsInView) {
     const std::tuple<int, int, bool, int> cases[] = {
         {3, 0, true, 2400},  {3, 2, true, 960},  {3, 3, false, 0},
-        {3, 5, false, 0},    {8, 0, true, 6000}, {9, 0, false, 6720},
+        {3, 5, false, 0},    {8, 0, true, 6000}, {9, 0, false, 0},
         {13, 5, true, 6000}, {0, 0, false, 0},   {-1, 0, false, 0},
     };
     for (const auto& [fret, position, visible, top] : cases) {
         const Fingering shape = Shape({static_cast<std::int16_t>(fret), 0, 0, 0, 0, 0});
-        FretboardView drawn = Board(20, position, shape);
+        const FretboardView drawn = Board(20, position, shape);
         EXPECT_EQ(drawn.markers[0].visible, visible) << fret << " at " << position;
         EXPECT_EQ(drawn.markers[0].top, top) << fret << " at " << position;
-
-        FretboardView refreshed = Board(20, position);
-        PlaceMarkers(refreshed, 20, position, shape);
-        EXPECT_EQ(refreshed.markers[0].visible, visible) << fret << " at " << position;
-        if (visible) {
-            EXPECT_EQ(refreshed.markers[0].top, top);
-        }
     }
 }
 
@@ -78,43 +72,39 @@ TEST(FretboardView, MarkerBeyondTheFretsDrawnIsHidden) {
     // A chord file can hold a fret past the last fret line; it has no place on the board.
     for (int fret : {6, 7}) {
         const Fingering shape = Shape({static_cast<std::int16_t>(fret), 0, 0, 0, 0, 0});
-        FretboardView view = Board(5, 0, shape);
-        EXPECT_FALSE(view.markers[0].visible) << fret;
-        PlaceMarkers(view, 5, 0, shape);
-        EXPECT_FALSE(view.markers[0].visible) << fret;
+        EXPECT_FALSE(Board(5, 0, shape).markers[0].visible) << fret;
     }
 }
 
 TEST(FretboardView, MutedStringsAreDashed) {
-    FretboardView view = Board(20, 0);
-    PlaceMarkers(view, 20, 0, Shape({-1, 0, 2, -1, 3, 0}));
+    const FretboardView view = Board(20, 0, Shape({-1, 0, 2, -1, 3, 0}));
     EXPECT_TRUE(view.strings[0].dashed);
     EXPECT_FALSE(view.strings[1].dashed);
     EXPECT_FALSE(view.strings[2].dashed);
     EXPECT_TRUE(view.strings[3].dashed);
 }
 
+// Scrolling hides a barre outside the frets in view; a refresh places it wherever it lies.
 TEST(FretboardView, BarreSpansItsStringsHalfAFretAboveItsLine) {
-    FretboardView view = Board(20, 0);
     Fingering shape = Shape({3, 3, 3, 3, 3, 3});
     shape.BarreFrom = 0;
     shape.BarreTo = 5;
     shape.BarreFret = 3;
-    PlaceBar(view, shape);
-    EXPECT_TRUE(view.bar.visible);
-    EXPECT_EQ(view.bar.y, 840 + 3 * 720 - 360);
-    EXPECT_EQ(view.bar.x1, 675);
-    EXPECT_EQ(view.bar.x2, 3675);
-
-    DrawFretboard(view, 20, 3, shape);  // scrolled past the barre
-    EXPECT_FALSE(view.bar.visible);
-    DrawFretboard(view, 20, 2, shape);
-    EXPECT_TRUE(view.bar.visible);
-    EXPECT_EQ(view.bar.y, 840 + 360);
-
+    const std::tuple<int, bool, bool, int> cases[] = {
+        {0, false, true, 840 + 3 * 720 - 360},
+        {2, false, true, 840 + 360},
+        {3, false, false, 0},
+        {3, true, true, 840 - 360},
+        {0, true, true, 840 + 3 * 720 - 360},
+    };
+    for (const auto& [position, wherever, visible, y] : cases) {
+        const BarView bar = Board(20, position, shape, wherever).bar;
+        EXPECT_EQ(bar.visible, visible) << position << wherever;
+        EXPECT_EQ(bar.y, y) << position << wherever;
+        EXPECT_EQ(bar.x2 - bar.x1, visible ? 3000 : 0) << position << wherever;
+    }
     shape.BarreTo = 0;  // no barre
-    PlaceBar(view, shape);
-    EXPECT_FALSE(view.bar.visible);
+    EXPECT_FALSE(Board(20, 0, shape, true).bar.visible);
 }
 
 TEST(FretboardView, HitTestFindsStringAndFret) {
@@ -133,8 +123,7 @@ TEST(FretboardView, HitTestFindsStringAndFret) {
         {0, 2475, 6599, true, 2, 8},  {0, 2475, 6600, false, 0, 0},
     };
     for (const auto& c : cases) {
-        const FretboardView view = Board(20, c.position);
-        const std::optional<FretboardHit> hit = HitTest(view, c.x, c.y);
+        const std::optional<FretboardHit> hit = HitTest(20, c.position, false, c.x, c.y);
         ASSERT_EQ(hit.has_value(), c.hit) << c.x << "," << c.y << " at " << c.position;
         if (c.hit) {
             EXPECT_EQ(hit->string, c.string) << c.x << "," << c.y;
@@ -165,20 +154,19 @@ TEST(FretboardView, MirroredViewPlacesAndHitsEachStringOnTheOtherSide) {
         {3975, std::nullopt, std::nullopt},
     };
     for (const auto& [x, rightHanded, leftHanded] : hits) {
-        FretboardView view = Board(20, 0);
-        for (const std::optional<int> expected : {rightHanded, leftHanded}) {
-            const std::optional<FretboardHit> hit = HitTest(view, x, 1000);
-            EXPECT_EQ(hit ? std::optional(hit->string) : std::nullopt, expected)
-                << x << (view.leftHanded ? " mirrored" : "");
-            view.leftHanded = true;
+        for (const bool mirrored : {false, true}) {
+            const std::optional<FretboardHit> hit = HitTest(20, 0, mirrored, x, 1000);
+            EXPECT_EQ(hit ? std::optional(hit->string) : std::nullopt,
+                      mirrored ? leftHanded : rightHanded)
+                << x << (mirrored ? " mirrored" : "");
         }
     }
 }
 
 TEST(FretboardView, NoHitBelowTheLastFretLine) {
-    const FretboardView view = Board(5, 0);  // last line at 4440
-    EXPECT_TRUE(HitTest(view, 2000, 4439).has_value());
-    EXPECT_FALSE(HitTest(view, 2000, 4440).has_value());
+    // With five frets the last line is at 4440.
+    EXPECT_TRUE(HitTest(5, 0, false, 2000, 4439).has_value());
+    EXPECT_FALSE(HitTest(5, 0, false, 2000, 4440).has_value());
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 #include "cli/commands/shape_text.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "window/fretboard_view.hpp"
-#include "window/headless_window.hpp"
+#include "window/present.hpp"
+#include "window/refresh.hpp"
 
 namespace fretwise::cli {
 
@@ -65,14 +66,20 @@ void CheckView(const ShowRequest& request) {
     CheckPosition(request.position, request.numFrets);
 }
 
-// The window's display for the shape, as the window itself computes it.
+// The window's display for the shape clicked onto a fretboard started afresh, as the window
+// itself computes it.
 DisplayState ShowShape(const ShowRequest& request) {
-    const PerString frets = WholeShape(request.shape, " after the shape");
-    HeadlessWindow window;
-    window.Controller().ShowShape(frets, request.numFrets, request.position, request.flats,
-                                  request.root, request.strings);
-    window.Controller().UseLeftHanded(request.leftHanded);
-    return window.Controller().Display();
+    WindowState window;
+    window.numFrets = request.numFrets;
+    window.neckPosition = request.position;
+    window.accidentals = request.flats ? Accidentals::Flats : Accidentals::Sharps;
+    window.rootIndex = request.root;
+    window.strings = request.strings;
+    window.leftHanded = request.leftHanded;
+    Fingering shape;
+    shape.Fret = WholeShape(request.shape, " after the shape");
+    RefreshChord(window, shape);
+    return Present(window);
 }
 
 Json Placed(const StaffItemView& item, bool withText) {

@@ -15,7 +15,8 @@
 #include "qt/export/diagram_file.hpp"
 #include "qt/export/window_diagrams.hpp"
 #include "window/fretboard_view.hpp"
-#include "window/headless_window.hpp"
+#include "window/present.hpp"
+#include "window/refresh.hpp"
 
 namespace fretwise::cli {
 
@@ -129,14 +130,17 @@ int Run(const DiagramRequest& request, Io io) {
     }
 
     const auto app = EnsureGuiApplication();
-    HeadlessWindow window;
-    if (!window.Controller().ShowShape(frets, request.frets, request.position, request.flats, -1,
-                                       request.strings)) {
-        throw UsageError("the window refused position " + std::to_string(request.position));
-    }
-    window.Controller().UseLeftHanded(request.leftHanded);
+    WindowState window;
+    window.numFrets = request.frets;
+    window.neckPosition = request.position;
+    window.accidentals = request.flats ? Accidentals::Flats : Accidentals::Sharps;
+    window.strings = request.strings;
+    window.leftHanded = request.leftHanded;
+    Fingering shape;
+    shape.Fret = frets;
+    RefreshChord(window, shape);
     const QString path = QString::fromStdString(request.output);
-    const DisplayState& display = window.Controller().Display();
+    const DisplayState display = Present(window);
     if (!WriteDiagramFile(path, *request.kind, DiagramOf(display, *request.kind),
                           *FormatFromExtension(path))) {
         io.err << "fretwise-cli diagram: cannot write " << request.output << '\n';

@@ -13,18 +13,17 @@ namespace fretwise {
 DiagramPainter DiagramOf(const DisplayState& display, DiagramKind kind);
 PagePainter PageOf(const DisplayState& display, PrintKind kind);
 
-// A DiagramSource over the window's current display state.
+// A DiagramSource over what the window shows now.
 class WindowDiagrams : public DiagramSource {
   public:
-    explicit WindowDiagrams(std::function<const DisplayState&()> display)
-        : display_(std::move(display)) {}
+    explicit WindowDiagrams(std::function<DisplayState()> display) : display_(std::move(display)) {}
 
     DiagramPainter Diagram(DiagramKind kind) const override { return DiagramOf(display_(), kind); }
     PagePainter Page(PrintKind kind) const override { return PageOf(display_(), kind); }
     std::string ChordCaption() const override { return display_().chordCaption; }
 
   private:
-    std::function<const DisplayState&()> display_;
+    std::function<DisplayState()> display_;
 };
 
 }  // namespace fretwise

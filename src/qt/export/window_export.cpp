@@ -4,12 +4,13 @@
 #include <array>
 
 #include "qt/ui/main_window.hpp"
+#include "window/present.hpp"
 
 namespace fretwise {
 
-WindowExport::WindowExport(MainWindow& window, const MainController& controller, Dialogs& dialogs,
+WindowExport::WindowExport(MainWindow& window, const Window& logic, Dialogs& dialogs,
                            Printer& printer)
-    : source_([&controller]() -> const DisplayState& { return controller.Display(); }),
+    : source_([&logic] { return Present(logic.state); }),
       alerts_(&window),
       commands_(source_, dialogs, alerts_, printer) {
     const MainMenus& menus = window.Menus();

@@ -7,16 +7,15 @@
 
 namespace fretwise {
 
-class MainController;
 class MainWindow;
+struct Window;
 
 // The main window's copy, save-as-bitmap and print commands, connected to its menu items
 // (Ctrl+C, Ctrl+K, Ctrl+N, "Save as &Bitmap" > three items, Ctrl+P and "&Note Diagram...").
 // Lives as long as the window.
 class WindowExport {
   public:
-    WindowExport(MainWindow& window, const MainController& controller, Dialogs& dialogs,
-                 Printer& printer);
+    WindowExport(MainWindow& window, const Window& logic, Dialogs& dialogs, Printer& printer);
 
     ExportCommands& Commands() { return commands_; }
 

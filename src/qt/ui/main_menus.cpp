@@ -60,8 +60,15 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.metronome->setEnabled(false);
 
     QMenu& chord = *bar.addMenu(QStringLiteral("&Chord"));
+    m.undo = AddItem(chord, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.redo =
+        AddItem(chord, QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    chord.addSeparator();
     m.findChord =
         AddItem(chord, QStringLiteral("&Find chord..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m.clear = AddItem(chord, QStringLiteral("C&lear"));
 
     QMenu& settings = *bar.addMenu(QStringLiteral("&Settings"));
     m.accidentals = AddItem(settings, QString::fromUtf8(AccidentalsCaption(Accidentals::Sharps)));

@@ -23,7 +23,10 @@ struct MainMenus {
     QAction* exit = nullptr;
     QAction* tuner = nullptr;
     QAction* metronome = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     QAction* findChord = nullptr;
+    QAction* clear = nullptr;
     QAction* accidentals = nullptr;
     QAction* allStrings = nullptr;
     // "Order of created chords": "Easiest first" or "As guitarists play them".

@@ -15,6 +15,7 @@
 #include "qt/ui/eliding_label.hpp"
 #include "qt/ui/fretboard_widget.hpp"
 #include "qt/ui/staff_widget.hpp"
+#include "window/commands.hpp"
 #include "window/geometry.hpp"
 #include "window/zoom_steps.hpp"
 
@@ -70,8 +71,7 @@ QString FrameStyle(int percent) {
 
 }  // namespace
 
-MainWindow::MainWindow(MainController& controller, QWidget* parent)
-    : QMainWindow(parent), controller_(controller) {
+MainWindow::MainWindow(Window& window, QWidget* parent) : QMainWindow(parent), window_(window) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kVersionedName) +
                    QStringLiteral(" - chords for guitarists"));
@@ -81,7 +81,7 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     DescribeControls();
     Connect();
     ConnectMenus();
-    controller_.SetChangeListener([this] { ShowDisplay(); });
+    window_.services.paint = [this](const WindowState&) { ShowDisplay(); };
     ApplyZoom(kStandardZoom);
     ShowDisplay();
 }
@@ -208,61 +208,66 @@ void MainWindow::DescribeControls() {
 }
 
 void MainWindow::Connect() {
-    MainController& c = controller_;
+    Window& w = window_;
     connect(fretboard_, &FretboardWidget::Released, this,
-            [&c](MouseButton button, int x, int y) { c.FretboardRelease(button, x, y); });
+            [&w](MouseButton button, int x, int y) { Perform(w, ClickFretboard, button, x, y); });
     connect(fretboard_, &FretboardWidget::KeyPressed, this,
-            [&c](Key key, bool ctrl) { c.FretboardKey(key, ctrl); });
-    connect(NeckScroll(), &QScrollBar::valueChanged, this, [&c](int v) { c.ScrollNeck(v); });
-    connect(nameScroll_, &QScrollBar::valueChanged, this, [&c](int v) { c.ChooseChordName(v); });
+            [&w](Key key, bool ctrl) { Perform(w, PressFretboardKey, key, ctrl); });
+    connect(NeckScroll(), &QScrollBar::valueChanged, this,
+            [&w](int v) { Perform(w, ScrollNeck, v); });
+    connect(nameScroll_, &QScrollBar::valueChanged, this,
+            [&w](int v) { Perform(w, ChooseChordName, v); });
     connect(candidateScroll_, &QScrollBar::valueChanged, this,
-            [&c](int v) { c.ChooseCandidate(v); });
-    connect(rootList_, &QComboBox::currentIndexChanged, this, [&c](int i) { c.SelectRoot(i); });
+            [&w](int v) { Perform(w, ChooseCandidate, v); });
+    connect(rootList_, &QComboBox::currentIndexChanged, this,
+            [&w](int i) { Perform(w, SelectRoot, i); });
     connect(typeList_, &QComboBox::currentIndexChanged, this,
-            [&c](int i) { c.SelectChordType(i); });
-    connect(createButton_, &QPushButton::clicked, this, [&c] { c.CreateChord(); });
-    connect(playButton_, &QPushButton::clicked, this, [&c] { c.PlayChord(StrumMode::Block); });
-    connect(strumButton_, &QPushButton::clicked, this, [&c] { c.PlayChord(StrumMode::Strummed); });
+            [&w](int i) { Perform(w, SelectChordType, i); });
+    connect(createButton_, &QPushButton::clicked, this, [&w] { Perform(w, CreateChord); });
+    connect(playButton_, &QPushButton::clicked, this,
+            [&w] { Perform(w, PlayChord, StrumMode::Block); });
+    connect(strumButton_, &QPushButton::clicked, this,
+            [&w] { Perform(w, PlayChord, StrumMode::Strummed); });
 }
 
 void MainWindow::ConnectMenus() {
-    MainController& c = controller_;
+    Window& w = window_;
     const MainMenus& m = menus_;
-    connect(m.open, &QAction::triggered, this, [&c] { c.ChooseChordFileToOpen(); });
-    connect(m.save, &QAction::triggered, this, [&c] { c.SaveChordFile(); });
-    connect(m.saveWavBlock, &QAction::triggered, this,
-            [&c] { c.SaveChordAsWav(StrumMode::Block); });
-    connect(m.saveWavStrummed, &QAction::triggered, this,
-            [&c] { c.SaveChordAsWav(StrumMode::Strummed); });
-    connect(m.exit, &QAction::triggered, this, [&c] { c.Exit(); });
-    connect(m.tuner, &QAction::triggered, this, [&c] { c.ShowTuner(); });
-    connect(m.findChord, &QAction::triggered, this, [&c] { c.FindChord(); });
-    connect(m.accidentals, &QAction::triggered, this, [&c] { c.ToggleAccidentals(); });
-    connect(m.allStrings, &QAction::triggered, this, [&c] { c.ToggleAllStrings(); });
-    connect(m.easiestFirst, &QAction::triggered, this,
-            [&c] { c.ChooseChordOrder(CreateOrder::Classic); });
-    connect(m.asGuitaristsPlay, &QAction::triggered, this,
-            [&c] { c.ChooseChordOrder(CreateOrder::Guitarist); });
-    connect(m.restTreble, &QAction::triggered, this, [&c] { c.ToggleRestTreble(); });
-    connect(m.numberOfFrets, &QAction::triggered, this, [&c] { c.AskFretCount(); });
-    connect(m.leftHanded, &QAction::triggered, this, [&c] { c.ToggleLeftHanded(); });
+    const auto on = [this](QAction* item, auto command) {
+        connect(item, &QAction::triggered, this, command);
+    };
+    on(m.open, [&w] { Perform(w, ChooseChordFileToOpen); });
+    on(m.save, [&w] { Perform(w, SaveChordFile); });
+    on(m.saveWavBlock, [&w] { Perform(w, SaveChordAsWav, StrumMode::Block); });
+    on(m.saveWavStrummed, [&w] { Perform(w, SaveChordAsWav, StrumMode::Strummed); });
+    on(m.exit, [&w] { Perform(w, Exit); });
+    on(m.tuner, [&w] { Perform(w, ShowTuner); });
+    on(m.undo, [&w] { Perform(w, UndoChord); });
+    on(m.redo, [&w] { Perform(w, RedoChord); });
+    on(m.findChord, [&w] { Perform(w, FindChord); });
+    on(m.clear, [&w] { Perform(w, ClearChord); });
+    on(m.accidentals, [&w] { Perform(w, ToggleAccidentals); });
+    on(m.allStrings, [&w] { Perform(w, ToggleAllStrings); });
+    on(m.easiestFirst, [&w] { Perform(w, ChooseChordOrder, CreateOrder::Classic); });
+    on(m.asGuitaristsPlay, [&w] { Perform(w, ChooseChordOrder, CreateOrder::Guitarist); });
+    on(m.restTreble, [&w] { Perform(w, ToggleRestTreble); });
+    on(m.numberOfFrets, [&w] { Perform(w, AskFretCount); });
+    on(m.leftHanded, [&w] { Perform(w, ToggleLeftHanded); });
     for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {
-        connect(m.zoom[i], &QAction::triggered, this,
-                [&c, percent = kZoomSteps[i]] { c.ChooseZoom(percent); });
+        on(m.zoom[i], [&w, percent = kZoomSteps[i]] { Perform(w, ChooseZoom, percent); });
     }
     for (int k = 0; k < static_cast<int>(m.tunings.size()); ++k) {
-        connect(m.tunings[static_cast<std::size_t>(k)], &QAction::triggered, this,
-                [&c, k] { c.ChooseTuning(k); });
+        on(m.tunings[static_cast<std::size_t>(k)], [&w, k] { Perform(w, ChooseTuning, k); });
     }
-    connect(m.customTuning, &QAction::triggered, this, [&c] { c.AskCustomTuning(); });
-    connect(m.capo, &QAction::triggered, this, [&c] { c.AskCapo(); });
-    connect(m.toolTips, &QAction::triggered, this, [&c] { c.ToggleToolTips(); });
-    connect(m.onlineHelp, &QAction::triggered, this, [&c] { c.OpenHelp(); });
-    connect(m.about, &QAction::triggered, this, [&c] { c.ShowAbout(); });
+    on(m.customTuning, [&w] { Perform(w, AskCustomTuning); });
+    on(m.capo, [&w] { Perform(w, AskCapo); });
+    on(m.toolTips, [&w] { Perform(w, ToggleToolTips); });
+    on(m.onlineHelp, [&w] { Perform(w, OpenHelp); });
+    on(m.about, [&w] { Perform(w, ShowAbout); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    controller_.Close();
+    fretwise::Close(window_);
     event->accept();
 }
 

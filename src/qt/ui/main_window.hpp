@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "qt/ui/main_menus.hpp"
-#include "window/main_controller.hpp"
+#include "window/window.hpp"
 
 class QComboBox;
 class QGroupBox;
@@ -20,14 +20,14 @@ namespace fretwise {
 class FretboardWidget;
 class StaffWidget;
 
-// The main window: its controls at their fixed places, painted from the controller's display
-// state. Every event goes to the controller; whenever the controller reports a change the
-// window shows its display state again. Each control's objectName is its accessor's name.
+// The main window: its controls at their fixed places, painted from Present of the window's
+// state. Every event runs its command through Perform, which paints the window again. Each
+// control's objectName is its accessor's name.
 class MainWindow : public QMainWindow {
   public:
-    explicit MainWindow(MainController& controller, QWidget* parent = nullptr);
+    explicit MainWindow(Window& window, QWidget* parent = nullptr);
 
-    // Brings every control in line with the controller's display state.
+    // Brings every control in line with the window's state.
     void ShowDisplay();
 
     const MainMenus& Menus() const { return menus_; }
@@ -67,7 +67,7 @@ class MainWindow : public QMainWindow {
     void Connect();
     void ConnectMenus();
 
-    MainController& controller_;
+    Window& window_;
     MainMenus menus_;
     QGroupBox* chordFrame_ = nullptr;
     FretboardWidget* fretboard_ = nullptr;

@@ -1,4 +1,4 @@
-// Showing the controller's display state in the window's controls.
+// Showing what Present makes of the window's state in the window's controls.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +11,7 @@
 #include "qt/ui/main_window.hpp"
 #include "qt/ui/qt_dialogs.hpp"
 #include "qt/ui/staff_widget.hpp"
+#include "window/present.hpp"
 
 namespace fretwise {
 namespace {
@@ -20,7 +21,7 @@ QString Q(const std::string& text) {
 }
 
 // The controls are set without raising their change signals: those are for the user's own
-// changes, which the controller has already handled when it produced the state.
+// changes, which their commands have already handled.
 void ShowScrollBar(QScrollBar& bar, const ScrollBarView& view) {
     const QSignalBlocker quiet(bar);
     bar.setRange(view.min, view.max);
@@ -74,12 +75,14 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
         menus.tunings[k]->setChecked(static_cast<int>(k) == view.tuningChecked);
     }
     menus.customTuning->setChecked(view.tuningChecked < 0);
+    menus.undo->setEnabled(view.undoEnabled);
+    menus.redo->setEnabled(view.redoEnabled);
 }
 
 }  // namespace
 
 void MainWindow::ShowDisplay() {
-    const DisplayState& d = controller_.Display();
+    const DisplayState d = Present(window_.state);
     if (d.zoomPercent != zoom_) {
         ApplyZoom(d.zoomPercent);
     }
@@ -114,6 +117,8 @@ void MainWindow::ShowDisplay() {
     ShowWaitCursor(d.busy);
     if (d.focus == FocusRequest::CreateButton) {
         createButton_->setFocus();
+    } else if (d.focus == FocusRequest::Fretboard) {
+        fretboard_->setFocus();
     }
 }
 

@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "support/shapes.hpp"
-#include "window/headless_window.hpp"
+#include "window/present.hpp"
+#include "window/refresh.hpp"
 
 namespace fretwise::test {
 namespace {
 
 DisplayState Showing(const PerString& frets) {
-    HeadlessWindow window;
-    EXPECT_TRUE(window.Controller().ShowShape(frets, 20, 0, false, -1));
-    return window.Controller().Display();
+    WindowState window;
+    Fingering shape;
+    shape.Fret = frets;
+    RefreshChord(window, shape);
+    return Present(window);
 }
 
 QImage Render(const DisplayState& display, DiagramKind kind) {

@@ -11,7 +11,8 @@
 #include "support/fakes.hpp"
 #include "support/shapes.hpp"
 #include "support/temp_dir.hpp"
-#include "window/headless_window.hpp"
+#include "window/refresh.hpp"
+#include "window/window.hpp"
 
 namespace fretwise::test {
 namespace {
@@ -20,16 +21,23 @@ const PerString kFBarre = Frets("133211");
 
 class WindowExportTest : public ::testing::Test {
   protected:
-    HeadlessWindow logic;
-    MainController& controller = logic.Controller();
-    MainWindow window{controller};
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    WindowExport exporter{window, controller, dialogs, printer};
     TempDir dir;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    FakeRegistrar registrar;
+    FakeFiles files;
+    FakePlayer player;
+    FakeClock clock;
+    SoundEngine engine{player, clock, dir.path()};
+    Window logic{{}, {}, {dialogs, desktop, registrar, files, engine, AppPaths{}}};
+    MainWindow window{logic};
+    FakePrinter printer;
+    WindowExport exporter{window, logic, dialogs, printer};
 
     void SetUp() override {
-        ASSERT_TRUE(controller.ShowShape(kFBarre, 20, 0, false, -1));
+        Fingering shape;
+        shape.Fret = kFBarre;
+        RefreshChord(logic.state, shape);
         window.ShowDisplay();
         window.show();
     }

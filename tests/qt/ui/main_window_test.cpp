@@ -24,16 +24,16 @@ TEST_F(WindowTest, ClickedShapesAreNamedInTheCaptionAndThePanel) {
 
 TEST_F(WindowTest, EachMouseButtonReachesTheFretboard) {
     Click(5, 3, Qt::RightButton);  // mutes
-    EXPECT_EQ(controller.CurrentShape().Fret[5], -1);
+    EXPECT_EQ(logic.state.shape.Fret[5], -1);
     EXPECT_TRUE(window->Fretboard()->Board().strings[5].dashed);
     Click(3, 2);
-    EXPECT_EQ(controller.CurrentShape().Fret[3], 2);
+    EXPECT_EQ(logic.state.shape.Fret[3], 2);
     EXPECT_TRUE(player.played.empty());
     Click(3, 2);  // plays the string held
     EXPECT_EQ(player.played.size(), 1u);
     EXPECT_TRUE(window->Fretboard()->isEnabled());
     Click(3, 0);  // the string's name: the open string
-    EXPECT_EQ(controller.CurrentShape().Fret[3], 0);
+    EXPECT_EQ(logic.state.shape.Fret[3], 0);
 }
 
 TEST_F(WindowTest, CreateFillsTheCandidateScrollBar) {
@@ -41,15 +41,14 @@ TEST_F(WindowTest, CreateFillsTheCandidateScrollBar) {
     window->TypeList()->setCurrentIndex(window->TypeList()->findText("Major"));
     QTest::mouseClick(window->CreateButton(), Qt::LeftButton);
 
-    const int n = static_cast<int>(controller.Candidates().size());
+    const int n = static_cast<int>(logic.state.candidates.size());
     ASSERT_GT(n, 1);
     QScrollBar* bar = window->CandidateScroll();
     EXPECT_TRUE(bar->isEnabled());
     EXPECT_EQ(bar->maximum(), n);
 
     bar->setValue(n);
-    EXPECT_EQ(controller.CurrentShape().Fret,
-              ShapeNotesToFrets(controller.Candidates().back()).Fret);
+    EXPECT_EQ(logic.state.shape.Fret, ShapeNotesToFrets(logic.state.candidates.back()).Fret);
 }
 
 TEST_F(WindowTest, ShortcutsTriggerTheirCommands) {
@@ -120,7 +119,7 @@ TEST_F(WindowTest, OrderItemsTickOneOfTwoAndTheRestItemSwitches) {
     EXPECT_EQ((std::array{m.easiestFirst->isChecked(), m.asGuitaristsPlay->isChecked(),
                           m.restTreble->isChecked()}),
               (std::array{true, false, true}));
-    EXPECT_EQ(controller.Display().menu.chordOrder, CreateOrder::Classic);
+    EXPECT_EQ(logic.state.chordOrder, CreateOrder::Classic);
 }
 
 TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
@@ -148,8 +147,8 @@ TEST_F(WindowTest, CtrlFCreatesTheChordOfASymbolAndThePanelShowsTheSymbol) {
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(window->RootList()->currentText(), "B");
     EXPECT_EQ(window->TypeList()->currentText(), "Minor Seventh (Flattened Fifth)");
-    ASSERT_FALSE(controller.Candidates().empty());
-    EXPECT_EQ(controller.CurrentShape().Fret, ShapeNotesToFrets(controller.Candidates()[0]).Fret);
+    ASSERT_FALSE(logic.state.candidates.empty());
+    EXPECT_EQ(logic.state.shape.Fret, ShapeNotesToFrets(logic.state.candidates[0]).Fret);
     EXPECT_EQ(window->SymbolLabel()->text(), "Bm7b5/A");  // the easiest has A in the bass
     Finger("032010");
     EXPECT_EQ(window->SymbolLabel()->text(), "C/E");

@@ -39,7 +39,7 @@ TEST_F(WindowTest, ZoomScalesTheWindowAndKeepsClicksInPlace) {
 
         QTest::mouseClick(window->Fretboard(), Qt::LeftButton, Qt::NoModifier,
                           FretPoint(1, 2) * percent / 100);
-        EXPECT_EQ(controller.CurrentShape().Fret[1], 2) << percent;
+        EXPECT_EQ(logic.state.shape.Fret[1], 2) << percent;
         Click(1, 0);
     }
     window->Menus().zoom[0]->trigger();
@@ -53,13 +53,13 @@ TEST_F(WindowTest, TheFretboardTakesTheFocusAndTellsWhereTheCursorIs) {
         QTest::keyClick(window->Fretboard(), key);
     }
     QTest::keyClick(window->Fretboard(), Qt::Key_Space);
-    EXPECT_EQ(controller.CurrentShape().Fret[4], 3);
+    EXPECT_EQ(logic.state.shape.Fret[4], 3);
     EXPECT_EQ(window->Fretboard()->accessibleName(),
               "Fretboard, string 5 (A), fret 3, held by finger 1");
     QTest::keyClick(window->Fretboard(), Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(controller.CurrentShape().Fret[4], 4);
+    EXPECT_EQ(logic.state.shape.Fret[4], 4);
     window->Menus().leftHanded->trigger();
-    EXPECT_TRUE(controller.LeftHanded());
+    EXPECT_TRUE(logic.state.leftHanded);
     EXPECT_EQ(window->PlayButton()->accessibleName(), "Play");
     EXPECT_FALSE(window->Staff()->accessibleDescription().isEmpty());
 }

@@ -12,17 +12,18 @@
 #include "qt/ui/main_window.hpp"
 #include "support/fakes.hpp"
 #include "support/temp_dir.hpp"
-#include "window/main_controller.hpp"
+#include "window/commands.hpp"
+#include "window/window.hpp"
 
 namespace fretwise::test {
 
-// The real window over the real controller, with fakes for everything outside the process.
+// The real window over its real logic, with fakes for everything outside the process.
 // Started without a settings file: 20 frets, tooltips off, six open strings.
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>(controller);
-        controller.Startup("");
+        window = std::make_unique<MainWindow>(logic);
+        Startup(logic, "");
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
@@ -46,7 +47,7 @@ class WindowTest : public ::testing::Test {
             const char c = shape[5 - string];
             if (c == 'x') {
                 Click(string, 1, Qt::RightButton);
-                if (controller.CurrentShape().Fret[string] != -1) {
+                if (logic.state.shape.Fret[string] != -1) {
                     Click(string, 1, Qt::RightButton);
                 }
             } else {
@@ -63,9 +64,10 @@ class WindowTest : public ::testing::Test {
     FakePlayer player;
     FakeClock clock;
     SoundEngine engine{player, clock, temp.path()};
-    MainController controller{
-        {dialogs, desktop, registrar, files, engine,
-         AppPaths{"", temp.path() / "data", temp.path() / "config", temp.path()}}};
+    Window logic{{},
+                 {},
+                 {dialogs, desktop, registrar, files, engine,
+                  AppPaths{"", temp.path() / "data", temp.path() / "config", temp.path()}}};
     std::unique_ptr<MainWindow> window;
 };
 

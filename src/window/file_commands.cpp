@@ -2,7 +2,9 @@
 #include "core/analysis/assign_fingering.hpp"
 #include "core/storage/chord_file.hpp"
 #include "core/storage/file_messages.hpp"
-#include "window/main_controller.hpp"
+#include "window/command_steps.hpp"
+#include "window/commands.hpp"
+#include "window/refresh.hpp"
 
 namespace fretwise {
 
@@ -23,13 +25,14 @@ std::string_view TrimSpaces(std::string_view text) {
 
 }  // namespace
 
-void MainController::OpenChordFile(std::string_view untrimmed) {
+void OpenChordFile(Window& window, std::string_view untrimmed) {
     const std::string_view path = TrimSpaces(untrimmed);
     if (path.size() < kShortestPath) {
         return;
     }
+    WindowState& state = window.state;
     const std::unique_ptr<std::istream> in =
-        services_.files.OpenToRead(std::filesystem::path(path));
+        window.services.files.OpenToRead(std::filesystem::path(path));
     ChordFileRead read;
     read.failure = ReadFailure::CannotOpen;
     if (in) {
@@ -39,49 +42,49 @@ void MainController::OpenChordFile(std::string_view untrimmed) {
     // A file that no guitar can play, or with a damaged tuning, is refused before it changes
     // anything on show.
     if (read.numFrets && !read.Refused()) {
-        numFrets_ = *read.numFrets;
-        RefreshDisplay(Fingering{});
-        display_.candidateScroll.enabled = false;
-        LayoutFrets();
+        state.numFrets = *read.numFrets;
+        RefreshChord(state, Fingering{});
+        state.browsingCandidates = false;
+        LayoutFrets(state);
     }
     if (!read.Ok()) {
         if (!read.Refused()) {
-            RefreshDisplay(Fingering{});
+            RefreshChord(state, Fingering{});
         }
-        Notify();
+        Paint(window);
         const std::string line = read.failure == ReadFailure::BadTuning
                                      ? " (line " + std::to_string(read.FailedLine()) + ")"
                                      : "";
-        services_.dialogs.Message(std::string(kErrorOpeningFile) + line, MessageIcon::None);
+        window.services.dialogs.Message(std::string(kErrorOpeningFile) + line, MessageIcon::None);
         return;
     }
     // The file's tuning and capo, standard with no capo for a seven-line file.
-    UseOpenStrings(read.strings);
-    Fingering opened = currentShape_;
+    state.strings = read.strings;
+    Fingering opened = state.shape;
     opened.Note = read.notes;
-    RefreshDisplay(AssignFingering(ShapeNotesToFrets(opened, strings_), numFrets_));
+    RefreshChord(state, AssignFingering(ShapeNotesToFrets(opened, state.strings), state.numFrets));
 }
 
-void MainController::ChooseChordFileToOpen() {
-    Notify();
-    const std::optional<std::string> chosen = services_.dialogs.AskFileToOpen(kChordFilter);
+void ChooseChordFileToOpen(Window& window) {
+    Paint(window);
+    const std::optional<std::string> chosen = window.services.dialogs.AskFileToOpen(kChordFilter);
     if (chosen) {
-        OpenChordFile(*chosen);
+        OpenChordFile(window, *chosen);
     }
-    Notify();
 }
 
-void MainController::SaveChordFile() {
-    Notify();
+void SaveChordFile(Window& window) {
+    Paint(window);
+    const WindowState& state = window.state;
     const std::optional<std::string> chosen =
-        services_.dialogs.AskFileToSave(display_.chordCaption, kChordFilter);
+        window.services.dialogs.AskFileToSave(ShownChordName(state), kChordFilter);
     if (!chosen || chosen->empty()) {
         return;
     }
     const std::string text =
-        ChordFileText(static_cast<std::int16_t>(numFrets_), currentShape_.Note, strings_);
-    if (!services_.files.WriteAtomically(*chosen, text)) {
-        services_.dialogs.Message(kErrorSavingFile, MessageIcon::None);
+        ChordFileText(static_cast<std::int16_t>(state.numFrets), state.shape.Note, state.strings);
+    if (!window.services.files.WriteAtomically(*chosen, text)) {
+        window.services.dialogs.Message(kErrorSavingFile, MessageIcon::None);
     }
 }
 
