@@ -51,7 +51,7 @@ void ListenController::SetReferenceA(double hz) {
     Show();
 }
 
-void ListenController::SetStrings(const StringNotes& strings) {
+void ListenController::SetStrings(const StringPitches& strings) {
     strings_ = strings;
     Show();
 }

@@ -49,7 +49,7 @@ class ListenController {
     // Kept within kLowestReferenceA to kHighestReferenceA.
     void SetReferenceA(double hz);
     // The open strings of the tuning in force.
-    void SetStrings(const StringNotes& strings);
+    void SetStrings(const StringPitches& strings);
 
     TunerMode Mode() const { return mode_; }
     double ReferenceA() const { return referenceA_; }
@@ -64,7 +64,7 @@ class ListenController {
     std::unique_ptr<PitchTracker> tracker_;
     TunerMode mode_ = TunerMode::Strings;
     double referenceA_ = kDefaultReferenceA;
-    StringNotes strings_ = OpenStringNotes();
+    StringPitches strings_ = kStandardStrings;
     bool noMicrophone_ = false;
     ListenView view_;
     std::function<void()> changed_;

@@ -6,16 +6,12 @@
 #include <string_view>
 
 #include "core/music/fingering.hpp"
-#include "core/music/tuning.hpp"
+#include "core/music/sounding_pitch.hpp"
 
 namespace fretwise {
 
-// Notes here are MIDI numbers: 69 is A4 (concert A), 40 the open low E string (E2), one
-// semitone a step.
-constexpr int kNoteA4 = 69;
-
 // The frequency of A4 the tuner judges by, and the range a band may tune to.
-constexpr double kDefaultReferenceA = 440.0;
+constexpr double kDefaultReferenceA = kConcertA;
 constexpr double kLowestReferenceA = 430.0;
 constexpr double kHighestReferenceA = 450.0;
 
@@ -39,31 +35,22 @@ struct ListenChoices {
     bool operator==(const ListenChoices&) const = default;
 };
 
-// The open strings' notes, index = string (0 = high E); in standard tuning E4 B3 G3 D3 A2 E2.
-using StringNotes = std::array<int, kStringCount>;
-StringNotes OpenStringNotes(const Tuning& tuning = {});
-
 // A heard frequency named: its note, how far off it is and the string it belongs to.
 struct TunedNote {
-    int note = kNoteA4;
+    SoundingPitch note;
     double cents = 0.0;         // above the note (sharp) when positive
     std::optional<int> string;  // the open string sounding this note, if any
     bool operator==(const TunedNote&) const = default;
+
+    // The note in sharps with its octave: "E2", "A#4".
+    std::string NoteText() const { return note.ScientificName(Accidentals::Sharps); }
 };
 
-double NoteFrequency(int note, double referenceA);
-
-// Hundredths of a semitone from target up to frequency.
-double CentsFrom(double target, double frequency);
-
 // The nearest note of the chromatic scale; string is the open string of that note, if one.
-TunedNote NearestNote(double frequency, double referenceA, const StringNotes& strings);
+TunedNote NearestNote(double frequency, double referenceA, const StringPitches& strings);
 // The nearest open string, however far off.
-TunedNote NearestString(double frequency, double referenceA, const StringNotes& strings);
+TunedNote NearestString(double frequency, double referenceA, const StringPitches& strings);
 TunedNote NameFrequency(double frequency, double referenceA, TunerMode mode,
-                        const StringNotes& strings);
-
-// The note in sharps with its octave: "E2", "A#4".
-std::string NoteText(int note);
+                        const StringPitches& strings);
 
 }  // namespace fretwise

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "core/music/fingering.hpp"
-#include "core/sound/string_notes.hpp"
 #include "core/storage/whole_number.hpp"
 #include "tuner/tuner_tones.hpp"
 
@@ -83,7 +82,7 @@ void TunerController::PlayOnce(int button) {
     } else {
         // The open string, as the main window plays it without a capo.
         const OpenStrings strings{tuning_, 0};
-        engine_.SynthNote(SoundNoteOfString(button, strings.OpenPitch(button), strings));
+        engine_.SynthNote(strings.OpenStringPitch(button).SoundNote());
     }
 }
 
@@ -99,7 +98,7 @@ void TunerController::ToggleLoop(int toggle) {
     loopOn_[static_cast<std::size_t>(toggle)] = true;
     if (toggle != kBandToggle && tuning_.offsets[static_cast<std::size_t>(toggle)] != 0) {
         const OpenStrings strings{tuning_, 0};
-        engine_.LoopNote(SoundNoteOfString(toggle, strings.OpenPitch(toggle), strings));
+        engine_.LoopNote(strings.OpenStringPitch(toggle).SoundNote());
         return;
     }
     // A missing reference tone stays silent; the toggle still shows that it is on.
@@ -115,9 +114,9 @@ std::optional<std::filesystem::path> TunerController::LoopFile(int toggle) const
         if (!band_) {
             return std::nullopt;
         }
-        return wavsDir_ / kBandTones[static_cast<std::size_t>(*band_)].file;
+        return wavsDir_ / kBandTones[static_cast<std::size_t>(*band_)].tone.file;
     }
-    return wavsDir_ / kTunerStringFiles[static_cast<std::size_t>(toggle)];
+    return wavsDir_ / kStringTones[static_cast<std::size_t>(toggle)].file;
 }
 
 }  // namespace fretwise

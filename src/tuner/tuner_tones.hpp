@@ -3,13 +3,11 @@
 #include <array>
 #include <string_view>
 
+#include "core/sound/reference_tones.hpp"
+
 namespace fretwise {
 
 // The tones the tuner offers: what its lists show and what each button sounds.
-
-// Recorded reference tones of the strings 0 to 5, in the "WAVs" folder.
-inline constexpr std::array<std::string_view, 6> kTunerStringFiles{"e-h.wav", "b.wav", "g.wav",
-                                                                   "d.wav",   "a.wav", "e-l.wav"};
 
 // An entry of the "Note:" list and its distance from A in semitones (the item data).
 struct TunerNote {
@@ -35,10 +33,11 @@ inline constexpr std::array<std::string_view, 5> kTunerOctaves{"+2", "+1", "0", 
 // An entry of the "Tune a band" list and its recorded tone.
 struct BandTone {
     std::string_view name;
-    std::string_view file;
+    ReferenceTone tone;
 };
 
-inline constexpr std::array<BandTone, 3> kBandTones{
-    {{"Concert A", "a-c.wav"}, {"Concert Bb", "bb-c.wav"}, {"Concert C", "c-c.wav"}}};
+inline constexpr std::array<BandTone, 3> kBandTones{{{"Concert A", kConcertTones[0]},
+                                                     {"Concert Bb", kConcertTones[1]},
+                                                     {"Concert C", kConcertTones[2]}}};
 
 }  // namespace fretwise

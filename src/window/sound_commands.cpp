@@ -1,7 +1,7 @@
 // Playing the chord or one string, and saving the chord as a WAV file.
 #include <exception>
 
-#include "core/sound/string_notes.hpp"
+#include "core/sound/synthesis.hpp"
 #include "core/storage/file_messages.hpp"
 #include "window/command_steps.hpp"
 #include "window/commands.hpp"
@@ -45,7 +45,7 @@ void PlayString(Window& window, int string) {
         return;
     }
     const WindowState& state = window.state;
-    const double note = SoundNoteOfString(string, state.shape.Note[string], state.strings);
+    const double note = state.strings.SoundingPitchOf(string, state.shape.Note[string]).SoundNote();
     Synthesise(window, [note](SoundEngine& sound) { return sound.SynthNote(note); });
 }
 

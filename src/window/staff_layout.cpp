@@ -77,7 +77,7 @@ int StringStaffStep(const Fingering& shape, int string, Accidentals mode,
                     const OpenStrings& strings) {
     // The sound note carries the octave: as a pitch number counted from the E written on
     // step 0 (the open low E string of standard tuning, sound note -5, pitch number 8).
-    const int written = strings.SoundNote(string, shape.Note[string]) + 13;
+    const int written = strings.SoundingPitchOf(string, shape.Note[string]).SoundNote() + 13;
     // G#/Ab belongs to the G below when spelled with a sharp, to the A above with a flat.
     const int octave = mode == Accidentals::Sharps ? (written - 1) / 12 : written / 12;
     return StaffStep(NoteName(written, mode)).step + 7 * octave;

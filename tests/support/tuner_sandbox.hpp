@@ -18,10 +18,10 @@ struct TunerSandbox {
     TunerSandbox() {
         clock.now = 1000.0;  // after midnight, so slot 0 is free
         std::filesystem::create_directories(dir / "WAVs");
-        for (std::string_view name : kTunerStringFiles) {
-            std::ofstream(dir / "WAVs" / name) << "RIFF";
+        for (const ReferenceTone& tone : kStringTones) {
+            std::ofstream(dir / "WAVs" / tone.file) << "RIFF";
         }
-        for (const BandTone& tone : kBandTones) {
+        for (const ReferenceTone& tone : kConcertTones) {
             std::ofstream(dir / "WAVs" / tone.file) << "RIFF";
         }
     }

@@ -68,7 +68,7 @@ TEST_F(ListenControllerTest, ShowsTheNoteTheNeedleAndWhetherItIsInTune) {
         input.Play(PluckedString(hz, 48000, 0.4));
         const ListenView& view = listen.View();
         ASSERT_TRUE(view.note) << hz;
-        EXPECT_EQ(view.note->note, note) << hz;
+        EXPECT_EQ(view.note->note.midi, note) << hz;
         EXPECT_EQ(view.note->string, string) << hz;
         EXPECT_NEAR(view.needle, needle, 0.5) << hz;
         EXPECT_EQ(view.inTune, inTune) << hz;

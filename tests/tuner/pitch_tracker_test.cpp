@@ -43,9 +43,12 @@ TEST(PitchTrackerTest, PluckedStringsAreReadWithinACentWithoutOctaveErrors) {
                 const double truth = NoteHz(note, cents);
                 const auto error = MedianError(
                     PluckedString(truth, rate, 0.6, unsigned(note + cents)), rate, truth);
-                ASSERT_TRUE(error) << rate << " Hz " << NoteText(note) << " " << cents;
+                ASSERT_TRUE(error)
+                    << rate << " Hz " << SoundingPitch{note}.ScientificName(Accidentals::Sharps)
+                    << " " << cents;
                 EXPECT_NEAR(*error, 0.0, tolerance)
-                    << rate << " Hz " << NoteText(note) << " " << cents;
+                    << rate << " Hz " << SoundingPitch{note}.ScientificName(Accidentals::Sharps)
+                    << " " << cents;
             }
         }
     }

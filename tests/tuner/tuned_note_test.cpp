@@ -2,23 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 namespace fretwise::test {
 namespace {
 
-TEST(TunedNoteTest, NotesAreWrittenInSharpsWithTheirOctaveFromC) {
-    const std::tuple<int, const char*> cases[] = {{40, "E2"}, {38, "D2"}, {69, "A4"}, {70, "A#4"},
-                                                  {60, "C4"}, {59, "B3"}, {0, "C-1"}};
-    for (const auto& [note, text] : cases) {
-        EXPECT_EQ(NoteText(note), text);
-    }
-    EXPECT_EQ(OpenStringNotes(), (StringNotes{64, 59, 55, 50, 45, 40}));
-    EXPECT_EQ(OpenStringNotes(TuningPresets()[1].tuning), (StringNotes{64, 59, 55, 50, 45, 38}));
-}
-
 TEST(TunedNoteTest, AFrequencyIsNamedByTheNearestStringOrNote) {
-    const StringNotes standard = OpenStringNotes();
+    const StringPitches standard = kStandardStrings;
     struct Case {
         double hz;
         double referenceA;

@@ -4,15 +4,14 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
+
+#include "core/music/sounding_pitch.hpp"
+#include "core/sound/reference_tones.hpp"
 
 namespace fretwise::tones {
 
 namespace {
-
-// Equal temperament from concert A at 440 Hz.
-double Semitones(int fromA440) {
-    return 440.0 * std::pow(2.0, fromA440 / 12.0);
-}
 
 constexpr std::array<double, 5> kHarmonicStrength = {1.0, 0.45, 0.25, 0.12, 0.06};
 
@@ -25,15 +24,14 @@ void AppendLE(std::string& out, std::uint32_t value, int bytes) {
 }  // namespace
 
 std::vector<ToneSpec> ReferenceTones() {
-    return {
-        {"e-h.wav", Semitones(-5)}, {"b.wav", Semitones(-10)},  {"g.wav", Semitones(-14)},
-        {"d.wav", Semitones(-19)},  {"a.wav", Semitones(-24)},  {"e-l.wav", Semitones(-29)},
-        {"a-c.wav", Semitones(0)},  {"bb-c.wav", Semitones(1)}, {"c-c.wav", Semitones(3)},
-    };
-}
-
-double Cents(double frequency, double reference) {
-    return 1200.0 * std::log2(frequency / reference);
+    std::vector<ToneSpec> tones;
+    for (const auto& list : {std::span<const ReferenceTone>(kStringTones),
+                             std::span<const ReferenceTone>(kConcertTones)}) {
+        for (const ReferenceTone& tone : list) {
+            tones.push_back({std::string(tone.file), tone.pitch.Frequency(kConcertA)});
+        }
+    }
+    return tones;
 }
 
 LoopPlan PlanLoop(double frequency, double minSeconds, double maxSeconds) {
@@ -44,7 +42,7 @@ LoopPlan PlanLoop(double frequency, double minSeconds, double maxSeconds) {
     for (int cycles = fewest; cycles <= most; ++cycles) {
         const LoopPlan plan{static_cast<int>(std::lround(cycles * kSampleRate / frequency)),
                             cycles};
-        const double error = std::abs(Cents(plan.Frequency(), frequency));
+        const double error = std::abs(CentsFrom(frequency, plan.Frequency()));
         if (best.samples == 0 || error < bestError) {
             best = plan;
             bestError = error;

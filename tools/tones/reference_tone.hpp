@@ -28,9 +28,6 @@ struct LoopPlan {
 // The loop between minSeconds and maxSeconds whose pitch is closest to the frequency.
 LoopPlan PlanLoop(double frequency, double minSeconds, double maxSeconds);
 
-// Difference of two frequencies in cents.
-double Cents(double frequency, double reference);
-
 // An organ-like tone: the fundamental and four harmonics of falling strength, peaking at
 // half of full scale, one sample per element.
 std::vector<std::int16_t> RenderLoop(const LoopPlan& plan);

@@ -64,13 +64,13 @@ std::string Fixed(double value, int decimals) {
 // The keys "frequency", "note" and "cents" of one reading.
 std::string NoteJson(double frequency, const TunedNote& note) {
     std::string out = "\"frequency\":" + Fixed(frequency, 2) + ",\"note\":";
-    AppendJsonString(out, NoteText(note.note));
+    AppendJsonString(out, note.NoteText());
     return out + ",\"cents\":" + Fixed(note.cents, 1);
 }
 
 std::string NoteLine(double frequency, const TunedNote& note) {
-    return Fixed(frequency, 2) + " Hz  " + NoteText(note.note) + "  " +
-           (note.cents > 0 ? "+" : "") + Fixed(note.cents, 1) + " cents";
+    return Fixed(frequency, 2) + " Hz  " + note.NoteText() + "  " + (note.cents > 0 ? "+" : "") +
+           Fixed(note.cents, 1) + " cents";
 }
 
 int Fail(Io io, const PitchRequest& request, const std::string& message) {
@@ -102,7 +102,7 @@ int Run(const PitchRequest& request, Io io) {
         return Fail(io, request, kNoPitch);
     }
     const auto name = [&request](double hz) {
-        return NearestNote(hz, request.referenceA, OpenStringNotes());
+        return NearestNote(hz, request.referenceA, kStandardStrings);
     };
     if (request.summary) {
         io.out << (request.json ? "{" + NoteJson(*median, name(*median)) + "}"

@@ -6,7 +6,7 @@
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "core/music/fingering.hpp"
-#include "core/sound/string_notes.hpp"
+#include "core/sound/synthesis.hpp"
 
 namespace fretwise::cli {
 

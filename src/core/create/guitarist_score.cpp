@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/sound/string_notes.hpp"
-
 namespace fretwise {
 
 namespace {
@@ -237,7 +235,8 @@ Counts CountTerms(const ScoredShape& shape, const ScoreContext& context) {
 ScoredShape ScoredShapeOf(const Fingering& shape, const OpenStrings& strings) {
     ScoredShape scored{shape.Fret, shape.Note, {}};
     for (int s = 0; s < kStringCount; ++s) {
-        scored.heights[s] = static_cast<std::int16_t>(SoundNoteOfString(s, shape.Note[s], strings));
+        scored.heights[s] =
+            static_cast<std::int16_t>(strings.SoundingPitchOf(s, shape.Note[s]).SoundNote());
     }
     return scored;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/music/pitch.hpp"
+#include "core/music/sounding_pitch.hpp"
 
 namespace fretwise {
 
@@ -12,8 +13,20 @@ constexpr int kStringCount = 6;
 // String 0 is the high E string (drawn at the right), string 5 the low E string.
 using PerString = std::array<std::int16_t, kStringCount>;
 
-// Standard tuning: the open pitch number of each string.
-constexpr PerString kOpenPitch = {8, 3, 11, 6, 1, 8};
+// What each string sounds, index = string.
+using StringPitches = std::array<SoundingPitch, kStringCount>;
+
+// Standard tuning as the open strings sound: E4 B3 G3 D3 A2 E2.
+constexpr StringPitches kStandardStrings = {{{64}, {59}, {55}, {50}, {45}, {40}}};
+
+// Standard tuning as the pitch numbers of the open strings: 8, 3, 11, 6, 1, 8.
+constexpr PerString kOpenPitch = [] {
+    PerString pitches{};
+    for (std::size_t s = 0; s < pitches.size(); ++s) {
+        pitches[s] = kStandardStrings[s].PitchNumber();
+    }
+    return pitches;
+}();
 
 // Frets: 0 is the open string, n the n-th fret from the nut, -1 a string not played.
 constexpr std::int16_t kMuted = -1;

@@ -1,7 +1,6 @@
 #include "core/music/tuning.hpp"
 
 #include <array>
-#include <cctype>
 
 namespace fretwise {
 
@@ -30,32 +29,8 @@ constexpr std::array<TuningPreset, 10> kPresets = {{
 constexpr std::array<std::string_view, kStringCount> kStringNames = {"high E", "B", "G",
                                                                      "D",      "A", "low E"};
 
-// A real pitch's MIDI number is its sound note plus this.
-constexpr int kMidiOfSoundNote = 45;
-
 bool InTuningRange(int offset) {
     return offset >= kLowestTuningOffset && offset <= kHighestTuningOffset;
-}
-
-std::optional<int> SemitoneAboveC(char letter) {
-    switch (std::toupper(static_cast<unsigned char>(letter))) {
-        case 'C':
-            return 0;
-        case 'D':
-            return 2;
-        case 'E':
-            return 4;
-        case 'F':
-            return 5;
-        case 'G':
-            return 7;
-        case 'A':
-            return 9;
-        case 'B':
-            return 11;
-        default:
-            return std::nullopt;
-    }
 }
 
 std::string Quoted(std::string_view text) {
@@ -106,46 +81,27 @@ PerString OpenStrings::OpenPitches() const {
     return pitches;
 }
 
-int OpenStrings::SoundNote(int string, Pitch note) const {
+SoundingPitch OpenStrings::OpenStringPitch(int string) const {
     const auto s = static_cast<std::size_t>(string);
-    return note - OpenPitch(string) + kOpenSoundNote.at(s) + tuning.offsets.at(s) + capo;
+    return kStandardStrings.at(s).Transposed(tuning.offsets.at(s) + capo);
 }
 
-std::string ScientificPitch(int soundNote, Accidentals mode) {
-    const int midi = soundNote + kMidiOfSoundNote;
-    // Pitch number 1 is A, MIDI 69 is A4: their classes agree after adding 4.
-    const int pitchClass = ((midi + 4) % 12 + 12) % 12;
-    const int octave = midi / 12 - 1;
-    return std::string(NoteName(pitchClass, mode)) + std::to_string(octave);
+StringPitches OpenStrings::OpenStringPitches() const {
+    StringPitches pitches{};
+    for (int s = 0; s < kStringCount; ++s) {
+        pitches[static_cast<std::size_t>(s)] = OpenStringPitch(s);
+    }
+    return pitches;
 }
 
-std::optional<int> ParseScientificPitch(std::string_view text) {
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    const std::optional<int> letter = SemitoneAboveC(text.front());
-    if (!letter) {
-        return std::nullopt;
-    }
-    std::size_t at = 1;
-    int semitone = *letter;
-    if (at < text.size() && (text[at] == '#' || text[at] == 'b')) {
-        semitone += text[at] == '#' ? 1 : -1;
-        ++at;
-    }
-    if (at == text.size() || text.size() - at > 1 ||
-        !std::isdigit(static_cast<unsigned char>(text[at]))) {
-        return std::nullopt;
-    }
-    const int octave = text[at] - '0';
-    return 12 * (octave + 1) + semitone - kMidiOfSoundNote;
+SoundingPitch OpenStrings::SoundingPitchOf(int string, Pitch note) const {
+    return OpenStringPitch(string).Transposed(note - OpenPitch(string));
 }
 
 std::string TuningText(const Tuning& tuning, Accidentals mode) {
     std::string text;
     for (int s = kStringCount - 1; s >= 0; --s) {
-        const auto i = static_cast<std::size_t>(s);
-        text += ScientificPitch(kOpenSoundNote[i] + tuning.offsets[i], mode);
+        text += OpenStrings{tuning, 0}.OpenStringPitch(s).ScientificName(mode);
         if (s > 0) {
             text += ',';
         }
@@ -154,18 +110,18 @@ std::string TuningText(const Tuning& tuning, Accidentals mode) {
 }
 
 std::string TuningRangeText(int string, Accidentals mode) {
-    const int open = kOpenSoundNote.at(static_cast<std::size_t>(string));
-    return ScientificPitch(open + kLowestTuningOffset, mode) + "-" +
-           ScientificPitch(open + kHighestTuningOffset, mode);
+    const SoundingPitch open = kStandardStrings.at(static_cast<std::size_t>(string));
+    return open.Transposed(kLowestTuningOffset).ScientificName(mode) + "-" +
+           open.Transposed(kHighestTuningOffset).ScientificName(mode);
 }
 
 std::optional<std::int16_t> OffsetOfString(int string, std::string_view note, std::string& error) {
-    const std::optional<int> sound = ParseScientificPitch(note);
-    if (!sound) {
+    const std::optional<SoundingPitch> pitch = ReadScientificName(note);
+    if (!pitch) {
         error = Quoted(note) + ": not a note such as E2, F#3 or Bb2";
         return std::nullopt;
     }
-    const int offset = *sound - kOpenSoundNote.at(static_cast<std::size_t>(string));
+    const int offset = pitch->SemitonesFrom(kStandardStrings.at(static_cast<std::size_t>(string)));
     if (!InTuningRange(offset)) {
         error = Quoted(note) + ": the " + std::string(StringName(string)) + " string takes " +
                 TuningRangeText(string, Accidentals::Sharps);

@@ -19,10 +19,6 @@ constexpr int kHighestTuningOffset = 4;
 // A capo clamps every string at one of these frets; 0 is no capo.
 constexpr std::int16_t kMaxCapo = 7;
 
-// The note number each open string sounds in standard tuning, high E string first (12 is
-// concert A, one octave above a guitar's real pitch, as guitar music is written).
-constexpr PerString kOpenSoundNote = {19, 14, 10, 5, 0, -5};
-
 // Six open-string notes, each given as semitones from the string's standard note.
 struct Tuning {
     PerString offsets{};  // index = string, 0 = high E
@@ -60,14 +56,12 @@ struct OpenStrings {
     // when that falls below 1 (so -1 keeps meaning "not played"), plus the capo.
     Pitch OpenPitch(int string) const;
     PerString OpenPitches() const;
-    // The note number the string sounds at a pitch number, in its true octave.
-    int SoundNote(int string, Pitch note) const;
+    // What the open string sounds, and what the string sounds at a pitch number: the one
+    // place where a pitch number, which has no octave, becomes a sounding pitch.
+    SoundingPitch OpenStringPitch(int string) const;
+    StringPitches OpenStringPitches() const;
+    SoundingPitch SoundingPitchOf(int string, Pitch note) const;
 };
-
-// Scientific pitch names of real guitar pitches: "E2" is the open low E string.
-// The note number of a real pitch is its sound note (one octave above it).
-std::string ScientificPitch(int soundNote, Accidentals mode);
-std::optional<int> ParseScientificPitch(std::string_view text);
 
 // Six scientific pitches, low string first, separated by commas: "D2,A2,D3,G3,B3,E4".
 std::string TuningText(const Tuning& tuning, Accidentals mode);

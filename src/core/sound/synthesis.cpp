@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "core/music/sounding_pitch.hpp"
 #include "core/sound/wav_headers.hpp"
 
 namespace fretwise {
@@ -173,9 +174,19 @@ class ChordLevels {
 
 }  // namespace
 
+// The step is 2πf / 8000 for f = 220 × 2^(note / 12): the 2 is folded into the 440.
 double PhaseStep(double note) {
-    const double power = std::pow(2.0, note / 12.0);
-    return power * 440.0 * 3.14159 / 8000.0;
+    return EqualTemperament(note, 440.0) * 3.14159 / 8000.0;
+}
+
+std::vector<double> ChordNotesToPlay(const Fingering& shape, const OpenStrings& strings) {
+    std::vector<double> notes;
+    for (int s = 0; s < kStringCount; ++s) {
+        if (shape.Note[s] >= 0) {
+            notes.push_back(strings.SoundingPitchOf(s, shape.Note[s]).SoundNote());
+        }
+    }
+    return notes;
 }
 
 void RemoveDuplicateNotes(std::vector<double>& notes) {

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/music/fingering.hpp"
+#include "core/music/tuning.hpp"
+
 namespace fretwise {
 
 enum class StrumMode { Block = 0, Strummed = 1 };
@@ -11,6 +14,10 @@ enum class StrumMode { Block = 0, Strummed = 1 };
 // 440 Hz), each step a semitone. The constant 3.14159 (not full-precision pi) and the order
 // of the operations are part of the sound's exact bytes.
 double PhaseStep(double note);
+
+// The note numbers the play buttons hand to the synthesis: every played string of the
+// shape's Note, high E string first, so the high E string is heard first in a strum.
+std::vector<double> ChordNotesToPlay(const Fingering& shape, const OpenStrings& strings = {});
 
 // Removes repeated note numbers, keeping of equal notes the one added last; the surviving
 // entries keep their order.

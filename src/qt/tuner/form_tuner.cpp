@@ -32,8 +32,6 @@ std::optional<int> Selection(const QComboBox* combo) {
     return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
-const std::array<const char*, 6> kStringNames{"high E", "B", "G", "D", "A", "low E"};
-
 }  // namespace
 
 FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, AudioInput& input,
@@ -115,7 +113,7 @@ QWidget* FormTuner::CreateStringsFrame() {
         const auto x = [left](int fromSide) {
             return left ? fromSide : HeadstockView::kWidth - fromSide - kButtonWidth;
         };
-        const QString name = QString::fromLatin1(kStringNames[static_cast<std::size_t>(string)]);
+        const QString name = FromView(StringName(string));
 
         QPushButton* once = CreateButton(QStringLiteral("playOnce%1").arg(string), headstock);
         once->move(x(outer), y);
@@ -196,7 +194,7 @@ void FormTuner::UseListenChoices(const ListenChoices& choices,
 
 void FormTuner::UseTuning(const Tuning& tuning) {
     controller_.UseTuning(tuning);
-    listenPanel_->Controller().SetStrings(OpenStringNotes(tuning));
+    listenPanel_->Controller().SetStrings(OpenStrings{tuning, 0}.OpenStringPitches());
 }
 
 void FormTuner::hideEvent(QHideEvent* event) {
@@ -223,8 +221,7 @@ void FormTuner::ShowToggles() {
         const QString tone =
             i == TunerController::kBandToggle
                 ? QStringLiteral("the concert pitch")
-                : QStringLiteral("the %1 string's recorded tone")
-                      .arg(QString::fromLatin1(kStringNames[static_cast<std::size_t>(i)]));
+                : QStringLiteral("the %1 string's recorded tone").arg(FromView(StringName(i)));
         toggle->setToolTip(on ? QStringLiteral("Stop %1").arg(tone)
                               : QStringLiteral("Loop %1").arg(tone));
     }

@@ -106,7 +106,7 @@ void ListenPanel::ShowView() {
     const QString colour = view.inTune ? QStringLiteral("color: #2ea043") : QString();
     note_->setStyleSheet(colour);
     if (view.note) {
-        note_->setText(QString::fromStdString(NoteText(view.note->note)));
+        note_->setText(QString::fromStdString(view.note->NoteText()));
         const double cents = std::round(view.note->cents * 10.0) / 10.0;
         cents_->setText(QStringLiteral("%1%2 cents")
                             .arg(cents > 0 ? QStringLiteral("+") : QString())

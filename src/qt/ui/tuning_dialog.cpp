@@ -25,10 +25,8 @@ TuningDialog::TuningDialog(const Tuning& current, QWidget* parent) : QDialog(par
     for (int s = kStringCount - 1; s >= 0; --s) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("string%1Field").arg(s));
-        const std::string open = ScientificPitch(kOpenSoundNote[static_cast<std::size_t>(s)] +
-                                                     current.offsets[static_cast<std::size_t>(s)],
-                                                 Accidentals::Sharps);
-        field->setText(Q(open));
+        field->setText(
+            Q(OpenStrings{current, 0}.OpenStringPitch(s).ScientificName(Accidentals::Sharps)));
         field->setToolTip(
             QStringLiteral("From %1").arg(Q(TuningRangeText(s, Accidentals::Sharps))));
         const std::string label = std::string(StringName(s)) + " string (" +

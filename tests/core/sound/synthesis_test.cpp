@@ -148,5 +148,24 @@ TEST(Render, AbsurdNotesStayInRange) {
     }
 }
 
+// The play buttons hand the synthesis every played string, high E string first.
+TEST(ChordNotesToPlay, HighEStringFirstAndMutedStringsLeftOut) {
+    // Frets high E first.
+    const std::tuple<PerString, OpenStrings, std::vector<double>> cases[] = {
+        {{0, 1, 0, 2, 3, -1}, {}, kCMajor},
+        {{0, 0, 0, 0, 0, 0}, {}, kSixStrings},
+        {{-1, -1, 0, 0, 0, 0}, {}, {10, 5, 0, -5}},
+        {{0, 5, -1, -1, -1, -1}, {}, {19, 19}},
+        {{-1, -1, -1, -1, -1, -1}, {}, {}},
+        // Drop D with a capo at the second fret.
+        {{0, 0, 0, 0, 0, 0}, {Tuning{{0, 0, 0, 0, 0, -2}}, 2}, {21, 16, 12, 7, 2, -5}},
+    };
+    for (const auto& [frets, strings, notes] : cases) {
+        Fingering shape;
+        shape.Fret = frets;
+        EXPECT_EQ(ChordNotesToPlay(ShapeFretsToNotes(shape, strings), strings), notes);
+    }
+}
+
 }  // namespace
 }  // namespace fretwise::test
