@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
                 logic.state.listen = choices;
             });
         }
-        tuner->UseTuning(tuning);
+        tuner->UseTuning(tuning, logic.state.accidentals);
+        tuner->UseZoom(logic.state.zoomPercent);
         tuner->exec();
     });
 

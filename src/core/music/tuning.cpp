@@ -94,6 +94,14 @@ StringPitches OpenStrings::OpenStringPitches() const {
     return pitches;
 }
 
+std::array<std::string_view, kStringCount> OpenStrings::OpenNoteNames(Accidentals mode) const {
+    std::array<std::string_view, kStringCount> names{};
+    for (int s = 0; s < kStringCount; ++s) {
+        names[static_cast<std::size_t>(s)] = NoteName(OpenPitch(s), mode);
+    }
+    return names;
+}
+
 SoundingPitch OpenStrings::SoundingPitchOf(int string, Pitch note) const {
     return OpenStringPitch(string).Transposed(note - OpenPitch(string));
 }

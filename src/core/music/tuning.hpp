@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -61,6 +62,8 @@ struct OpenStrings {
     SoundingPitch OpenStringPitch(int string) const;
     StringPitches OpenStringPitches() const;
     SoundingPitch SoundingPitchOf(int string, Pitch note) const;
+    // The names of the notes the open strings sound, high E string first.
+    std::array<std::string_view, kStringCount> OpenNoteNames(Accidentals mode) const;
 };
 
 // Six scientific pitches, low string first, separated by commas: "D2,A2,D3,G3,B3,E4".

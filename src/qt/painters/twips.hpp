@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QRectF>
 
@@ -29,6 +30,17 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 // pixels, rounded down as at 100 %. The pictures copied, saved and printed never zoom.
 constexpr int ZoomedPx(int twips, int percent) {
     return twips * percent / (kTwipsPerPixel * 100);
+}
+
+// A font at percent of its size, in the unit it was given in.
+inline QFont ZoomedFont(const QFont& base, int percent) {
+    QFont zoomed = base;
+    if (base.pixelSize() > 0) {
+        zoomed.setPixelSize(base.pixelSize() * percent / 100);
+    } else {
+        zoomed.setPointSizeF(base.pointSizeF() * percent / 100);
+    }
+    return zoomed;
 }
 
 inline QRect ZoomedRect(const QRect& twips, int percent) {

@@ -25,10 +25,18 @@ void CentsMeter::Show(std::optional<double> needle, bool inTune) {
     update();
 }
 
+void CentsMeter::SetZoom(int percent) {
+    zoom_ = percent;
+    setMinimumSize(sizeHint());
+    update();
+}
+
 void CentsMeter::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal span = width() - 2 * kMargin;
+    const qreal scale = zoom_ / 100.0;
+    p.scale(scale, scale);
+    const qreal span = width() / scale - 2 * kMargin;
     const auto x = [span](double cents) {
         return kMargin + span * (cents + kNeedleCents) / (2 * kNeedleCents);
     };

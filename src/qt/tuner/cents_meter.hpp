@@ -16,7 +16,9 @@ class CentsMeter : public QWidget {
     std::optional<double> Needle() const { return needle_; }
     bool InTune() const { return inTune_; }
 
-    QSize sizeHint() const override { return {360, 54}; }
+    QSize sizeHint() const override { return {360 * zoom_ / 100, 54 * zoom_ / 100}; }
+    // The scale at percent of its designed size.
+    void SetZoom(int percent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +26,7 @@ class CentsMeter : public QWidget {
   private:
     std::optional<double> needle_;
     bool inTune_ = false;
+    int zoom_ = 100;
 };
 
 }  // namespace fretwise

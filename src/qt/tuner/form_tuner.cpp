@@ -1,6 +1,7 @@
 #include "qt/tuner/form_tuner.hpp"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 
 #include <vector>
 
+#include "qt/painters/twips.hpp"
 #include "qt/tuner/headstock_view.hpp"
 #include "qt/tuner/listen_panel.hpp"
 #include "qt/tuner/tuner_icons.hpp"
@@ -22,6 +24,7 @@ constexpr int kButtonWidth = 38;
 constexpr int kButtonHeight = 30;
 constexpr int kSideMargin = 12;
 constexpr int kButtonGap = 6;
+constexpr int kIconSize = 20;
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -66,6 +69,8 @@ FormTuner::FormTuner(SoundEngine& engine, const std::filesystem::path& dataDir, 
             [this] { controller_.SelectOctave(Selection(octaveList_)); });
     connect(bandList_, &QComboBox::currentIndexChanged, this,
             [this] { controller_.SelectBand(Selection(bandList_)); });
+    baseFont_ = font();
+    ShowNoteIcons();
     ShowToggles();
     SetTabOrder();
 }
@@ -91,9 +96,61 @@ QPushButton* FormTuner::CreateButton(const QString& name, QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setFixedSize(kButtonWidth, kButtonHeight);
-    button->setIconSize(QSize(20, 20));
+    button->setIconSize(QSize(kIconSize, kIconSize));
     button->setAutoDefault(true);
     return button;
+}
+
+// Beside the headstock's names, outermost the play-once button, then the loop toggle.
+void FormTuner::PlaceStringButtons() {
+    const auto zoomed = [this](int px) { return px * zoom_ / 100; };
+    for (int string = 0; string < TunerController::kStringCount; ++string) {
+        const bool left = HeadstockView::OnLeft(string);
+        const int y = zoomed(static_cast<int>(HeadstockView::RowY(string)) - kButtonHeight / 2);
+        const auto x = [&](int fromSide) {
+            return zoomed(left ? fromSide : HeadstockView::kWidth - fromSide - kButtonWidth);
+        };
+        playOnceButtons_[static_cast<std::size_t>(string)]->move(x(kSideMargin), y);
+        loopToggles_[static_cast<std::size_t>(string)]->move(
+            x(kSideMargin + kButtonWidth + kButtonGap), y);
+    }
+}
+
+void FormTuner::UseZoom(int percent) {
+    zoom_ = percent;
+    // Set on each control: under the main window's style sheet a control keeps the font it
+    // was polished with.
+    const QFont zoomed = ZoomedFont(baseFont_, percent);
+    setFont(zoomed);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->setFont(zoomed);
+    }
+    headstock_->SetZoom(percent);
+    for (auto* buttons : {&playOnceButtons_, &loopToggles_}) {
+        for (QPushButton* button : *buttons) {
+            button->setFixedSize(kButtonWidth * percent / 100, kButtonHeight * percent / 100);
+            button->setIconSize(QSize(kIconSize * percent / 100, kIconSize * percent / 100));
+        }
+    }
+    PlaceStringButtons();
+    listenPanel_->UseZoom(percent);
+}
+
+// The note is drawn in the buttons' own ink, so it shows on a dark palette as on a light one.
+void FormTuner::ShowNoteIcons() {
+    const QIcon note = NoteIcon(palette().color(QPalette::ButtonText));
+    for (QPushButton* button : playOnceButtons_) {
+        if (button != nullptr) {
+            button->setIcon(note);
+        }
+    }
+}
+
+void FormTuner::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        ShowNoteIcons();
+    }
+    QDialog::changeEvent(event);
 }
 
 QWidget* FormTuner::CreateStringsFrame() {
@@ -104,29 +161,18 @@ QWidget* FormTuner::CreateStringsFrame() {
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(headstock);
 
-    // Outermost the play-once button, then the loop toggle, then the string's name.
-    const int outer = kSideMargin;
-    const int inner = kSideMargin + kButtonWidth + kButtonGap;
     for (int string = 0; string < TunerController::kStringCount; ++string) {
-        const bool left = HeadstockView::OnLeft(string);
-        const int y = static_cast<int>(HeadstockView::RowY(string)) - kButtonHeight / 2;
-        const auto x = [left](int fromSide) {
-            return left ? fromSide : HeadstockView::kWidth - fromSide - kButtonWidth;
-        };
         const QString name = FromView(StringName(string));
-
         QPushButton* once = CreateButton(QStringLiteral("playOnce%1").arg(string), headstock);
-        once->move(x(outer), y);
-        once->setIcon(NoteIcon());
         once->setToolTip(QStringLiteral("Play the %1 string once").arg(name));
         connect(once, &QPushButton::clicked, this, [this, string] { PlayOnce(string); });
         playOnceButtons_[static_cast<std::size_t>(string)] = once;
 
         QPushButton* loop = CreateButton(QStringLiteral("loop%1").arg(string), headstock);
-        loop->move(x(inner), y);
         connect(loop, &QPushButton::clicked, this, [this, string] { ToggleLoop(string); });
         loopToggles_[static_cast<std::size_t>(string)] = loop;
     }
+    PlaceStringButtons();
     return frame;
 }
 
@@ -150,7 +196,6 @@ QWidget* FormTuner::CreatePlayNoteFrame() {
 
     const int button = TunerController::kPlayNoteButton;
     QPushButton* play = CreateButton(QStringLiteral("playOnce%1").arg(button), frame);
-    play->setIcon(NoteIcon());
     play->setToolTip(QStringLiteral("Play the chosen note once"));
     connect(play, &QPushButton::clicked, this,
             [this] { PlayOnce(TunerController::kPlayNoteButton); });
@@ -192,9 +237,11 @@ void FormTuner::UseListenChoices(const ListenChoices& choices,
     listenPanel_->UseChoices(choices, std::move(keep));
 }
 
-void FormTuner::UseTuning(const Tuning& tuning) {
+void FormTuner::UseTuning(const Tuning& tuning, Accidentals mode) {
     controller_.UseTuning(tuning);
-    listenPanel_->Controller().SetStrings(OpenStrings{tuning, 0}.OpenStringPitches());
+    const OpenStrings open{tuning, 0};
+    headstock_->SetNames(open.OpenNoteNames(mode));
+    listenPanel_->Controller().SetStrings(open.OpenStringPitches());
 }
 
 void FormTuner::hideEvent(QHideEvent* event) {

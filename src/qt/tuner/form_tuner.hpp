@@ -37,18 +37,24 @@ class FormTuner : public QDialog {
     void UseListenChoices(const ListenChoices& choices,
                           std::function<void(const ListenChoices&)> keep);
 
-    // The string buttons sound, and listening in "Strings" names, the open strings of this
-    // tuning.
-    void UseTuning(const Tuning& tuning);
+    // The string buttons sound, the headstock names and listening in "Strings" names the
+    // open strings of this tuning; the headstock spells them as the main window does.
+    void UseTuning(const Tuning& tuning, Accidentals mode);
+
+    // The window at the main window's zoom, in percent.
+    void UseZoom(int percent);
 
   protected:
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     QWidget* CreateStringsFrame();
     QWidget* CreatePlayNoteFrame();
     QWidget* CreateBandFrame();
     QPushButton* CreateButton(const QString& name, QWidget* parent);
+    void PlaceStringButtons();
+    void ShowNoteIcons();
     void PlayOnce(int button);
     void ToggleLoop(int toggle);
     void ShowToggles();
@@ -64,6 +70,8 @@ class FormTuner : public QDialog {
     QComboBox* bandList_ = nullptr;    // the concert pitches of "Tune a band"
     HeadstockView* headstock_ = nullptr;
     ListenPanel* listenPanel_ = nullptr;
+    QFont baseFont_;
+    int zoom_ = 100;
 };
 
 }  // namespace fretwise

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "core/music/tuning.hpp"
+
 namespace fretwise {
 
 namespace {
@@ -17,8 +19,6 @@ constexpr qreal kPostOffset = 50;   // from the centre line to a tuning post
 constexpr qreal kEdgeOffset = 80;   // from the centre line to the side of the headstock
 constexpr qreal kKeyOffset = 112;   // from the centre line to a tuner key
 constexpr qreal kNameOffset = 142;  // from the centre line to a string name
-
-const std::array<const char*, 6> kNames{"E", "B", "G", "D", "A", "E"};
 
 // Top to bottom position of the string's peg: 0 for the top pair, 2 for the pair nearest
 // the nut.
@@ -158,7 +158,8 @@ void DrawNut(QPainter& p) {
     p.drawRect(QRectF(kCentre - kNutHalfWidth, kNutTop, 2 * kNutHalfWidth, kNutHeight));
 }
 
-void DrawNames(QPainter& p, const QColor& ink, const QFont& base) {
+void DrawNames(QPainter& p, const std::array<QString, 6>& names, const QColor& ink,
+               const QFont& base) {
     QFont font = base;
     font.setBold(true);
     font.setPixelSize(17);
@@ -167,7 +168,7 @@ void DrawNames(QPainter& p, const QColor& ink, const QFont& base) {
     for (int string = 0; string < 6; ++string) {
         const QPointF centre = HeadstockView::NameCentre(string);
         p.drawText(QRectF(centre.x() - 12, centre.y() - 12, 24, 24), Qt::AlignCenter,
-                   QString::fromLatin1(kNames[static_cast<std::size_t>(string)]));
+                   names[static_cast<std::size_t>(string)]);
     }
 }
 
@@ -182,6 +183,20 @@ void DrawHighlight(QPainter& p, int string, const QColor& colour) {
 
 HeadstockView::HeadstockView(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
+    SetNames(OpenStrings{}.OpenNoteNames(Accidentals::Sharps));
+}
+
+void HeadstockView::SetNames(const std::array<std::string_view, 6>& names) {
+    for (std::size_t s = 0; s < names.size(); ++s) {
+        names_[s] = QString::fromUtf8(names[s].data(), static_cast<qsizetype>(names[s].size()));
+    }
+    update();
+}
+
+void HeadstockView::SetZoom(int percent) {
+    zoom_ = percent;
+    setFixedSize(kWidth * percent / 100, kHeight * percent / 100);
+    update();
 }
 
 void HeadstockView::Highlight(std::optional<int> string) {
@@ -202,6 +217,7 @@ QPointF HeadstockView::NameCentre(int string) {
 void HeadstockView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(zoom_ / 100.0, zoom_ / 100.0);
     DrawNeck(p);
     for (int string = 0; string < 6; ++string) {
         DrawKey(p, string);
@@ -217,7 +233,7 @@ void HeadstockView::paintEvent(QPaintEvent*) {
     if (highlighted_) {
         DrawHighlight(p, *highlighted_, palette().color(QPalette::Highlight));
     }
-    DrawNames(p, palette().color(QPalette::WindowText), font());
+    DrawNames(p, names_, palette().color(QPalette::WindowText), font());
 }
 
 }  // namespace fretwise

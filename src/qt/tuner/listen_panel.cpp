@@ -49,11 +49,6 @@ ListenPanel::ListenPanel(AudioInput& input, std::function<void(std::optional<int
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("note"));
     note_->setAlignment(Qt::AlignCenter);
-    note_->setMinimumWidth(110);
-    QFont big = note_->font();
-    big.setPixelSize(44);
-    big.setBold(true);
-    note_->setFont(big);
     cents_ = new QLabel(this);
     cents_->setObjectName(QStringLiteral("cents"));
     cents_->setAlignment(Qt::AlignCenter);
@@ -73,8 +68,18 @@ ListenPanel::ListenPanel(AudioInput& input, std::function<void(std::optional<int
     layout->addWidget(cents_, 2, 1, 1, 4);
     layout->addWidget(microphoneLine_, 3, 0, 1, 5);
 
+    UseZoom(100);
     controller_.OnChange([this] { ShowView(); });
     ShowView();
+}
+
+void ListenPanel::UseZoom(int percent) {
+    note_->setMinimumWidth(110 * percent / 100);
+    QFont big = note_->font();
+    big.setPixelSize(44 * percent / 100);
+    big.setBold(true);
+    note_->setFont(big);
+    meter_->SetZoom(percent);
 }
 
 void ListenPanel::UseChoices(const ListenChoices& choices,

@@ -29,6 +29,9 @@ class ListenPanel : public QGroupBox {
     // Shows the choices kept from the last run; keep is told every change.
     void UseChoices(const ListenChoices& choices, std::function<void(const ListenChoices&)> keep);
     ListenController& Controller() { return controller_; }
+    // The large note and the needle at percent of their designed size; the frame's other text
+    // follows the window's font.
+    void UseZoom(int percent);
 
   private:
     void ShowView();

@@ -57,9 +57,8 @@ QIcon StopIcon() {
     });
 }
 
-QIcon NoteIcon() {
-    return DrawIcon([](QPainter& p) {
-        const QColor ink(0x26, 0x32, 0x38);
+QIcon NoteIcon(const QColor& ink) {
+    return DrawIcon([&ink](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
         p.save();

@@ -13,8 +13,9 @@ OpenStrings InPreset(std::string_view id, int capo = 0) {
 
 std::string OpenNames(const OpenStrings& strings) {
     std::string names;
-    for (int s = kStringCount - 1; s >= 0; --s) {
-        names += std::string(NoteName(strings.OpenPitch(s), Accidentals::Sharps)) + " ";
+    const auto open = strings.OpenNoteNames(Accidentals::Sharps);
+    for (auto name = open.rbegin(); name != open.rend(); ++name) {
+        names += std::string(*name) + " ";
     }
     return names;
 }

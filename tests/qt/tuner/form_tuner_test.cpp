@@ -8,6 +8,11 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <array>
+#include <tuple>
+
+#include "core/music/tuning.hpp"
+
 #include "qt/tuner/cents_meter.hpp"
 #include "qt/tuner/headstock_view.hpp"
 #include "support/fake_audio.hpp"
@@ -94,6 +99,65 @@ TEST_F(FormTunerTest, PlaysTheNoteAndBandToneChosenInTheLists) {
     player.calls.clear();
     Find<QPushButton>(QStringLiteral("loop6"))->click();
     EXPECT_EQ(player.calls, (Log{"stop", "loop bb-c.wav"}));
+}
+
+// The headstock paints the notes of the tuning in force, spelled as the main window spells
+// them, high E string first.
+TEST_F(FormTunerTest, TheHeadstockNamesTheOpenStringsOfTheTuning) {
+    const auto* headstock = Find<HeadstockView>(QStringLiteral("headstock"));
+    using Names = std::array<QString, 6>;
+    EXPECT_EQ(headstock->Names(), (Names{"E", "B", "G", "D", "A", "E"}));
+    const std::tuple<const char*, Accidentals, Names> cases[] = {
+        {"drop-d", Accidentals::Sharps, {"E", "B", "G", "D", "A", "D"}},
+        {"open-g", Accidentals::Sharps, {"D", "B", "G", "D", "G", "D"}},
+        {"half-down", Accidentals::Flats, {"Eb", "Bb", "Gb", "Db", "Ab", "Eb"}},
+        {"standard", Accidentals::Sharps, {"E", "B", "G", "D", "A", "E"}},
+    };
+    for (const auto& [id, mode, names] : cases) {
+        form->UseTuning(*ReadTuning(id).tuning, mode);
+        EXPECT_EQ(headstock->Names(), names) << id;
+    }
+    form->UseTuning(*ReadTuning("drop-d").tuning, Accidentals::Sharps);
+    Find<QPushButton>(QStringLiteral("playOnce5"))->click();
+    EXPECT_TRUE(LastPlayedNoteIs(-7));
+}
+
+TEST_F(FormTunerTest, FollowsTheZoom) {
+    auto* headstock = Find<HeadstockView>(QStringLiteral("headstock"));
+    auto* once = Find<QPushButton>(QStringLiteral("playOnce0"));
+    const QPoint at100 = once->pos();
+    const int fontAt100 = QFontInfo(form->font()).pixelSize();
+    form->UseZoom(150);
+    EXPECT_EQ(headstock->size(), QSize(750, 474));
+    EXPECT_EQ(once->size(), QSize(57, 45));
+    EXPECT_NEAR(once->x(), at100.x() * 1.5, 1);
+    EXPECT_NEAR(once->y(), at100.y() * 1.5, 1);
+    EXPECT_NEAR(QFontInfo(form->font()).pixelSize(), fontAt100 * 1.5, 1);
+    form->UseZoom(100);
+    EXPECT_EQ(once->pos(), at100);
+    EXPECT_EQ(headstock->size(), QSize(HeadstockView::kWidth, HeadstockView::kHeight));
+}
+
+// The eighth note is drawn in the palette's button ink: light ink on a dark palette.
+TEST_F(FormTunerTest, TheNoteButtonsShowOnADarkPalette) {
+    for (const QColor ink : {QColor(Qt::white), QColor(Qt::black)}) {
+        QPalette palette = form->palette();
+        palette.setColor(QPalette::ButtonText, ink);
+        palette.setColor(QPalette::Button, ink == Qt::white ? Qt::black : Qt::white);
+        form->setPalette(palette);
+        for (const char* button : {"playOnce0", "playOnce6"}) {
+            const QImage picture =
+                Find<QPushButton>(QString::fromLatin1(button))->icon().pixmap(20, 20).toImage();
+            int inked = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QColor pixel = picture.pixelColor(x, y);
+                    inked += pixel.alpha() == 255 && pixel.rgb() == ink.rgb();
+                }
+            }
+            EXPECT_GT(inked, 10) << button << " " << ink.name().toStdString();
+        }
+    }
 }
 
 TEST_F(FormTunerTest, SpaceAndEnterPressTheFocusedButtonAndEscapeCloses) {
