@@ -9,6 +9,7 @@
 #include "fretwise/version.hpp"
 #include "qt/desktop/app_locations.hpp"
 #include "qt/desktop/desktop_registrar.hpp"
+#include "qt/desktop/first_paint_probe.hpp"
 #include "qt/desktop/qt_desktop.hpp"
 #include "qt/export/printer.hpp"
 #include "qt/export/window_export.hpp"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("fretwise"));
     ApplyPaletteFromEnvironment();
+    FirstPaintProbe::InstallIfAsked();
 
     const AppPaths paths = LocateAppPaths();
     QApplication::setWindowIcon(

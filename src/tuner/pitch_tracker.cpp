@@ -1,11 +1,11 @@
 #include "tuner/pitch_tracker.hpp"
 
-#include <aubio/aubio.h>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
+
+#include "tuner/aubio_library.hpp"
 
 namespace fretwise {
 
@@ -43,7 +43,7 @@ aubio_filter_t* NewLowPass(int sampleRate) {
     const double alpha = std::sin(w0) / std::numbers::sqrt2;  // sin(w0) / (2 Q), Q = 1/sqrt(2)
     const double a0 = 1.0 + alpha;
     const double b = (1.0 - cosine) / 2.0 / a0;
-    return new_aubio_filter_biquad(b, 2.0 * b, b, -2.0 * cosine / a0, (1.0 - alpha) / a0);
+    return Aubio().newBiquad(b, 2.0 * b, b, -2.0 * cosine / a0, (1.0 - alpha) / a0);
 }
 
 }  // namespace
@@ -55,15 +55,15 @@ struct PitchTracker::Detector {
     fvec_t* out;
 
     Detector(int window, int hop, int sampleRate)
-        : pitch(new_aubio_pitch("yinfast", uint_t(window), uint_t(hop), uint_t(sampleRate))),
+        : pitch(Aubio().newPitch("yinfast", uint_t(window), uint_t(hop), uint_t(sampleRate))),
           lowPass(NewLowPass(sampleRate)),
-          in(new_fvec(uint_t(hop))),
-          out(new_fvec(1)) {
+          in(Aubio().newVector(uint_t(hop))),
+          out(Aubio().newVector(1)) {
         if (pitch == nullptr || lowPass == nullptr || in == nullptr || out == nullptr) {
             Free();
             throw std::runtime_error("aubio cannot create a pitch detector");
         }
-        aubio_pitch_set_unit(pitch, "Hz");
+        Aubio().pitchSetUnit(pitch, "Hz");
     }
     ~Detector() { Free(); }
     Detector(const Detector&) = delete;
@@ -71,16 +71,16 @@ struct PitchTracker::Detector {
 
     void Free() {
         if (pitch != nullptr) {
-            del_aubio_pitch(pitch);
+            Aubio().deletePitch(pitch);
         }
         if (lowPass != nullptr) {
-            del_aubio_filter(lowPass);
+            Aubio().deleteFilter(lowPass);
         }
         if (in != nullptr) {
-            del_fvec(in);
+            Aubio().deleteVector(in);
         }
         if (out != nullptr) {
-            del_fvec(out);
+            Aubio().deleteVector(out);
         }
     }
 };
@@ -116,15 +116,14 @@ void PitchTracker::Feed(std::span<const float> samples) {
 
 void PitchTracker::AnalyseHop() {
     std::copy(hop_.begin(), hop_.end(), detector_->in->data);
-    aubio_filter_do(detector_->lowPass, detector_->in);
-    aubio_pitch_do(detector_->pitch, detector_->in, detector_->out);
+    Aubio().filterDo(detector_->lowPass, detector_->in);
+    Aubio().pitchDo(detector_->pitch, detector_->in, detector_->out);
     recent_[next_] = Analysis();
     next_ = (next_ + 1) % recent_.size();
 }
 
 std::optional<PitchReading> PitchTracker::Analysis() const {
-    const PitchReading reading{detector_->out->data[0],
-                               aubio_pitch_get_confidence(detector_->pitch)};
+    const PitchReading reading{detector_->out->data[0], Aubio().pitchConfidence(detector_->pitch)};
     if (Decibels(hop_) < kGateDecibels || reading.confidence < kMinConfidence ||
         reading.frequency < kLowestFrequency || reading.frequency > kHighestFrequency) {
         return std::nullopt;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +7,7 @@
 #include "core/create/order_names.hpp"
 #include "core/music/tuning.hpp"
 #include "core/storage/setting_key.hpp"
+#include "core/storage/whole_number.hpp"
 #include "tuner/tuned_note.hpp"
 #include "window/zoom_steps.hpp"
 
@@ -20,18 +20,13 @@ constexpr SettingKey<CreateOrder> kChordOrderKey{
 constexpr SettingKey<bool> kRestTrebleKey = TruthKey("RestTreble");
 constexpr SettingKey<bool> kLeftHandedKey = TruthKey("LeftHanded");
 // One of the zoom steps, in percent.
-constexpr SettingKey<int> kZoomKey{
-    "Zoom", kStandardZoom,
-    [](std::string_view text) -> std::optional<int> {
-        int percent = 0;
-        const char* end = text.data() + text.size();
-        const auto [stop, error] = std::from_chars(text.data(), end, percent);
-        if (error != std::errc{} || stop != end || !IsZoomStep(percent)) {
-            return std::nullopt;
-        }
-        return percent;
-    },
-    [](int percent) { return std::to_string(percent); }};
+constexpr SettingKey<int> kZoomKey{"Zoom", kStandardZoom,
+                                   [](std::string_view text) -> std::optional<int> {
+                                       const std::optional<int> percent = ReadWholeNumber(text);
+                                       return percent && IsZoomStep(*percent) ? percent
+                                                                              : std::nullopt;
+                                   },
+                                   [](int percent) { return std::to_string(percent); }};
 // The tuner's reference A in whole hertz, and its mode by name.
 constexpr SettingKey<int> kReferenceAKey =
     WholeKey<static_cast<int>(kLowestReferenceA), static_cast<int>(kHighestReferenceA)>(

@@ -8,10 +8,12 @@
 
 namespace fretwise {
 
-QtSoundPlayer::QtSoundPlayer() : effect_(std::make_unique<QSoundEffect>()) {}
+QtSoundPlayer::QtSoundPlayer() = default;
 
 QtSoundPlayer::~QtSoundPlayer() {
-    effect_->stop();
+    if (effect_) {
+        effect_->stop();
+    }
 }
 
 void QtSoundPlayer::PlayOnce(const std::filesystem::path& file) {
@@ -23,8 +25,10 @@ void QtSoundPlayer::Loop(const std::filesystem::path& file) {
 }
 
 void QtSoundPlayer::Stop() {
-    effect_->stop();
-    effect_->setSource(QUrl());
+    if (effect_) {
+        effect_->stop();
+        effect_->setSource(QUrl());
+    }
 }
 
 // The temporary files are rewritten under the same name, so the source is cleared before it
@@ -36,13 +40,16 @@ void QtSoundPlayer::Start(const std::filesystem::path& file, int loops) {
     if (file.empty() || !IsCompleteWavFile(file)) {
         return;
     }
+    if (!effect_) {
+        effect_ = std::make_unique<QSoundEffect>();
+    }
     effect_->setLoopCount(loops);
     effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
     effect_->play();
 }
 
 bool QtSoundPlayer::IsPlaying() const {
-    return effect_->isPlaying();
+    return effect_ && effect_->isPlaying();
 }
 
 }  // namespace fretwise

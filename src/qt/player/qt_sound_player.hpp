@@ -27,6 +27,7 @@ class QtSoundPlayer final : public SoundPlayer {
   private:
     void Start(const std::filesystem::path& file, int loops);
 
+    // Made at the first sound: the audio back end is not started before anything plays.
     std::unique_ptr<QSoundEffect> effect_;
 };
 
