@@ -15,5 +15,6 @@ std::unique_ptr<Command> MakeOpenCommand();
 std::unique_ptr<Command> MakeSaveCommand();
 std::unique_ptr<Command> MakeShowCommand();
 std::unique_ptr<Command> MakePitchCommand();
+std::unique_ptr<Command> MakeSongCommand();
 
 }  // namespace fretwise::cli

@@ -13,6 +13,8 @@ std::span<const CommandInfo> CoreCommands() {
         {"save", "write a shape to a chord file", MakeSaveCommand},
         {"show", "show what the main window shows for a shape", MakeShowCommand},
         {"pitch", "name the pitch heard in a WAV file, as the tuner listens", MakePitchCommand},
+        {"song", "read a ChordPro song: move it, find the capo, choose shapes that flow",
+         MakeSongCommand},
     };
     return kCommands;
 }

@@ -7,18 +7,22 @@
 
 namespace fretwise::cli {
 
-void DeclareOpenStrings(ArgParser& parser, OpenStrings& strings) {
+void DeclareTuning(ArgParser& parser, Tuning& tuning) {
     parser.Value("--tuning", "T",
                  "the tuning: standard (default), drop-d, half-down, whole-down, drop-c,\n"
                  "dadgad, open-d, open-g, open-e, open-c, or six notes low string first\n"
                  "(D2,A2,D3,G3,B3,E4), each within 5 below and 4 above standard",
-                 "a tuning", [&strings](const std::string& text) {
+                 "a tuning", [&tuning](const std::string& text) {
                      const TuningReading reading = ReadTuning(text);
                      if (!reading.tuning) {
                          throw UsageError("--tuning " + reading.error);
                      }
-                     strings.tuning = *reading.tuning;
+                     tuning = *reading.tuning;
                  });
+}
+
+void DeclareOpenStrings(ArgParser& parser, OpenStrings& strings) {
+    DeclareTuning(parser, strings.tuning);
     parser.Value("--capo", "N",
                  "a capo at fret N, 0-" + std::to_string(kMaxCapo) +
                      " (default 0); frets are counted from the capo",

@@ -12,6 +12,9 @@ namespace fretwise::cli {
 // a bad value is a fault naming the text.
 void DeclareOpenStrings(ArgParser& parser, OpenStrings& strings);
 
+// "--tuning T" alone.
+void DeclareTuning(ArgParser& parser, Tuning& tuning);
+
 // ,"tuning":"D2,A2,D3,G3,B3,E4","capo":0 after the keys of an object; nothing in standard
 // tuning with no capo.
 void AppendJsonOpenStrings(std::string& out, const OpenStrings& strings);

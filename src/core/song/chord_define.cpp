@@ -1,9 +1,10 @@
 #include "core/song/chord_define.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <vector>
+
+#include "core/storage/whole_number.hpp"
 
 namespace fretwise {
 
@@ -12,8 +13,6 @@ namespace {
 constexpr std::string_view kBaseFretWord = "base-fret";
 constexpr std::string_view kFretsWord = "frets";
 constexpr std::string_view kFingersWord = "fingers";
-// The first fret a definition's diagram shows when the shape fits from the nut.
-constexpr int kFretsFromNut = 5;
 
 std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;
@@ -31,15 +30,6 @@ std::vector<std::string_view> Words(std::string_view text) {
         }
     }
     return words;
-}
-
-std::optional<int> Number(std::string_view word) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc{} || end != word.data() + word.size()) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 bool IsMutedWord(std::string_view word) {
@@ -79,7 +69,7 @@ std::optional<ChordDefinition> ReadChordDefinition(std::string_view value) {
     bool fretsGiven = false;
     for (std::size_t k = 1; k < words.size(); ++k) {
         if (words[k] == kBaseFretWord && k + 1 < words.size()) {
-            baseFret = std::max(Number(words[++k]).value_or(-1), 1);
+            baseFret = std::max(ReadWholeNumber(words[++k]).value_or(-1), 1);
         } else if (words[k] == kFretsWord || words[k] == kFingersWord) {
             const bool isFrets = words[k] == kFretsWord;
             fretsGiven = fretsGiven || isFrets;
@@ -87,7 +77,7 @@ std::optional<ChordDefinition> ReadChordDefinition(std::string_view value) {
             while (k + 1 < words.size() && !IsKeyword(words[k + 1])) {
                 const std::string_view word = words[++k];
                 list.push_back(IsMutedWord(word) ? std::optional<int>(isFrets ? -1 : 0)
-                                                 : Number(word));
+                                                 : ReadWholeNumber(word));
             }
         }
     }
@@ -116,7 +106,7 @@ std::optional<ChordDefinition> ReadChordDefinition(std::string_view value) {
     return definition;
 }
 
-std::string DefineText(std::string_view name, const PerString& frets, const PerString& fingers) {
+int DiagramBaseFret(const PerString& frets) {
     int lowest = kHighestFret;
     int highest = 0;
     for (const std::int16_t fret : frets) {
@@ -125,7 +115,11 @@ std::string DefineText(std::string_view name, const PerString& frets, const PerS
             highest = std::max<int>(highest, fret);
         }
     }
-    const int baseFret = highest <= kFretsFromNut ? 1 : lowest;
+    return highest <= kDiagramFrets ? 1 : lowest;
+}
+
+std::string DefineText(std::string_view name, const PerString& frets, const PerString& fingers) {
+    const int baseFret = DiagramBaseFret(frets);
     std::string text = "{define: ";
     text += name;
     text += " base-fret " + std::to_string(baseFret) + " frets";

@@ -22,8 +22,15 @@ struct ChordDefinition {
 // The definition a directive's value holds; nullopt when the value names no chord.
 std::optional<ChordDefinition> ReadChordDefinition(std::string_view value);
 
-// "{define: Am7 base-fret 1 frets x 0 2 0 1 0 fingers 0 0 2 0 1 0}": base fret 1 when the shape
-// fits the first five frets, else its lowest fretted fret.
+// A chord diagram shows this many frets, more only for a wider shape.
+constexpr int kDiagramFrets = 5;
+
+// The first fret a chord diagram shows: 1 when the shape fits the first kDiagramFrets frets,
+// else its lowest fretted fret.
+int DiagramBaseFret(const PerString& frets);
+
+// "{define: Am7 base-fret 1 frets x 0 2 0 1 0 fingers 0 0 2 0 1 0}", counted from the
+// diagram's base fret.
 std::string DefineText(std::string_view name, const PerString& frets, const PerString& fingers);
 
 // The shape moved along the neck to sound semitones higher or lower, the shorter way that

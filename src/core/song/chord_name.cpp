@@ -27,6 +27,27 @@ constexpr std::array<Signature, 12> kMinorSignature = {kEither, kNatural, kEithe
                                                        kFlats,  kSharps,  kFlats,  kEither,
                                                        kSharps, kFlats,   kSharps, kFlats};
 
+struct Accidental {
+    int raise = 0;  // semitones: 1 for a sharp, -1 for a flat, 0 for none
+    std::size_t length = 0;
+};
+
+Accidental AccidentalAt(std::string_view text) {
+    if (text.starts_with('#')) {
+        return {1, 1};
+    }
+    if (text.starts_with(kSharpSign)) {
+        return {1, kSharpSign.size()};
+    }
+    if (text.starts_with('b')) {
+        return {-1, 1};
+    }
+    if (text.starts_with(kFlatSign)) {
+        return {-1, kFlatSign.size()};
+    }
+    return {};
+}
+
 }  // namespace
 
 std::optional<NoteSpelling> ReadNoteSpelling(std::string_view text) {
@@ -34,16 +55,17 @@ std::optional<NoteSpelling> ReadNoteSpelling(std::string_view text) {
         return std::nullopt;
     }
     NoteSpelling note{kLetterPitch[static_cast<std::size_t>(text[0] - 'A')], 1};
-    const std::string_view rest = text.substr(1);
-    if (rest.starts_with('#')) {
-        note = {Wrapped(note.pitch + 1), 2};
-    } else if (rest.starts_with(kSharpSign)) {
-        note = {Wrapped(note.pitch + 1), 1 + kSharpSign.size()};
-    } else if (rest.starts_with('b')) {
-        note = {Wrapped(note.pitch - 1), 2};
-    } else if (rest.starts_with(kFlatSign)) {
-        note = {Wrapped(note.pitch - 1), 1 + kFlatSign.size()};
+    // One accidental, or two of the same kind (Bbb, F##).
+    int raised = 0;
+    for (int k = 0; k < 2; ++k) {
+        const Accidental accidental = AccidentalAt(text.substr(note.length));
+        if (accidental.raise == 0 || (raised != 0 && accidental.raise != raised)) {
+            break;
+        }
+        raised += accidental.raise;
+        note.length += accidental.length;
     }
+    note.pitch = Wrapped(note.pitch + raised);
     return note;
 }
 
@@ -76,7 +98,10 @@ ChordName Transposed(const ChordName& name, int semitones) {
 
 std::string ChordNameText(const ChordName& name, Accidentals mode) {
     std::string text(NoteName(name.root, mode));
-    text += name.suffix;
+    // A suffix that starts with a sharp or flat ("C#b5" moved to D) would read as part of the
+    // root: it goes in parentheses.
+    const bool apart = AccidentalAt(name.suffix).raise != 0;
+    text += apart ? "(" + name.suffix + ")" : name.suffix;
     if (name.bass) {
         text += '/';
         text += NoteName(*name.bass, mode);

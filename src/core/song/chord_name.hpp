@@ -9,7 +9,7 @@
 namespace fretwise {
 
 // A note name as songs write it: a letter A-G and an optional sharp or flat (#, b, or the
-// signs).
+// signs), or two of them (Bbb).
 struct NoteSpelling {
     Pitch pitch = 1;         // pitch number 1-12 (1 = A)
     std::size_t length = 0;  // bytes of the text it was read from
@@ -34,7 +34,8 @@ std::optional<ChordName> ReadChordName(std::string_view text);
 // The name moved by semitones: root and bass move, the suffix stays as it is.
 ChordName Transposed(const ChordName& name, int semitones);
 
-// The name written in a spelling.
+// The name written in a spelling; a suffix that starts with a sharp or flat goes in
+// parentheses, so that it does not read as part of the root.
 std::string ChordNameText(const ChordName& name, Accidentals mode);
 
 // How names moved by an amount are spelled: sharps going up and flats going down, except that

@@ -1,4 +1,3 @@
-#include <charconv>
 #include <cstdlib>
 #include <fstream>
 
@@ -6,6 +5,7 @@
 #include "core/song/chord_name.hpp"
 #include "core/song/song.hpp"
 #include "core/song/song_text.hpp"
+#include "core/storage/whole_number.hpp"
 
 namespace fretwise {
 
@@ -15,16 +15,12 @@ namespace names = directive_names;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// A number as songs write it: an optional plus sign, then a whole number.
 std::optional<int> WholeNumber(std::string_view text) {
     if (text.starts_with('+')) {
         text.remove_prefix(1);
     }
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
+    return ReadWholeNumber(text);
 }
 
 SpotKind KindOfName(std::string_view name) {

@@ -21,6 +21,9 @@ TEST(ChordNameTest, ReadsRootSuffixAndBass) {
         {"E\u266Dm", kEb, "m", std::nullopt},
         {"C\u266F/G", kCs, "", kG},
         {"D/f#", kD, "/f#", std::nullopt},
+        {"Bbb", kA, "", std::nullopt},
+        {"F##m/Bbb", kG, "m", kA},
+        {"C#b5", kCs, "b5", std::nullopt},
     };
     for (const auto& [text, root, suffix, bass] : cases) {
         const std::optional<ChordName> name = ReadChordName(text);
@@ -46,6 +49,8 @@ TEST(ChordNameTest, MovesByRootAndBassSpelledByDirectionOrKey) {
         {"Bb", 0, std::nullopt, "Bb"},
         {"E\u266D", 0, std::nullopt, "E\u266D"},
         {"N.C.", 3, std::nullopt, "N.C."},
+        {"C#b5", 1, std::nullopt, "D(b5)"},
+        {"Bbb7", 1, std::nullopt, "A#7"},
         // A flat key keeps its flats going up, unless it lands in a sharp key.
         {"Ab", 2, "Eb", "Bb"},
         {"Db", 2, "Ab", "Eb"},

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "core/song/chord_name.hpp"
 #include "support/shapes.hpp"
 
 namespace fretwise::test {
@@ -99,6 +101,44 @@ TEST(SongWriterTest, WritesOneSongOfSeveral) {
               "{t: Only}\n"
               "{define: A base-fret 1 frets x 0 2 2 2 0 fingers 0 0 "
               "1 2 3 0}\n");
+}
+
+// A chord or key as notes: root and bass as pitch classes, the rest as written. Moving up
+// spells sharps and down flats, so the names may come back spelled the other way.
+std::string Notes(std::string_view name) {
+    const ChordName chord = *ReadChordName(name);
+    return std::to_string(PitchClass(chord.root)) + chord.suffix + "/" +
+           std::to_string(chord.bass ? PitchClass(*chord.bass) : -1);
+}
+
+// The key and the notes of every chord played.
+std::vector<std::string> PlayedNotes(const SongFile& file) {
+    const ArrangedSong song = Arrange(file, 0, {});
+    std::vector<std::string> notes = {song.key.empty() ? "" : Notes(song.key)};
+    for (const std::size_t k : song.sequence) {
+        notes.push_back(Notes(song.chords[k].shape));
+    }
+    return notes;
+}
+
+TEST(SongWriterTest, EverySongMovedUpAndBackPlaysTheSameNotes) {
+    const std::filesystem::path songs = FRETWISE_SONGS_DIR;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(songs)) {
+        if (entry.path().extension() != ".cho") {
+            continue;
+        }
+        const SongFile original = *ReadSongFile(entry.path()).file;
+        for (int semitones = -11; semitones <= 11; ++semitones) {
+            SongRewrite up;
+            up.setting.transpose = semitones;
+            SongRewrite down;
+            down.setting.transpose = -semitones;
+            const SongFile moved = Read(RewrittenSong(original, 0, up));
+            const SongFile back = Read(RewrittenSong(moved, 0, down));
+            EXPECT_EQ(PlayedNotes(back), PlayedNotes(original))
+                << entry.path().filename() << " by " << semitones;
+        }
+    }
 }
 
 }  // namespace

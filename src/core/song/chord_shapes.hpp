@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/create/fingering_search.hpp"
+#include "core/music/chord_symbol.hpp"
+#include "core/music/fingering.hpp"
+#include "core/music/tuning.hpp"
+
+namespace fretwise {
+
+// How the shapes of a song's chords are found: the strings they sound on (tuning and capo)
+// and the order that ranks them.
+struct ShapeSearch {
+    OpenStrings strings{};
+    CreateOrder order = CreateOrder::Guitarist;
+};
+
+// A shape a chord can be played with, fingered, and what it costs the hand: the lower, the
+// easier. The cost is the negated score of the order in force, so costs of different chords
+// compare.
+struct ShapeChoice {
+    Fingering shape;
+    float cost = 0.0f;
+};
+
+// The chord a song's chord name asks for; nullopt when no chord type the program knows
+// reads it.
+std::optional<ChordSymbol> ResolveChordName(std::string_view name);
+
+// The shapes of a chord over the whole neck, cheapest first, at most limit of them; with a
+// bass note only the shapes that sound it lowest. Empty when none is playable.
+std::vector<ShapeChoice> ChordShapes(const ChordSymbol& chord, const ShapeSearch& search,
+                                     std::size_t limit);
+
+// A shape given by its frets (counted from the capo), fingered.
+Fingering GivenShape(const PerString& frets, const OpenStrings& strings);
+
+// The shape with the fingers given (0 for none) and the barre they make: one finger on two
+// strings or more at one fret lies across them.
+Fingering WithFingers(Fingering shape, const PerString& fingers);
+
+}  // namespace fretwise
