@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <algorithm>
 #include <cctype>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "cli/commands/chord_args.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
+#include "cli/qt/gui_application.hpp"
 #include "cli/qt/qt_commands.hpp"
 #include "core/storage/whole_number.hpp"
 #include "qt/export/diagram_file.hpp"
@@ -107,20 +107,6 @@ std::string CheckArgs(const DiagramRequest& args) {
                std::to_string(args.frets) + " frets";
     }
     return {};
-}
-
-// Painting needs a GUI application; without a display it paints offscreen.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "fretwise-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int Run(const DiagramRequest& request, Io io) {

@@ -12,5 +12,6 @@ std::span<const CommandInfo> QtCommands();
 
 std::unique_ptr<Command> MakeDiagramCommand();
 std::unique_ptr<Command> MakePlayCommand();
+std::unique_ptr<Command> MakeSheetCommand();
 
 }  // namespace fretwise::cli
