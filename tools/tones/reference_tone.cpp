@@ -8,18 +8,13 @@
 
 #include "core/music/sounding_pitch.hpp"
 #include "core/sound/reference_tones.hpp"
+#include "core/sound/wav_writer.hpp"
 
 namespace fretwise::tones {
 
 namespace {
 
 constexpr std::array<double, 5> kHarmonicStrength = {1.0, 0.45, 0.25, 0.12, 0.06};
-
-void AppendLE(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
 
 }  // namespace
 
@@ -78,23 +73,13 @@ std::vector<std::int16_t> RenderLoop(const LoopPlan& plan) {
 }
 
 std::string WavFile(const std::vector<std::int16_t>& samples) {
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-    std::string out = "RIFF";
-    AppendLE(out, 36 + dataBytes, 4);
-    out += "WAVEfmt ";
-    AppendLE(out, 16, 4);
-    AppendLE(out, 1, 2);  // PCM
-    AppendLE(out, 1, 2);  // mono
-    AppendLE(out, kSampleRate, 4);
-    AppendLE(out, kSampleRate * 2, 4);
-    AppendLE(out, 2, 2);   // block alignment
-    AppendLE(out, 16, 2);  // bits per sample
-    out += "data";
-    AppendLE(out, dataBytes, 4);
+    const WavFormat format{kWavPcm, 1, kSampleRate, 16};
+    std::vector<std::uint8_t> out =
+        WavHeader(format, static_cast<std::uint32_t>(samples.size()), false);
     for (std::int16_t s : samples) {
-        AppendLE(out, static_cast<std::uint16_t>(s), 2);
+        AppendLittleEndian(out, static_cast<std::uint16_t>(s), 2);
     }
-    return out;
+    return {out.begin(), out.end()};
 }
 
 }  // namespace fretwise::tones

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,5 +25,6 @@ struct WavSamplesRead {
 // format), any number of channels mixed down to their mean. A data chunk that ends early
 // gives the whole frames the file holds; samples that are no number count as silence.
 WavSamplesRead ReadWavSamples(const std::filesystem::path& file);
+WavSamplesRead ReadWavSamples(std::span<const std::uint8_t> file);
 
 }  // namespace fretwise

@@ -30,6 +30,14 @@ std::string WithFormat(std::string wav, char tagLow, char tagHigh, char bits) {
     return wav;
 }
 
+// The file with its 18-byte format chunk rewritten as the 40-byte extensible one, naming
+// the sub-format subTag.
+std::string Extensible(const std::string& wav, char subTag) {
+    return wav.substr(0, 12) + "fmt " + std::string("\x28\0\0\0\xFE\xFF", 6) + wav.substr(22, 14) +
+           std::string("\x16\0\x08\0\x04\0\0\0", 8) + subTag +
+           std::string("\0\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 15) + wav.substr(38);
+}
+
 TEST_F(WavCheckTest, AcceptsCompleteFilesOnly) {
     const std::string chord = Text(RenderChordWav({19, 10}, StrumMode::Block));
     const std::string note = Text(RenderNoteWav(12));
@@ -49,8 +57,10 @@ TEST_F(WavCheckTest, AcceptsCompleteFilesOnly) {
         {WithFormat(chord, 1, 0, 16), true},
         {WithFormat(chord, 1, 0, 24), true},
         {WithFormat(chord, 1, 0, 32), true},
-        {WithFormat(chord, 3, 0, 32), true},            // floating point
-        {WithFormat(chord, '\xFE', '\xFF', 16), true},  // extensible
+        {WithFormat(chord, 3, 0, 32), true},  // floating point
+        {Extensible(chord, 1), true},
+        {Extensible(chord, 0x55), false},
+        {WithFormat(chord, '\xFE', '\xFF', 8), false},  // extensible without its sub-format
         {"", false},
         {std::string("\x01\x02\x03\x04"), false},
         {chord.substr(0, 30), false},

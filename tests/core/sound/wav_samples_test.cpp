@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/sound/wav_reader.hpp"
 #include "support/temp_dir.hpp"
 #include "support/tones.hpp"
 
@@ -59,6 +60,10 @@ TEST_F(WavSamplesTest, BrokenFilesSayWhy) {
         EXPECT_EQ(read.error, error);
     }
     EXPECT_EQ(ReadWavSamples(dir / "missing.wav").error, "the file cannot be opened");
+    EXPECT_EQ(ReadWavSamples(dir).error, "the file cannot be read");
+    WriteBytes(dir / "huge.wav", good);
+    std::filesystem::resize_file(dir / "huge.wav", kLargestWavFile + 1);  // sparse
+    EXPECT_EQ(ReadWavSamples(dir / "huge.wav").error, "the file is larger than 256 MB");
 }
 
 }  // namespace
