@@ -17,16 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libaubio5, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # "Online Help..." opens the help page through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "name, finger and create guitar chords")
-set(CPACK_PACKAGE_DESCRIPTION "Click finger positions on a six-string fretboard in standard tuning
-and Fretwise names the chord from every root it could have, with its
-abbreviation, thirds and fifths and inversion; it fingers the shape, finds
-the barre and writes the chord on a treble staff. Or pick a root and a chord
-type, or type a symbol such as C#m7b5 or D/F#, and it finds every fingering a
-hand can play in the frets in view, easiest first or as guitarists play them.
-
-Chords play strummed or as block chords, save as chord files that open with a
-double click, and print or copy as chord and note diagrams. A guitar tuner
-plays reference notes for each string and looped tones for tuning to a band.
-fretwise-cli does the same from the command line, with JSON output.")
+# The summary and description of data/description.txt (cmake/Description.cmake).
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${FRETWISE_SUMMARY}")
+set(CPACK_PACKAGE_DESCRIPTION "${FRETWISE_DESCRIPTION}")
 include(CPack)

@@ -4,6 +4,7 @@
 
 #include "cli/commands/command.hpp"
 #include "core/storage/file_type.hpp"
+#include "fretwise/description.hpp"
 
 namespace fretwise::cli {
 
@@ -178,17 +179,11 @@ std::string CliManualPage(const CommandLineOutline& outline, const std::string& 
 
 std::string WindowManualPage(const std::string& version) {
     std::string out = Header("fretwise", version);
-    out += ".SH NAME\nfretwise \\- name, finger, create and play guitar chords\n";
+    out += ".SH NAME\nfretwise \\- " + std::string(kProductSummary) + "\n";
     out += ".SH SYNOPSIS\n" + Bold("fretwise") + " [" + Italic("CHORDFILE") + "]\n";
     out += ".SH DESCRIPTION\n" +
-           Paragraphs(
-               "Fretwise shows a six-string guitar fretboard in standard tuning. Click "
-               "finger positions and it names the chord (every root, abbreviation, thirds "
-               "and fifths, inversion), fingers it, writes it on a treble staff and plays "
-               "it; or pick a root and a chord type, press \"Create\", and it finds every "
-               "playable fingering in the frets in view, easiest first. It saves and opens "
-               "chord files, copies, saves and prints chord and note diagrams, and has a "
-               "guitar tuner. \"Help\" > \"Online Help...\" (F1) opens the help page.");
+           Paragraphs(std::string(kProductDescription) +
+                      "\n\n\"Help\" > \"Online Help...\" (F1) opens the help page.");
     out += ".SH OPTIONS\n" +
            Paragraphs(
                "None. The whole command line is the path of a chord file to open at "
