@@ -27,7 +27,6 @@ int main(int argc, char** argv) {
     using namespace fretwise;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fretwise"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Fretwise"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("fretwise"));
     ApplyPaletteFromEnvironment();

@@ -17,7 +17,7 @@ namespace {
 ToolTipsView ToolTips() {
     ToolTipsView tips;
     tips.fretboard =
-        "Click the fretboard to set fingure positions.  Use the scroll bar to move up and down "
+        "Click the fretboard to set finger positions.  Use the scroll bar to move up and down "
         "the fretboard";
     tips.analysisPanel =
         "Chord information - use the scroll bar to scroll between different names for the "

@@ -24,7 +24,7 @@ namespace {
 
 struct DiagramRequest {
     std::vector<std::string> shape;
-    std::optional<DiagramKind> kind;
+    DiagramKind kind = DiagramKind::Chord;
     int frets = kMaxFrets;
     int position = 0;
     bool flats = false;
@@ -68,13 +68,14 @@ void Declare(ArgParser& parser, DiagramRequest& request) {
                  "x or -1 = not played");
     parser.Value(
         "--kind", "K",
-        "chord: the chord diagram (313 x 465), small: the small chord diagram\n"
-        "(104 x 155), notes: the note diagram (261 x 149)",
+        "chord: the chord diagram (313 x 465, the default), small: the small chord\n"
+        "diagram (104 x 155), notes: the note diagram (261 x 149)",
         "a value", [&request](const std::string& name) {
-            request.kind = KindNamed(name);
-            if (!request.kind) {
+            const std::optional<DiagramKind> kind = KindNamed(name);
+            if (!kind) {
                 throw UsageError("--kind must be chord, small or notes, not '" + name + "'");
             }
+            request.kind = *kind;
         });
     DeclareWholeNumber(parser, "--position", "V", request.position,
                        "first fret in view, 0 to N - 8 (default 0)");
@@ -89,9 +90,6 @@ void Declare(ArgParser& parser, DiagramRequest& request) {
 }
 
 std::string CheckArgs(const DiagramRequest& args) {
-    if (!args.kind) {
-        return "--kind chord, small or notes is needed";
-    }
     if (args.output.empty()) {
         return "-o FILE is needed";
     }
@@ -127,7 +125,7 @@ int Run(const DiagramRequest& request, Io io) {
     RefreshChord(window, shape);
     const QString path = QString::fromStdString(request.output);
     const DisplayState display = Present(window);
-    if (!WriteDiagramFile(path, *request.kind, DiagramOf(display, *request.kind),
+    if (!WriteDiagramFile(path, request.kind, DiagramOf(display, request.kind),
                           *FormatFromExtension(path))) {
         io.err << "fretwise-cli diagram: cannot write " << request.output << '\n';
         return kExitFailure;

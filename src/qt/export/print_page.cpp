@@ -5,24 +5,18 @@
 #include <QPainter>
 
 #include "qt/painters/twips.hpp"
-#include "window/geometry.hpp"
+#include "window/window_layout.hpp"
 
 namespace fretwise {
 
 namespace {
 
-// The frame lies at 120, 120 in the window; the analysis panel, the staff and the creation panel
-// start 5160 twips into the frame.
-constexpr int kFrameLeft = 120;
-constexpr int kFrameTop = 120;
-constexpr int kFrameHeight = 7695;
-constexpr int kAnalysisLeft = 5160;
-constexpr int kFretboardLeft = 240;
-constexpr int kFretboardTop = 480;
-constexpr int kFretboardWidth = geometry::kFretboardWidth;
-constexpr int kFretboardHeight = geometry::kFretboardHeight;
-constexpr int kStaffWidth = geometry::kStaffWidth;
-constexpr int kStaffHeight = geometry::kStaffHeight;
+// The chord diagram's page frames the fretboard where the window's frame has it, as far as
+// the analysis panel.
+constexpr layout::TwipsRect kFrame = layout::kChordFrame;
+constexpr layout::TwipsRect kFretboard = layout::kFretboard;
+constexpr int kStaffWidth = layout::kStaff.width;
+constexpr int kStaffHeight = layout::kStaff.height;
 // For the note diagram the frame moves down to 240 and the staff to 120, 240 inside it.
 constexpr int kNotesFrameTop = 240;
 constexpr int kNotesStaffLeft = 120;
@@ -38,16 +32,17 @@ QFont CaptionFont() {
 }  // namespace
 
 PageLayout ChordDiagramPage() {
-    const QRect frame = TwipsRect(kFrameLeft, kFrameTop, kAnalysisLeft, kFrameHeight);
-    const QRect board = TwipsRect(kFrameLeft + kFretboardLeft, kFrameTop + kFretboardTop,
-                                  kFretboardWidth, kFretboardHeight);
+    const QRect frame =
+        TwipsRect(kFrame.left, kFrame.top, layout::kAnalysisPanel.left, kFrame.height);
+    const QRect board = TwipsRect(kFrame.left + kFretboard.left, kFrame.top + kFretboard.top,
+                                  kFretboard.width, kFretboard.height);
     return {frame, board};
 }
 
 PageLayout NoteDiagramPage() {
     const QRect frame =
-        TwipsRect(kFrameLeft, kNotesFrameTop, kStaffWidth + 240, kStaffHeight + 360);
-    const QRect staff = TwipsRect(kFrameLeft + kNotesStaffLeft, kNotesFrameTop + kNotesStaffTop,
+        TwipsRect(kFrame.left, kNotesFrameTop, kStaffWidth + 240, kStaffHeight + 360);
+    const QRect staff = TwipsRect(kFrame.left + kNotesStaffLeft, kNotesFrameTop + kNotesStaffTop,
                                   kStaffWidth, kStaffHeight);
     return {frame, staff};
 }

@@ -16,17 +16,13 @@
 #include "qt/ui/fretboard_widget.hpp"
 #include "qt/ui/staff_widget.hpp"
 #include "window/commands.hpp"
-#include "window/geometry.hpp"
+#include "window/window_layout.hpp"
 #include "window/zoom_steps.hpp"
 
 namespace fretwise {
 namespace {
 
 namespace g = geometry;
-
-constexpr int kLabelHeight = 285;
-constexpr int kComboHeight = 345;
-constexpr int kMargin = 120;  // around the frame, as on its left and top
 
 constexpr int kPictureSize = 18;  // the play buttons' pictures, in pixels at 100 %
 
@@ -86,8 +82,8 @@ MainWindow::MainWindow(Window& window, QWidget* parent) : QMainWindow(parent), w
     ShowDisplay();
 }
 
-void MainWindow::Place(QWidget* control, int left, int top, int width, int height) {
-    placed_.push_back({control, QRect(left, top, width, height)});
+void MainWindow::Place(QWidget* control, const layout::TwipsRect& twips) {
+    placed_.push_back({control, TwipsQRect(twips)});
 }
 
 void MainWindow::ApplyZoom(int percent) {
@@ -113,8 +109,8 @@ void MainWindow::ApplyZoom(int percent) {
     playButton_->setIconSize(picture);
     strumButton_->setIconSize(picture);
     centralWidget()->setFixedSize(
-        chordFrame_->geometry().right() + 1 + ZoomedPx(kMargin, percent),
-        chordFrame_->geometry().bottom() + 1 + ZoomedPx(kMargin, percent));
+        chordFrame_->geometry().right() + 1 + ZoomedPx(layout::kMargin, percent),
+        chordFrame_->geometry().bottom() + 1 + ZoomedPx(layout::kMargin, percent));
 }
 
 QScrollBar* MainWindow::NeckScroll() const {
@@ -127,18 +123,18 @@ void MainWindow::BuildControls() {
 
     chordFrame_ = new QGroupBox(client);
     chordFrame_->setObjectName(QStringLiteral("chordFrame"));
-    Place(chordFrame_, 120, 120, 9375, 7695);
+    Place(chordFrame_, layout::kChordFrame);
 
     fretboard_ = new FretboardWidget(chordFrame_);
     fretboard_->setObjectName(QStringLiteral("fretboard"));
-    Place(fretboard_, 240, 480, g::kFretboardWidth, g::kFretboardHeight);
+    Place(fretboard_, layout::kFretboard);
     fretboard_->NeckScrollBar()->setObjectName(QStringLiteral("neckScroll"));
 
     BuildAnalysisPanel();
 
     staff_ = new StaffWidget(chordFrame_);
     staff_->setObjectName(QStringLiteral("staff"));
-    Place(staff_, 5160, 3000, g::kStaffWidth, g::kStaffHeight);
+    Place(staff_, layout::kStaff);
 
     BuildCreatePanel();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -147,50 +143,50 @@ void MainWindow::BuildControls() {
 void MainWindow::BuildAnalysisPanel() {
     analysisPanel_ = new QGroupBox(QStringLiteral("Analysis"), chordFrame_);
     analysisPanel_->setObjectName(QStringLiteral("analysisPanel"));
-    Place(analysisPanel_, 5160, 360, 3975, 2295);
+    Place(analysisPanel_, layout::kAnalysisPanel);
     // Name, abbreviation and inversion as placed; thirds and fifths get room for their number,
     // and the chord symbol, in bold, the space between them and the play buttons.
     name_ = PanelLabel(analysisPanel_, "nameLabel");
-    Place(name_, 120, 360, 2775, kLabelHeight);
+    Place(name_, layout::kNameLabel);
     abbrev_ = PanelLabel(analysisPanel_, "abbreviationLabel");
-    Place(abbrev_, 120, 720, 2655, kLabelHeight);
+    Place(abbrev_, layout::kAbbreviationLabel);
     inversion_ = PanelLabel(analysisPanel_, "inversionLabel");
-    Place(inversion_, 120, 1080, 2655, kLabelHeight);
+    Place(inversion_, layout::kInversionLabel);
     thirds_ = PanelLabel(analysisPanel_, "thirdsLabel");
-    Place(thirds_, 120, 1440, 900, kLabelHeight);
+    Place(thirds_, layout::kThirdsLabel);
     fifths_ = PanelLabel(analysisPanel_, "fifthsLabel");
-    Place(fifths_, 120, 1800, 900, kLabelHeight);
+    Place(fifths_, layout::kFifthsLabel);
     symbol_ = new ElidingLabel(analysisPanel_);  // in bold
     symbol_->setObjectName(QStringLiteral("symbolLabel"));
-    Place(symbol_, 1020, 1440, 1530, 645);
+    Place(symbol_, layout::kSymbolLabel);
     // With a capo, the shape's name without it, below the symbol.
     shapeName_ = new ElidingLabel(analysisPanel_);
     shapeName_->setObjectName(QStringLiteral("shapeNameLabel"));
-    Place(shapeName_, 1020, 1800, 1530, kLabelHeight);
+    Place(shapeName_, layout::kShapeNameLabel);
     nameScroll_ = HorizontalScrollBar(analysisPanel_, "nameScroll");
-    Place(nameScroll_, 3000, 240, 855, 315);
+    Place(nameScroll_, layout::kNameScroll);
     playButton_ = PictureButton(analysisPanel_, "playButton", PlayPicture());
-    Place(playButton_, 2580, 1560, 555, 495);
+    Place(playButton_, layout::kPlayButton);
     strumButton_ = PictureButton(analysisPanel_, "strumButton", StrumPicture());
-    Place(strumButton_, 3240, 1560, 555, 495);
+    Place(strumButton_, layout::kStrumButton);
 }
 
 void MainWindow::BuildCreatePanel() {
     createPanel_ = new QGroupBox(QStringLiteral("Create"), chordFrame_);
     createPanel_->setObjectName(QStringLiteral("createPanel"));
-    Place(createPanel_, 5160, 5580, 3975, 1875);
+    Place(createPanel_, layout::kCreatePanel);
     rootList_ = new QComboBox(createPanel_);
     rootList_->setObjectName(QStringLiteral("rootList"));
-    Place(rootList_, 120, 360, 855, kComboHeight);
+    Place(rootList_, layout::kRootList);
     typeList_ = new QComboBox(createPanel_);
     typeList_->setObjectName(QStringLiteral("typeList"));
-    Place(typeList_, 1080, 360, 2775, kComboHeight);
+    Place(typeList_, layout::kTypeList);
     typeList_->setMaxVisibleItems(20);
     createButton_ = new QPushButton(QStringLiteral("Create"), createPanel_);
     createButton_->setObjectName(QStringLiteral("createButton"));
-    Place(createButton_, 120, 780, 3735, 435);
+    Place(createButton_, layout::kCreateButton);
     candidateScroll_ = HorizontalScrollBar(createPanel_, "candidateScroll");
-    Place(candidateScroll_, 120, 1320, 3735, 375);
+    Place(candidateScroll_, layout::kCandidateScroll);
 }
 
 // Names and descriptions for screen readers; the fretboard describes its own cursor.

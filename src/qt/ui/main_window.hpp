@@ -8,6 +8,7 @@
 
 #include "qt/ui/main_menus.hpp"
 #include "window/window.hpp"
+#include "window/window_layout.hpp"
 
 class QComboBox;
 class QGroupBox;
@@ -20,6 +21,11 @@ namespace fretwise {
 class FretboardWidget;
 class StaffWidget;
 
+// A place of the window's layout as a rectangle in twips.
+inline QRect TwipsQRect(const layout::TwipsRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
 // The main window: its controls at their fixed places, painted from Present of the window's
 // state. Every event runs its command through Perform, which paints the window again. Each
 // control's objectName is its accessor's name.
@@ -31,37 +37,20 @@ class MainWindow : public QMainWindow {
     void ShowDisplay();
 
     const MainMenus& Menus() const { return menus_; }
-    QGroupBox* ChordFrame() const { return chordFrame_; }  // captioned with the chord's name
     FretboardWidget* Fretboard() const { return fretboard_; }
-    StaffWidget* Staff() const { return staff_; }
-    QGroupBox* AnalysisPanel() const { return analysisPanel_; }
-    QGroupBox* CreatePanel() const { return createPanel_; }
-    QLabel* NameLabel() const { return name_; }
-    QLabel* AbbreviationLabel() const { return abbrev_; }
-    QLabel* InversionLabel() const { return inversion_; }
-    QLabel* ThirdsLabel() const { return thirds_; }
-    QLabel* FifthsLabel() const { return fifths_; }
-    QLabel* SymbolLabel() const { return symbol_; }
-    QLabel* ShapeNameLabel() const { return shapeName_; }
-    QScrollBar* NeckScroll() const;
-    QScrollBar* NameScroll() const { return nameScroll_; }
-    QScrollBar* CandidateScroll() const { return candidateScroll_; }
-    QComboBox* RootList() const { return rootList_; }
-    QComboBox* TypeList() const { return typeList_; }
-    QPushButton* CreateButton() const { return createButton_; }
-    QPushButton* PlayButton() const { return playButton_; }
-    QPushButton* StrumButton() const { return strumButton_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QScrollBar* NeckScroll() const;
+    void ShowToolTips(const ToolTipsView& tips);
     void BuildControls();
     void BuildAnalysisPanel();
     void BuildCreatePanel();
     void DescribeControls();
     // Records a control's place in twips; ApplyZoom puts it there.
-    void Place(QWidget* control, int left, int top, int width, int height);
+    void Place(QWidget* control, const layout::TwipsRect& twips);
     // Sizes every control, font and picture for the zoom; the window keeps a fixed size.
     void ApplyZoom(int percent);
     void Connect();

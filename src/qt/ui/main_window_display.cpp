@@ -51,19 +51,6 @@ void ShowCombo(QComboBox& combo, const ComboView& view) {
     combo.setCurrentIndex(view.selected);
 }
 
-void ShowToolTips(MainWindow& w, const ToolTipsView& tips) {
-    w.Fretboard()->setToolTip(Q(tips.fretboard));
-    w.AnalysisPanel()->setToolTip(Q(tips.analysisPanel));
-    w.CreatePanel()->setToolTip(Q(tips.createPanel));
-    w.Staff()->setToolTip(Q(tips.staff));
-    w.TypeList()->setToolTip(Q(tips.typeList));
-    w.RootList()->setToolTip(Q(tips.rootList));
-    w.CreateButton()->setToolTip(Q(tips.createButton));
-    w.StrumButton()->setToolTip(Q(tips.strumButton));
-    w.PlayButton()->setToolTip(Q(tips.playButton));
-    w.SymbolLabel()->setToolTip(Q(tips.symbol));
-}
-
 void ShowMenus(const MainMenus& menus, const MenuView& view) {
     menus.accidentals->setText(Q(view.accidentalsCaption));
     menus.toolTips->setChecked(view.toolTipsChecked);
@@ -80,6 +67,19 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
 }
 
 }  // namespace
+
+void MainWindow::ShowToolTips(const ToolTipsView& tips) {
+    fretboard_->setToolTip(Q(tips.fretboard));
+    analysisPanel_->setToolTip(Q(tips.analysisPanel));
+    createPanel_->setToolTip(Q(tips.createPanel));
+    staff_->setToolTip(Q(tips.staff));
+    typeList_->setToolTip(Q(tips.typeList));
+    rootList_->setToolTip(Q(tips.rootList));
+    createButton_->setToolTip(Q(tips.createButton));
+    strumButton_->setToolTip(Q(tips.strumButton));
+    playButton_->setToolTip(Q(tips.playButton));
+    symbol_->setToolTip(Q(tips.symbol));
+}
 
 void MainWindow::ShowDisplay() {
     const DisplayState d = Present(window_.state);
@@ -101,7 +101,9 @@ void MainWindow::ShowDisplay() {
     shapeName_->setText(Q(d.panel.shapeName));
     // The symbol keeps the upper line when the shape's name takes the lower one.
     symbol_->setGeometry(
-        ZoomedRect(QRect(1020, 1440, 1530, d.panel.shapeName.empty() ? 645 : 360), zoom_));
+        ZoomedRect(TwipsQRect(d.panel.shapeName.empty() ? layout::kSymbolLabel
+                                                        : layout::kSymbolAboveShapeName),
+                   zoom_));
     staff_->SetStaff(d.staff);
     ShowCombo(*rootList_, d.rootList);
     ShowCombo(*typeList_, d.typeList);
@@ -110,7 +112,7 @@ void MainWindow::ShowDisplay() {
     for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {
         menus_.zoom[i]->setChecked(kZoomSteps[i] == d.zoomPercent);
     }
-    ShowToolTips(*this, d.toolTips);
+    ShowToolTips(d.toolTips);
     playButton_->setEnabled(d.playEnabled);
     strumButton_->setEnabled(d.strumEnabled);
     createButton_->setEnabled(d.createEnabled);

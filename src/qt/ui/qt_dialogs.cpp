@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "fretwise/version.hpp"
 #include "qt/ui/file_filter.hpp"
 #include "qt/ui/tuning_dialog.hpp"
 
@@ -46,7 +47,7 @@ std::optional<std::string> QtDialogs::AskFileToSave(std::string_view fileName,
 std::optional<std::string> QtDialogs::Input(std::string_view prompt, std::string_view title,
                                             std::string_view defaultText) {
     bool ok = false;
-    const QString caption = title.empty() ? QApplication::applicationDisplayName() : Q(title);
+    const QString caption = title.empty() ? QString::fromLatin1(kProductName) : Q(title);
     const QString answer =
         QInputDialog::getText(parent_, caption, Q(prompt), QLineEdit::Normal, Q(defaultText), &ok);
     if (!ok) {
@@ -64,7 +65,7 @@ std::optional<Tuning> QtDialogs::AskTuning(const Tuning& current) {
 void QtDialogs::Message(std::string_view text, MessageIcon icon) {
     QMessageBox box(
         icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-        QApplication::applicationDisplayName(), Q(text), QMessageBox::Ok, parent_);
+        QString::fromLatin1(kProductName), Q(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

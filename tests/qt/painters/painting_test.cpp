@@ -50,7 +50,7 @@ TEST_F(WindowTest, FretboardShowsMarkersBarreAndMutedStrings) {
 
 TEST_F(WindowTest, StaffShowsOneHeadPerSoundingString) {
     Finger("022100");
-    const StaffView& staff = window->Staff()->Staff();
+    const StaffView& staff = Child<StaffWidget>("staff")->Staff();
     QImage image(265, 157, QImage::Format_RGB32);
     QPainter painter(&image);
     PaintStaff(painter, staff, StaffStyle{});

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <array>
+#include <tuple>
 
 #include "qt/ui/staff_widget.hpp"
 #include "qt/ui/window_fixture.hpp"
@@ -15,11 +16,11 @@ namespace {
 
 TEST_F(WindowTest, ClickedShapesAreNamedInTheCaptionAndThePanel) {
     Finger("x02210");
-    EXPECT_EQ(window->ChordFrame()->title(), "A minor");
-    EXPECT_EQ(window->NameLabel()->text(), "Name: A minor");
-    EXPECT_EQ(window->AbbreviationLabel()->text(), "Abbreviation: Am");
-    EXPECT_EQ(window->InversionLabel()->text(), "Inversion: Root Position");
-    EXPECT_TRUE(window->NameLabel()->isEnabled());
+    EXPECT_EQ(Child<QGroupBox>("chordFrame")->title(), "A minor");
+    EXPECT_EQ(Child<QLabel>("nameLabel")->text(), "Name: A minor");
+    EXPECT_EQ(Child<QLabel>("abbreviationLabel")->text(), "Abbreviation: Am");
+    EXPECT_EQ(Child<QLabel>("inversionLabel")->text(), "Inversion: Root Position");
+    EXPECT_TRUE(Child<QLabel>("nameLabel")->isEnabled());
 }
 
 TEST_F(WindowTest, EachMouseButtonReachesTheFretboard) {
@@ -37,13 +38,13 @@ TEST_F(WindowTest, EachMouseButtonReachesTheFretboard) {
 }
 
 TEST_F(WindowTest, CreateFillsTheCandidateScrollBar) {
-    window->RootList()->setCurrentIndex(window->RootList()->findText("A"));
-    window->TypeList()->setCurrentIndex(window->TypeList()->findText("Major"));
-    QTest::mouseClick(window->CreateButton(), Qt::LeftButton);
+    Child<QComboBox>("rootList")->setCurrentIndex(Child<QComboBox>("rootList")->findText("A"));
+    Child<QComboBox>("typeList")->setCurrentIndex(Child<QComboBox>("typeList")->findText("Major"));
+    QTest::mouseClick(Child<QPushButton>("createButton"), Qt::LeftButton);
 
     const int n = static_cast<int>(logic.state.candidates.size());
     ASSERT_GT(n, 1);
-    QScrollBar* bar = window->CandidateScroll();
+    QScrollBar* bar = Child<QScrollBar>("candidateScroll");
     EXPECT_TRUE(bar->isEnabled());
     EXPECT_EQ(bar->maximum(), n);
 
@@ -66,49 +67,27 @@ TEST_F(WindowTest, ShortcutsTriggerTheirCommands) {
     EXPECT_EQ(desktop.quit, 1);
 }
 
-TEST_F(WindowTest, MenuItemsHaveTheirCaptionsAndShortcuts) {
+TEST_F(WindowTest, UndoAndRedoShortcutsStepThroughTheChordAndGreyTheirItems) {
     const MainMenus& m = window->Menus();
-    struct Item {
-        QAction* action;
-        QString caption;
-        QString shortcut;
+    const auto fret = [this] { return logic.state.shape.Fret[4]; };
+    EXPECT_FALSE(m.undo->isEnabled());
+    Click(4, 3);
+    Click(4, 3);  // plays the string held: the fretboard keeps the focus
+    EXPECT_TRUE(window->Fretboard()->hasFocus());
+    const std::tuple<Qt::KeyboardModifiers, Qt::Key, int, bool, bool> keys[] = {
+        {Qt::ControlModifier, Qt::Key_Z, 0, false, true},
+        {Qt::ControlModifier, Qt::Key_Y, 3, true, false},
+        {Qt::ControlModifier, Qt::Key_Z, 0, false, true},
+        {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, 3, true, false},
     };
-    const Item items[] = {
-        {m.open, "&Open...", "Ctrl+O"},
-        {m.save, "&Save...", "Ctrl+S"},
-        {m.saveWavBlock, "as block chord", ""},
-        {m.saveWavStrummed, "as 'strummed' chord", ""},
-        {m.saveBitmap[0], "Chord &Diagram...", ""},
-        {m.saveBitmap[1], "&Small Chord Diagram...", ""},
-        {m.saveBitmap[2], "&Note Diagram...", ""},
-        {m.copy[0], "Chord &Diagram", "Ctrl+C"},
-        {m.copy[1], "&Small Chord Diagram", "Ctrl+K"},
-        {m.copy[2], "&Note Diagram", "Ctrl+N"},
-        {m.printChord, "&Chord Diagram...", "Ctrl+P"},
-        {m.printNotes, "&Note Diagram...", ""},
-        {m.exit, "E&xit", "Ctrl+X"},
-        {m.tuner, "Guitar &Tuner", "Ctrl+T"},
-        {m.metronome, "&Metronome", "Ctrl+M"},
-        {m.findChord, "&Find chord...", "Ctrl+F"},
-        {m.allStrings, "Created chords always use all &strings", ""},
-        {m.easiestFirst, "Easiest first", ""},
-        {m.asGuitaristsPlay, "As guitarists play them", ""},
-        {m.restTreble, "Let the high strings rest", ""},
-        {m.numberOfFrets, "Set number of &frets...", ""},
-        {m.toolTips, "&ToolTips", ""},
-        {m.onlineHelp, "&Online Help...", "F1"},
-        {m.about, "&About...", ""},
-    };
-    for (const Item& item : items) {
-        EXPECT_EQ(item.action->text(), item.caption);
-        EXPECT_EQ(item.action->shortcut().toString(), item.shortcut) << item.caption.toStdString();
+    for (const auto& [modifiers, key, expected, undo, redo] : keys) {
+        QTest::keyClick(window.get(), key, modifiers);
+        EXPECT_EQ(fret(), expected) << key;
+        EXPECT_EQ(m.undo->isEnabled(), undo) << key;
+        EXPECT_EQ(m.redo->isEnabled(), redo) << key;
     }
-    EXPECT_FALSE(m.metronome->isEnabled());
-    QStringList menus;
-    for (QAction* menu : window->menuBar()->actions()) {
-        menus << menu->text();
-    }
-    EXPECT_EQ(menus, QStringList({"&File", "&Tools", "&Chord", "&Settings", "&Help"}));
+    m.clear->trigger();
+    EXPECT_EQ(fret(), 0);
 }
 
 TEST_F(WindowTest, OrderItemsTickOneOfTwoAndTheRestItemSwitches) {
@@ -127,12 +106,18 @@ TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
     EXPECT_EQ(window->Menus().accidentals->text(), "&Use Sharps (#)");
     window->Menus().accidentals->trigger();
     EXPECT_EQ(window->Menus().accidentals->text(), "&Use Flats (b)");
-    EXPECT_EQ(window->RootList()->itemText(1), "A#");
+    EXPECT_EQ(Child<QComboBox>("rootList")->itemText(1), "A#");
 
-    QWidget* controls[] = {window->Fretboard(),    window->AnalysisPanel(), window->CreatePanel(),
-                           window->Staff(),        window->TypeList(),      window->RootList(),
-                           window->CreateButton(), window->StrumButton(),   window->PlayButton(),
-                           window->SymbolLabel()};
+    QWidget* controls[] = {window->Fretboard(),
+                           Child<QGroupBox>("analysisPanel"),
+                           Child<QGroupBox>("createPanel"),
+                           Child<StaffWidget>("staff"),
+                           Child<QComboBox>("typeList"),
+                           Child<QComboBox>("rootList"),
+                           Child<QPushButton>("createButton"),
+                           Child<QPushButton>("strumButton"),
+                           Child<QPushButton>("playButton"),
+                           Child<QLabel>("symbolLabel")};
     for (const bool on : {true, false}) {
         window->Menus().toolTips->trigger();
         EXPECT_EQ(window->Menus().toolTips->isChecked(), on);
@@ -145,28 +130,28 @@ TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
 TEST_F(WindowTest, CtrlFCreatesTheChordOfASymbolAndThePanelShowsTheSymbol) {
     dialogs.answers = {"Bm7b5"};
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(window->RootList()->currentText(), "B");
-    EXPECT_EQ(window->TypeList()->currentText(), "Minor Seventh (Flattened Fifth)");
+    EXPECT_EQ(Child<QComboBox>("rootList")->currentText(), "B");
+    EXPECT_EQ(Child<QComboBox>("typeList")->currentText(), "Minor Seventh (Flattened Fifth)");
     ASSERT_FALSE(logic.state.candidates.empty());
     EXPECT_EQ(logic.state.shape.Fret, ShapeNotesToFrets(logic.state.candidates[0]).Fret);
-    EXPECT_EQ(window->SymbolLabel()->text(), "Bm7b5/A");  // the easiest has A in the bass
+    EXPECT_EQ(Child<QLabel>("symbolLabel")->text(), "Bm7b5/A");  // the easiest has A in the bass
     Finger("032010");
-    EXPECT_EQ(window->SymbolLabel()->text(), "C/E");
+    EXPECT_EQ(Child<QLabel>("symbolLabel")->text(), "C/E");
 }
 
 TEST_F(WindowTest, TheLongestSymbolFitsBetweenTheCountsAndThePlayButton) {
-    const QLabel* symbol = window->SymbolLabel();
+    const QLabel* symbol = Child<QLabel>("symbolLabel");
     EXPECT_LE(symbol->fontMetrics().horizontalAdvance("F#maj7b5/A#"), symbol->width());
-    for (const QLabel* count : {window->ThirdsLabel(), window->FifthsLabel()}) {
+    for (const QLabel* count : {Child<QLabel>("thirdsLabel"), Child<QLabel>("fifthsLabel")}) {
         EXPECT_LE(count->fontMetrics().horizontalAdvance("Thirds: 6"), count->width());
         EXPECT_LT(count->geometry().right(), symbol->x());
     }
-    EXPECT_LT(symbol->geometry().right(), window->PlayButton()->x());
+    EXPECT_LT(symbol->geometry().right(), Child<QPushButton>("playButton")->x());
 }
 
 TEST_F(WindowTest, ScrollBarsNeverTakeTheFocus) {
-    for (QScrollBar* bar :
-         {window->NeckScroll(), window->NameScroll(), window->CandidateScroll()}) {
+    for (QScrollBar* bar : {Child<QScrollBar>("neckScroll"), Child<QScrollBar>("nameScroll"),
+                            Child<QScrollBar>("candidateScroll")}) {
         EXPECT_EQ(bar->focusPolicy(), Qt::NoFocus);
     }
 }
@@ -174,17 +159,17 @@ TEST_F(WindowTest, ScrollBarsNeverTakeTheFocus) {
 TEST_F(WindowTest, NeckScrollBarMovesTheView) {
     Click(0, 3);
     EXPECT_TRUE(window->Fretboard()->Board().markers[0].visible);
-    window->NeckScroll()->setValue(7);
+    Child<QScrollBar>("neckScroll")->setValue(7);
     EXPECT_FALSE(window->Fretboard()->Board().markers[0].visible);
     EXPECT_EQ(window->Fretboard()->Board().fretLabel.caption, "7th fret");
 }
 
 TEST_F(WindowTest, PlayButtonsPlayAndComeBackEnabled) {
-    QTest::mouseClick(window->PlayButton(), Qt::LeftButton);
-    QTest::mouseClick(window->StrumButton(), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>("playButton"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>("strumButton"), Qt::LeftButton);
     EXPECT_EQ(player.played.size(), 2u);
-    EXPECT_TRUE(window->PlayButton()->isEnabled());
-    EXPECT_TRUE(window->StrumButton()->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("playButton")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("strumButton")->isEnabled());
     EXPECT_TRUE(window->Fretboard()->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

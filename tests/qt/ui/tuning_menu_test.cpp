@@ -25,14 +25,14 @@ TEST_F(WindowTest, TuningItemsRetuneTheStringsAndTheCaption) {
     m.tunings[1]->trigger();
     EXPECT_TRUE(m.tunings[1]->isChecked());
     EXPECT_EQ(Names(window->Fretboard()->Board()), "D A D A D Gb ");
-    EXPECT_EQ(window->ChordFrame()->title(), "D major");
+    EXPECT_EQ(Child<QGroupBox>("chordFrame")->title(), "D major");
 
     dialogs.answers = {"2"};
     m.tunings[0]->trigger();
     Finger("x02220");
     m.capo->trigger();
-    EXPECT_EQ(window->ChordFrame()->title(), "B major");
-    EXPECT_EQ(window->ShapeNameLabel()->text(), "Shape: A major");
+    EXPECT_EQ(Child<QGroupBox>("chordFrame")->title(), "B major");
+    EXPECT_EQ(Child<QLabel>("shapeNameLabel")->text(), "Shape: A major");
 
     dialogs.answers = {"C#2,A2,D3,G3,B3,E4"};
     m.customTuning->trigger();

@@ -16,7 +16,7 @@ namespace {
 // t * percent / 1500 pixels), and a click still lands on the same string and fret.
 TEST_F(WindowTest, ZoomScalesTheWindowAndKeepsClicksInPlace) {
     const QSize designed = window->centralWidget()->size();
-    const double designedFont = QFontInfo(window->NameLabel()->font()).pointSizeF();
+    const double designedFont = QFontInfo(Child<QLabel>("nameLabel")->font()).pointSizeF();
     const std::tuple<int, QSize, QSize> cases[] = {
         {100, {313, 465}, {265, 157}},
         {125, {391, 581}, {331, 196}},
@@ -31,9 +31,10 @@ TEST_F(WindowTest, ZoomScalesTheWindowAndKeepsClicksInPlace) {
         EXPECT_EQ(client.minimumSize(), client.maximumSize());
         EXPECT_NEAR(client.width(), designed.width() * percent / 100, 2) << percent;
         EXPECT_EQ(window->Fretboard()->size(), board);
-        EXPECT_EQ(window->Staff()->size(), staff);
-        EXPECT_EQ(window->PlayButton()->geometry(), ZoomedRect({2580, 1560, 555, 495}, percent));
-        EXPECT_NEAR(QFontInfo(window->NameLabel()->font()).pointSizeF(),
+        EXPECT_EQ(Child<StaffWidget>("staff")->size(), staff);
+        EXPECT_EQ(Child<QPushButton>("playButton")->geometry(),
+                  ZoomedRect({2580, 1560, 555, 495}, percent));
+        EXPECT_NEAR(QFontInfo(Child<QLabel>("nameLabel")->font()).pointSizeF(),
                     designedFont * percent / 100, 0.6)
             << percent;
 
@@ -60,8 +61,8 @@ TEST_F(WindowTest, TheFretboardTakesTheFocusAndTellsWhereTheCursorIs) {
     EXPECT_EQ(logic.state.shape.Fret[4], 4);
     window->Menus().leftHanded->trigger();
     EXPECT_TRUE(logic.state.leftHanded);
-    EXPECT_EQ(window->PlayButton()->accessibleName(), "Play");
-    EXPECT_FALSE(window->Staff()->accessibleDescription().isEmpty());
+    EXPECT_EQ(Child<QPushButton>("playButton")->accessibleName(), "Play");
+    EXPECT_FALSE(Child<StaffWidget>("staff")->accessibleDescription().isEmpty());
 }
 
 }  // namespace

@@ -30,6 +30,12 @@ class WindowTest : public ::testing::Test {
         QApplication::processEvents();
     }
 
+    // The window's control of that objectName.
+    template <typename Control>
+    Control* Child(const char* name) const {
+        return window->findChild<Control*>(QString::fromLatin1(name));
+    }
+
     // The centre of fret f on string s, in the fretboard's pixels (fret 0: above the nut).
     static QPoint FretPoint(int string, int fret) {
         const int x = (3675 - 600 * string) / 15;
