@@ -78,5 +78,33 @@ void BM_WholeNeckSearch(benchmark::State& state) {
 }
 BENCHMARK(BM_WholeNeckSearch)->ArgName("guitarist")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The full vocabulary's hardest searches in view, with resting treble strings: "Eleventh" on
+// root index 7 at position 9 in the classic order (0), and "Ninth Added Sixth" on root index 0
+// at position 1 in the guitarist order (1), where its many playable shapes are scored.
+void BM_FullVocabularySearchWorst(benchmark::State& state) {
+    const bool guitarist = state.range(0) != 0;
+    SearchRequest request{guitarist ? 0 : 7,
+                          guitarist ? 58 : 17,
+                          guitarist ? 1 : 9,
+                          kFrets,
+                          false,
+                          guitarist ? CreateOrder::Guitarist : CreateOrder::Classic,
+                          true,
+                          BassChoice::Root};
+    request.vocabulary = Vocabulary::Full;
+    SearchResult result;
+    for (auto _ : state) {
+        result = FindFingerings(request);
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["combinations"] = result.combinations;
+    state.counters["candidates"] = static_cast<double>(result.candidates.size());
+}
+BENCHMARK(BM_FullVocabularySearchWorst)
+    ->ArgName("guitarist")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace fretwise

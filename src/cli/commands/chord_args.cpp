@@ -65,7 +65,7 @@ void CheckPosition(int position, int numFrets) {
 }
 
 SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>& type,
-                         int position, int numFrets, bool allStrings) {
+                         int position, int numFrets, bool allStrings, Vocabulary vocabulary) {
     if (type.empty()) {  // a root standing alone is a symbol, read elsewhere
         throw UsageError("needs a chord symbol, or ROOT and TYPE (e.g. C#m7b5, A Major)");
     }
@@ -74,16 +74,19 @@ SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>
         throw UsageError("unknown root '" + root + "' (a note such as A, C#, Bb, or 0-11)");
     }
     const std::string typeText = JoinWords(type);
-    const std::optional<int> typeIndex = ParseType(typeText);
+    const std::optional<int> typeIndex = ParseType(typeText, vocabulary);
     if (!typeIndex) {
-        throw UsageError("unknown chord type '" + typeText + "' (a name such as Major, or 0-37)");
+        throw UsageError("unknown chord type '" + typeText + "' (a name such as Major, or 0-" +
+                         std::to_string(ChordTypeCount(vocabulary) - 1) + ")");
     }
     CheckPosition(position, numFrets);
-    return SearchRequest{*rootIndex, *typeIndex, position, numFrets, allStrings};
+    SearchRequest search{*rootIndex, *typeIndex, position, numFrets, allStrings};
+    search.vocabulary = vocabulary;
+    return search;
 }
 
-ChordSymbol SymbolFrom(const std::string& text) {
-    SymbolReading reading = ReadChordSymbol(text);
+ChordSymbol SymbolFrom(const std::string& text, Vocabulary vocabulary) {
+    SymbolReading reading = ReadChordSymbol(text, vocabulary);
     if (!reading.chord) {
         throw UsageError(reading.error);
     }
@@ -104,12 +107,13 @@ std::optional<int> ParseRoot(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<int> ParseType(std::string_view text) {
+std::optional<int> ParseType(std::string_view text, Vocabulary vocabulary) {
+    const int count = ChordTypeCount(vocabulary);
     if (const std::optional<int> index = ReadWholeNumber(text)) {
-        return *index >= 0 && *index < kChordTypeCount ? index : std::nullopt;
+        return *index >= 0 && *index < count ? index : std::nullopt;
     }
-    for (int type = 0; type < kChordTypeCount; ++type) {
-        if (!text.empty() && SameIgnoringCase(text, ChordTypeName(type))) {
+    for (int type = 0; type < count; ++type) {
+        if (!text.empty() && SameIgnoringCase(text, ChordTypeName(type, vocabulary))) {
             return type;
         }
     }

@@ -37,19 +37,20 @@ void CheckFretCount(int numFrets);
 // Faults unless the neck can scroll to position with numFrets frets.
 void CheckPosition(int position, int numFrets);
 
-// "create": the search for a root and a chord type given as words (a type may be several
-// words, "Minor Seventh"); faults name the first thing that does not fit.
+// "create": the search for a root and a chord type of the vocabulary given as words (a type
+// may be several words, "Minor Seventh"); faults name the first thing that does not fit.
 SearchRequest SearchFrom(const std::string& root, const std::vector<std::string>& type,
-                         int position, int numFrets, bool allStrings);
+                         int position, int numFrets, bool allStrings,
+                         Vocabulary vocabulary = Vocabulary::Classic);
 
-// A chord symbol ("C#m7b5", "D/F#"); a fault carries the reader's message.
-ChordSymbol SymbolFrom(const std::string& text);
+// A chord symbol ("C#m7b5", "D/F#") of the vocabulary; a fault carries the reader's message.
+ChordSymbol SymbolFrom(const std::string& text, Vocabulary vocabulary = Vocabulary::Classic);
 
 // A note name (A, A#, Bb ..., either case) or a root index 0-11.
 std::optional<int> ParseRoot(std::string_view text);
 
-// A chord type index 0-37 or a display name in any case; of two types with the same name,
-// the chord (the lower index).
-std::optional<int> ParseType(std::string_view text);
+// A chord type index of the vocabulary's list (0-37 in the classic one) or a display name in
+// any case; of two types with the same name, the chord (the lower index).
+std::optional<int> ParseType(std::string_view text, Vocabulary vocabulary = Vocabulary::Classic);
 
 }  // namespace fretwise::cli

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <ostream>
 #include <string_view>
 
@@ -7,6 +8,7 @@
 #include "cli/commands/json_text.hpp"
 #include "cli/commands/shape_text.hpp"
 #include "cli/commands/tuning_args.hpp"
+#include "cli/commands/vocabulary_args.hpp"
 #include "core/create/bass_filter.hpp"
 #include "core/create/fingering_search.hpp"
 #include "core/create/order_names.hpp"
@@ -30,6 +32,7 @@ struct CreateRequest {
     bool json = false;
     bool batch = false;
     OpenStrings strings{};
+    Vocabulary vocabulary = Vocabulary::Classic;
 };
 
 void Declare(ArgParser& parser, CreateRequest& request) {
@@ -82,6 +85,7 @@ void Declare(ArgParser& parser, CreateRequest& request) {
                      }
                  });
     DeclareOpenStrings(parser, request.strings);
+    DeclareVocabulary(parser, request.vocabulary);
     parser.Flag("--flats", request.flats,
                 "spell the root with flats (default sharps; a symbol written with a\n"
                 "flat is spelled with flats)");
@@ -102,22 +106,29 @@ struct Creation {
     std::optional<int> bass;
     bool fromSymbol = false;
     Accidentals mode = Accidentals::Sharps;
+    int writtenType = 0;  // Am/G searches Minor Seventh but writes Minor
 
-    ChordSymbol Chord() const { return {search.root, search.type, bass, mode}; }
+    ChordSymbol Chord() const { return {search.root, writtenType, bass, mode}; }
 };
 
 // The search of a chord given as words or as a symbol, without the order.
 Creation ChordOf(const CreateRequest& request) {
     if (!request.type.empty() || request.root.empty()) {
-        return {SearchFrom(request.root, request.type, request.position, request.numFrets,
-                           request.allStrings),
-                std::nullopt, false, Spelling(request.flats)};
+        const SearchRequest search =
+            SearchFrom(request.root, request.type, request.position, request.numFrets,
+                       request.allStrings, request.vocabulary);
+        return {search, std::nullopt, false, Spelling(request.flats), search.type};
     }
-    const ChordSymbol chord = SymbolFrom(request.root);
+    const ChordSymbol chord = SymbolFrom(request.root, request.vocabulary);
     CheckPosition(request.position, request.numFrets);
-    return {SearchRequest{chord.root, chord.type, request.position, request.numFrets,
-                          request.allStrings},
-            chord.bass, true, request.flats ? Accidentals::Flats : chord.spelling};
+    // The reader accepts a bass outside the chord only where the vocabulary sounds it.
+    const SoundedChord sounded = *ChordSounded(chord, request.vocabulary);
+    SearchRequest search{chord.root, sounded.type, request.position, request.numFrets,
+                         request.allStrings};
+    search.vocabulary = request.vocabulary;
+    search.addedNote = sounded.addedNote;
+    return {search, chord.bass, true, request.flats ? Accidentals::Flats : chord.spelling,
+            chord.type};
 }
 
 Creation CreationOf(const CreateRequest& request) {
@@ -166,7 +177,7 @@ bool Failed(const SearchResult& result) {
 std::string Title(const Creation& creation) {
     const SearchRequest& search = creation.search;
     std::string title = std::string(NoteName(search.root + 1, creation.mode)) + ' ' +
-                        std::string(ChordTypeName(search.type));
+                        std::string(ChordTypeName(search.type, search.vocabulary));
     if (!creation.fromSymbol) {
         return title;
     }
@@ -185,6 +196,17 @@ std::string FailureMessage(const Creation& creation) {
     return NoFingeringWithBass(symbol.value_or(Title(creation)), creation.search);
 }
 
+// The notes the search looked for, rising from the root.
+std::vector<std::int16_t> SearchedIntervals(const SearchRequest& search) {
+    const auto notes = ChordTypeOf(search.type, search.vocabulary).Notes();
+    std::vector<std::int16_t> intervals(notes.begin(), notes.end());
+    if (search.addedNote >= 0) {
+        intervals.insert(std::upper_bound(intervals.begin(), intervals.end(), search.addedNote),
+                         static_cast<std::int16_t>(search.addedNote));
+    }
+    return intervals;
+}
+
 void AppendJson(std::string& out, const SearchResult& result, const Creation& creation) {
     out += "{\"combinations\":" + std::to_string(result.combinations) + ",\"candidates\":[";
     for (std::size_t k = 0; k < result.candidates.size(); ++k) {
@@ -198,10 +220,21 @@ void AppendJson(std::string& out, const SearchResult& result, const Creation& cr
         if (!result.scores.empty()) {
             AppendJsonScore(out, result.scores[k]);
         }
+        if (!result.omits.empty()) {
+            out += ",\"omits\":[";
+            const Degrees degrees = OmittedDegrees(result.omits[k]);
+            for (std::size_t d = 0; d < degrees.size(); ++d) {
+                out += d > 0 ? "," : "";
+                AppendJsonString(out, degrees[d]);
+            }
+            out += ']';
+        }
         out += '}';
     }
     out += "],\"symbol\":";
     AppendJsonOptionalString(out, ChordSymbolText(creation.Chord(), creation.mode));
+    out += ",\"intervals\":";
+    AppendJsonIntervals(out, SearchedIntervals(creation.search));
     AppendJsonOpenStrings(out, creation.search.strings);
     out += '}';
 }
@@ -225,6 +258,12 @@ void PrintHuman(std::ostream& out, const Creation& creation, const SearchResult&
         }
         figures += "ease ";
         AppendJsonFloat(figures, result.eases[k]);
+        if (!result.omits.empty()) {
+            for (const std::string_view degree : OmittedDegrees(result.omits[k])) {
+                figures += "  no ";
+                figures += degree;
+            }
+        }
         out << "  "
             << GuitaristShape(ShapeNotesToFrets(result.candidates[k], creation.search.strings).Fret)
             << "  " << figures << '\n';

@@ -7,6 +7,7 @@
 #include "cli/commands/named_chord.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
+#include "cli/commands/vocabulary_args.hpp"
 
 namespace fretwise::cli {
 
@@ -19,6 +20,7 @@ struct NameRequest {
     bool json = false;
     bool batch = false;
     OpenStrings strings{};
+    Vocabulary vocabulary = Vocabulary::Classic;
 };
 
 void Declare(ArgParser& parser, NameRequest& request) {
@@ -32,16 +34,18 @@ void Declare(ArgParser& parser, NameRequest& request) {
                   "number of frets on the fretboard, 5-20 (default 20); higher frets get\n"
                   "no finger");
     DeclareOpenStrings(parser, request.strings);
+    DeclareVocabulary(parser, request.vocabulary);
     parser.Flag("--json", request.json,
                 "print one JSON object; arrays are in string order (element 0 = high E);\n"
                 "\"tuning\" and \"capo\" when not standard, \"shape_names\" (the names as\n"
-                "played without the capo) with a capo");
+                "played without the capo) with a capo; each name's \"intervals\", and in\n"
+                "the full vocabulary its \"omits\" ([\"5\"]) and a slash name's \"bass\"");
     parser.Flag("--batch", request.batch, kBatchShapesExplanation);
 }
 
 Named NameOf(const NameRequest& request) {
     return NameShape(WholeShape(request.shape, " after the shape"), request.numFrets,
-                     Spelling(request.flats), request.strings);
+                     Spelling(request.flats), request.strings, request.vocabulary);
 }
 
 bool AnswerLine(const NameRequest& request, std::string& out) {

@@ -3,6 +3,7 @@
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/command_list.hpp"
 #include "cli/commands/named_chord.hpp"
+#include "cli/commands/vocabulary_args.hpp"
 #include "core/storage/chord_file.hpp"
 #include "core/storage/file_messages.hpp"
 
@@ -13,6 +14,7 @@ namespace {
 struct OpenRequest {
     std::string file;
     bool json = false;
+    Vocabulary vocabulary = Vocabulary::Classic;
 };
 
 void Declare(ArgParser& parser, OpenRequest& request) {
@@ -21,6 +23,7 @@ void Declare(ArgParser& parser, OpenRequest& request) {
         "does: the frets come from the notes in the file, fingered for the number of frets it\n"
         "gives (kept within 5-20).");
     parser.Word("FILE", request.file, "the chord file (.fw)");
+    DeclareVocabulary(parser, request.vocabulary);
     parser.Flag("--json", request.json,
                 "print one JSON object: \"numFrets\", then the keys of 'name --json'\n"
                 "(with \"tuning\" and \"capo\" when the file has them)");
@@ -69,7 +72,7 @@ int Run(const OpenRequest& request, Io io) {
     Fingering shape;
     shape.Note = read.notes;
     const Named named = NameShape(ShapeNotesToFrets(shape, read.strings).Fret, *read.numFrets,
-                                  Accidentals::Sharps, read.strings);
+                                  Accidentals::Sharps, read.strings, request.vocabulary);
     if (request.json) {
         std::string out = "{\"numFrets\":" + std::to_string(*read.numFrets) + ',';
         std::string object;

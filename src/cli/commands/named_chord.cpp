@@ -5,14 +5,16 @@
 #include "cli/commands/json_text.hpp"
 #include "cli/commands/shape_text.hpp"
 #include "cli/commands/tuning_args.hpp"
+#include "cli/commands/vocabulary_args.hpp"
 #include "core/analysis/assign_fingering.hpp"
 #include "core/music/chord_symbol.hpp"
+#include "core/music/chord_types.hpp"
 
 namespace fretwise::cli {
 
 namespace {
 
-void AppendJsonNames(std::string& out, const ChordAnalysis& analysis) {
+void AppendJsonNames(std::string& out, const ChordAnalysis& analysis, Vocabulary vocabulary) {
     out += '[';
     for (int k = 0; k < analysis.NameCount; ++k) {
         const ChordName& name = analysis.ChordNames[k];
@@ -27,6 +29,21 @@ void AppendJsonNames(std::string& out, const ChordAnalysis& analysis) {
         AppendJsonString(out, name.Inversion);
         out += ",\"symbol\":";
         AppendJsonOptionalString(out, ChordSymbolText(name.Root, name.Type, name.Bass));
+        out += ",\"intervals\":";
+        AppendJsonIntervals(out, ChordTypeOf(name.Type, vocabulary).Notes());
+        if (vocabulary == Vocabulary::Full) {
+            out += ",\"omits\":[";
+            const Degrees degrees = OmittedDegrees(name.Omits);
+            for (std::size_t d = 0; d < degrees.size(); ++d) {
+                out += d > 0 ? "," : "";
+                AppendJsonString(out, degrees[d]);
+            }
+            out += ']';
+            if (name.ForeignBass) {
+                out += ",\"bass\":";
+                AppendJsonString(out, name.Bass);
+            }
+        }
         out += '}';
     }
     out += ']';
@@ -34,14 +51,15 @@ void AppendJsonNames(std::string& out, const ChordAnalysis& analysis) {
 
 }  // namespace
 
-Named NameShape(const PerString& frets, int numFrets, Accidentals mode,
-                const OpenStrings& strings) {
+Named NameShape(const PerString& frets, int numFrets, Accidentals mode, const OpenStrings& strings,
+                Vocabulary vocabulary) {
     Fingering shape;
     shape.Fret = frets;
     const Fingering fingering = AssignFingering(ShapeFretsToNotes(shape, strings), numFrets);
-    Named named{fingering, AnalyseChord(fingering, mode), strings};
+    Named named{fingering, AnalyseChord(fingering, mode, vocabulary), strings, {}, vocabulary};
     if (strings.capo != 0) {
-        named.shapeAnalysis = AnalyseChord(ShapeFretsToNotes(shape, {strings.tuning, 0}), mode);
+        named.shapeAnalysis =
+            AnalyseChord(ShapeFretsToNotes(shape, {strings.tuning, 0}), mode, vocabulary);
     }
     return named;
 }
@@ -59,11 +77,11 @@ void AppendNamedJson(std::string& out, const Named& named) {
     out += f.Playable ? "},\"playable\":true,\"ease\":" : "},\"playable\":false,\"ease\":";
     AppendJsonFloat(out, f.Ease);
     out += ",\"names\":";
-    AppendJsonNames(out, named.analysis);
+    AppendJsonNames(out, named.analysis, named.vocabulary);
     AppendJsonOpenStrings(out, named.strings);
     if (named.shapeAnalysis) {
         out += ",\"shape_names\":";
-        AppendJsonNames(out, *named.shapeAnalysis);
+        AppendJsonNames(out, *named.shapeAnalysis, named.vocabulary);
     }
     out += '}';
 }

@@ -17,14 +17,16 @@ struct Named {
     OpenStrings strings{};
     // With a capo: the names of the shape as played without it.
     std::optional<ChordAnalysis> shapeAnalysis{};
+    Vocabulary vocabulary = Vocabulary::Classic;
 };
 
 // Fingered for a fretboard of numFrets frets (higher frets get no finger), named in mode as
-// the strings sound it.
+// the strings sound it, in the vocabulary.
 Named NameShape(const PerString& frets, int numFrets, Accidentals mode,
-                const OpenStrings& strings = {});
+                const OpenStrings& strings = {}, Vocabulary vocabulary = Vocabulary::Classic);
 
-// One JSON object: frets, notes, fingers, barre, playable, ease and the names.
+// One JSON object: frets, notes, fingers, barre, playable, ease and the names, each with its
+// "intervals"; in the full vocabulary also its "omits" and, for a slash name, its "bass".
 void AppendNamedJson(std::string& out, const Named& named);
 
 // The same for people, one item per line.

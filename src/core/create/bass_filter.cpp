@@ -27,6 +27,9 @@ void KeepCandidatesWithBass(SearchResult& result, int pitchClass) {
             if (!result.scores.empty()) {
                 result.scores[kept] = result.scores[k];
             }
+            if (!result.omits.empty()) {
+                result.omits[kept] = result.omits[k];
+            }
             ++kept;
         }
     }
@@ -34,6 +37,9 @@ void KeepCandidatesWithBass(SearchResult& result, int pitchClass) {
     result.eases.resize(kept);
     if (!result.scores.empty()) {
         result.scores.resize(kept);
+    }
+    if (!result.omits.empty()) {
+        result.omits.resize(kept);
     }
 }
 

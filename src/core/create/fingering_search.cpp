@@ -10,10 +10,78 @@
 
 namespace fretwise {
 
+namespace {
+
+constexpr int kClasses = 12;
+
+// Which sets of pitch classes a complete candidate may sound: every class of the chord, or in
+// the full vocabulary every class but one of the sets guitarists leave out.
+class Completeness {
+  public:
+    explicit Completeness(const SearchRequest& request, const ChordClasses& chord)
+        : rootClass_(PitchClass(request.root + 1)) {
+        const std::uint16_t every = ChordClassBits(chord);
+        if (request.vocabulary == Vocabulary::Classic) {
+            accepted_.sets[accepted_.size++] = every;
+            return;
+        }
+        const ChordType& type = ChordTypeOf(request.type, request.vocabulary);
+        for (const NoteBits omits : OmissionSetsOf(type)) {
+            accepted_.sets[accepted_.size++] = every & ~Classes(omits);
+        }
+    }
+
+    // The classes every complete candidate sounds.
+    std::uint16_t Needed() const {
+        std::uint16_t needed = accepted_.sets[0];
+        for (const NoteBits set : accepted_) {
+            needed &= set;
+        }
+        return needed;
+    }
+
+    bool Accepts(std::uint16_t sounding) const {
+        return std::find(accepted_.begin(), accepted_.end(), sounding) != accepted_.end();
+    }
+
+    // The notes of the chord a candidate sounding these classes leaves out.
+    NoteBits Omitted(std::uint16_t sounding) const {
+        const unsigned missing = accepted_.sets[0] & ~sounding;
+        return static_cast<NoteBits>(
+            ((missing >> rootClass_) | (missing << (kClasses - rootClass_))) &
+            ((1u << kClasses) - 1));
+    }
+
+  private:
+    // Notes above the root as pitch classes.
+    std::uint16_t Classes(NoteBits notes) const {
+        const unsigned rotated = (notes << rootClass_) | (notes >> (kClasses - rootClass_));
+        return static_cast<std::uint16_t>(rotated & ((1u << kClasses) - 1));
+    }
+
+    int rootClass_;
+    OmissionSets accepted_;
+};
+
+std::uint16_t SoundingClasses(const PerString& notes) {
+    std::uint16_t bits = 0;
+    for (const std::int16_t note : notes) {
+        if (note >= 0) {
+            bits |= static_cast<std::uint16_t>(1u << PitchClass(note));
+        }
+    }
+    return bits;
+}
+
+}  // namespace
+
 SearchResult FindFingerings(const SearchRequest& request) {
     SearchResult result;
-    const ChordClasses chord = ChordPitchClasses(request.root, request.type);
+    const ChordClasses chord =
+        ChordPitchClasses(request.root, request.type, request.vocabulary, request.addedNote);
     const OptionLists options = BuildOptionLists(request, chord);
+    const Completeness completeness(request, chord);
+    const bool full = request.vocabulary == Vocabulary::Full;
 
     std::int64_t count = 1;
     for (const OptionList& list : options) {
@@ -24,10 +92,13 @@ SearchResult FindFingerings(const SearchRequest& request) {
         return result;
     }
 
-    const std::uint16_t needed = ChordClassBits(chord);
+    // The full vocabulary's chords of up to seven notes never form the combinations no hand
+    // can stretch to.
+    const std::uint16_t needed = completeness.Needed();
     const CompleteCombinations complete =
-        request.wholeNeck ? CombinationsWithinReach(options, needed, request.strings.OpenPitches())
-                          : EveryCombination(options, needed);
+        request.wholeNeck || full
+            ? CombinationsWithinReach(options, needed, request.strings.OpenPitches())
+            : EveryCombination(options, needed);
     result.combinations = complete.formed;
     if (complete.notes.empty()) {
         result.failure = SearchFailure::NoneComplete;
@@ -37,11 +108,15 @@ SearchResult FindFingerings(const SearchRequest& request) {
     // One working record serves every combination: its notes and frets are overwritten and
     // the fingering sets everything else from the frets.
     const bool guitarist = request.order == CreateOrder::Guitarist;
-    const ScoreContext context{chord.classes[0], needed, request.strings.OpenPitches(),
-                               SearchedFrets(request).first, request.bass};
+    const ScoreContext context{chord.classes[0], ChordClassBits(chord),
+                               request.strings.OpenPitches(), SearchedFrets(request).first,
+                               request.bass};
     std::vector<RankedCandidate> kept;
     Fingering working;
     for (std::size_t k = 0; k < complete.notes.size(); ++k) {
+        if (!completeness.Accepts(SoundingClasses(complete.notes[k]))) {
+            continue;
+        }
         working.Note = complete.notes[k];
         working = AssignFingering(ShapeNotesToFrets(working, request.strings), request.numFrets);
         if (working.Playable) {
@@ -72,6 +147,9 @@ SearchResult FindFingerings(const SearchRequest& request) {
         result.eases[i] = kept[i].ease;
         if (guitarist) {
             result.scores.push_back(kept[i].score);
+        }
+        if (full) {
+            result.omits.push_back(completeness.Omitted(SoundingClasses(kept[i].notes)));
         }
     }
     return result;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/create/guitarist_score.hpp"
+#include "core/music/chord_omissions.hpp"
 #include "core/music/fingering.hpp"
 #include "core/music/fret_range.hpp"
 #include "core/music/tuning.hpp"
@@ -26,6 +27,12 @@ struct SearchRequest {
     BassChoice bass = BassChoice::Root;  // read by the guitarist order only
     OpenStrings strings{};               // the tuning and capo the chord sounds in
     bool wholeNeck = false;              // frets 1 to kWholeNeckLastFret whatever the view
+    // The full vocabulary knows more types (type is then a position of its list) and lets the
+    // candidates leave out the notes guitarists leave out (music/chord_omissions.hpp).
+    Vocabulary vocabulary = Vocabulary::Classic;
+    // A note sounding besides the type's, in semitones above the root (a slash bass outside
+    // the chord, full vocabulary); -1 for none.
+    int addedNote = -1;
 };
 
 // The whole neck ends at the 15th fret (or at the last fret shown, where fewer are shown):
@@ -50,6 +57,9 @@ struct SearchResult {
     std::vector<float> eases;  // the Ease of each candidate, in the same order
     // The guitarist order's score of each candidate, in the same order; empty for the classic.
     std::vector<GuitaristScore> scores;
+    // The notes of the chord each candidate leaves out, bit k = k semitones above the root, in
+    // the same order; empty in the classic vocabulary.
+    std::vector<NoteBits> omits;
 };
 
 SearchResult FindFingerings(const SearchRequest& request);

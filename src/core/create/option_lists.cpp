@@ -28,12 +28,15 @@ bool OptionList::Contains(std::int16_t note) const {
     return std::find(begin(), end(), note) != end();
 }
 
-ChordClasses ChordPitchClasses(int root, int type) {
+ChordClasses ChordPitchClasses(int root, int type, Vocabulary vocabulary, int addedNote) {
     // Root index r is the note of pitch number r + 1.
     const int rootPitch = root + 1;
     ChordClasses chord;
-    for (const std::int16_t semitones : ChordTypeOf(type).Notes()) {
+    for (const std::int16_t semitones : ChordTypeOf(type, vocabulary).Notes()) {
         chord.classes[chord.size++] = PitchClass(rootPitch + semitones);
+    }
+    if (addedNote >= 0) {
+        chord.classes[chord.size++] = PitchClass(rootPitch + addedNote);
     }
     return chord;
 }
@@ -51,9 +54,11 @@ OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& c
     // The open string is offered wherever the window lies. A string whose open note is not
     // in the chord may be left unplayed: from the G string down for intervals and the
     // octave, from the D string down for everything else; never the two highest strings.
-    // Guitarists leave out any of those low strings, chord note or not (D as x x 0 2 3 2).
+    // Guitarists leave out any of those low strings, chord note or not (D as x x 0 2 3 2), and
+    // so do the full vocabulary's chords, whose many notes take in most open strings.
     const int firstMutable = chord.size == 2 ? 2 : 3;
-    const bool anyLowStringRests = request.order == CreateOrder::Guitarist;
+    const bool anyLowStringRests =
+        request.order == CreateOrder::Guitarist || request.vocabulary == Vocabulary::Full;
     for (int s = 0; s < kStringCount; ++s) {
         AppendMatches(options[s], chord, open[s]);
         if (!request.allStrings && s >= firstMutable &&

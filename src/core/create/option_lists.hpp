@@ -4,20 +4,25 @@
 #include <cstdint>
 
 #include "core/create/fingering_search.hpp"
+#include "core/music/chord_types.hpp"
 #include "core/music/fingering.hpp"
 
 namespace fretwise {
 
-// The pitch classes a chord needs, in formula order; an octave names its class twice.
+// The pitch classes a chord sounds, in formula order; an octave names its class twice, a note
+// added by a slash bass comes last.
 struct ChordClasses {
-    std::array<std::int16_t, kStringCount> classes{};
+    std::array<std::int16_t, kMaxChordNotes + 1> classes{};
     int size = 0;
 
     const std::int16_t* begin() const { return classes.data(); }
     const std::int16_t* end() const { return classes.data() + size; }
 };
 
-ChordClasses ChordPitchClasses(int root, int type);
+// The classes of the type at a position of the vocabulary's list, with the note addedNote
+// semitones above the root when it is not -1.
+ChordClasses ChordPitchClasses(int root, int type, Vocabulary vocabulary = Vocabulary::Classic,
+                               int addedNote = -1);
 
 // The note values one string may take in a search, in the order they were found; -1 leaves
 // the string unplayed. A value is listed once for every chord class it matches.

@@ -1,88 +1,15 @@
 #include "core/music/chord_symbol.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <utility>
 
 #include "core/music/chord_types.hpp"
 
 namespace fretwise {
 
 namespace {
-
-// Spellings guitarists write besides the symbols and short names the program prints, with
-// the type each names (by its name in the type list; a name that stands twice means the
-// chord). Compared as Normalised texts, so "M7" is "maj7" and "Min7" is "min7".
-struct Spelling {
-    std::string_view suffix;
-    std::string_view type;
-};
-
-constexpr std::array kSpellings = {
-    Spelling{"maj", "Major"},
-    Spelling{"min", "Minor"},
-    Spelling{"mi", "Minor"},
-    Spelling{"-", "Minor"},
-    Spelling{"dom7", "Seventh"},
-    Spelling{"min7", "Minor Seventh"},
-    Spelling{"mi7", "Minor Seventh"},
-    Spelling{"-7", "Minor Seventh"},
-    Spelling{"ma7", "Major Seventh"},
-    Spelling{"\u0394", "Major Seventh"},  // Δ
-    Spelling{"\u03947", "Major Seventh"},
-    Spelling{"maj6", "Sixth"},
-    Spelling{"min6", "Minor Sixth"},
-    Spelling{"-6", "Minor Sixth"},
-    Spelling{"aug", "Augmented"},
-    Spelling{"#5", "Augmented"},
-    Spelling{"+5", "Augmented"},
-    Spelling{"+7", "Augmented Seventh"},
-    Spelling{"aug7", "Augmented Seventh"},
-    Spelling{"7+5", "Augmented Seventh"},
-    Spelling{"\u00b0", "Diminished"},  // °
-    Spelling{"o", "Diminished"},
-    Spelling{"mb5", "Diminished"},
-    Spelling{"\u00b07", "Diminished Seventh"},
-    Spelling{"o7", "Diminished Seventh"},
-    Spelling{"7-5", "Seventh (Flattened Fifth)"},
-    Spelling{"\u00f8", "Minor Seventh (Flattened Fifth)"},  // ø
-    Spelling{"\u00f87", "Minor Seventh (Flattened Fifth)"},
-    Spelling{"m7-5", "Minor Seventh (Flattened Fifth)"},
-    Spelling{"min7b5", "Minor Seventh (Flattened Fifth)"},
-    Spelling{"-7b5", "Minor Seventh (Flattened Fifth)"},
-    Spelling{"-7-5", "Minor Seventh (Flattened Fifth)"},
-    Spelling{"mi7b5", "Minor Seventh (Flattened Fifth)"},
-    Spelling{"maj7-5", "Major Seventh (Flattened Fifth)"},
-    Spelling{"\u03947b5", "Major Seventh (Flattened Fifth)"},
-    Spelling{"7(9)", "Ninth"},
-    Spelling{"min9", "Minor Ninth"},
-    Spelling{"m7(9)", "Minor Ninth"},
-    Spelling{"-9", "Minor Ninth"},
-    Spelling{"ma9", "Major Ninth"},
-    Spelling{"maj7(9)", "Major Ninth"},
-    Spelling{"\u03949", "Major Ninth"},
-    Spelling{"add2", "Added Ninth"},
-    Spelling{"add11", "Added Fourth"},
-    Spelling{"sus", "Suspended"},
-    Spelling{"7sus", "Suspended Fourth"},
-};
-
-constexpr int TypeNamed(std::string_view displayName) {
-    for (int t = 0; t < kChordTypeCount; ++t) {
-        if (kChordTypes[t].displayName == displayName) {
-            return t;
-        }
-    }
-    return -1;
-}
-
-static_assert([] {
-    for (const Spelling& spelling : kSpellings) {
-        if (TypeNamed(spelling.type) < 0) {
-            return false;
-        }
-    }
-    return true;
-}());
 
 bool IsLetter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
@@ -143,40 +70,103 @@ std::string Normalised(std::string_view suffix) {
     return normal;
 }
 
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// The full vocabulary's further spellings in one form: ^ is maj; a leading "min", "mi" or
+// "-" is m and a leading "+" aug; "ma" before a number is maj; "-" and "+" before a number
+// are the flat and the sharp, and a trailing "+" is a sharp fifth; commas go.
+std::string FullNormalised(std::string_view suffix) {
+    std::string text;
+    for (const char c : Normalised(suffix)) {
+        if (c == '^') {
+            text += "maj";
+        } else if (c != ',') {
+            text += c;
+        }
+    }
+    // The leading words, longest first: "mi7" is "m7", but "ma" is "maj" only before a number.
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLeading = {
+        {{"min", "m"}, {"mi", "m"}, {"-", "m"}, {"+", "aug"}}};
+    const auto word = std::find_if(kLeading.begin(), kLeading.end(),
+                                   [&text](const auto& w) { return text.starts_with(w.first); });
+    if (word != kLeading.end()) {
+        text.replace(0, word->first.size(), word->second);
+    } else if (text.starts_with("ma") && text.size() > 2 && IsDigit(text[2])) {
+        text.replace(0, 2, "maj");
+    }
+    std::string signs;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const bool beforeNumber = k + 1 < text.size() && IsDigit(text[k + 1]);
+        if (text[k] == '-' && beforeNumber) {
+            signs += 'b';
+        } else if (text[k] == '+' && beforeNumber) {
+            signs += '#';
+        } else if (text[k] == '+' && k + 1 == text.size()) {
+            signs += "#5";
+        } else {
+            signs += text[k];
+        }
+    }
+    return signs;
+}
+
+std::string NormalisedIn(std::string_view suffix, Vocabulary vocabulary) {
+    return vocabulary == Vocabulary::Full ? FullNormalised(suffix) : Normalised(suffix);
+}
+
+// Whether one of the blank-separated spellings is the wanted text.
+bool Spells(std::string_view spellings, const std::string& wanted, Vocabulary vocabulary) {
+    std::size_t start = 0;
+    while ((start = spellings.find_first_not_of(' ', start)) != std::string_view::npos) {
+        const std::size_t end = std::min(spellings.find(' ', start), spellings.size());
+        if (NormalisedIn(spellings.substr(start, end - start), vocabulary) == wanted) {
+            return true;
+        }
+        start = end;
+    }
+    return false;
+}
+
 // What songbooks write wins over the program's short names, which win over the type names.
-std::optional<int> TypeOfSuffix(std::string_view suffix) {
-    const std::string wanted = Normalised(suffix);
-    for (int t = 0; t < kChordTypeCount; ++t) {
-        if (kChordTypes[t].symbol && Normalised(*kChordTypes[t].symbol) == wanted) {
+std::optional<int> TypeOfSuffix(std::string_view suffix, Vocabulary vocabulary) {
+    const std::string wanted = NormalisedIn(suffix, vocabulary);
+    const int count = ChordTypeCount(vocabulary);
+    for (int t = 0; t < count; ++t) {
+        if (kChordTypes[t].symbol && NormalisedIn(*kChordTypes[t].symbol, vocabulary) == wanted) {
             return t;
         }
     }
-    for (const Spelling& spelling : kSpellings) {
-        if (Normalised(spelling.suffix) == wanted) {
-            return TypeNamed(spelling.type);
+    for (int t = 0; t < count; ++t) {
+        if (Spells(kChordTypes[t].spellings, wanted, vocabulary) ||
+            (vocabulary == Vocabulary::Full &&
+             Spells(kChordTypes[t].fullSpellings, wanted, vocabulary))) {
+            return t;
         }
     }
-    for (int t = 0; t < kChordTypeCount; ++t) {
+    for (int t = 0; t < count; ++t) {
         if (kChordTypes[t].kind == ChordKind::Chord &&
-            Normalised(kChordTypes[t].abbrev) == wanted) {
+            NormalisedIn(kChordTypes[t].abbrev, vocabulary) == wanted) {
             return t;
         }
     }
-    for (int t = 0; t < kChordTypeCount; ++t) {
+    for (int t = 0; t < count; ++t) {
         if (kChordTypes[t].kind != ChordKind::Separator &&
-            Normalised(kChordTypes[t].displayName) == wanted) {
+            NormalisedIn(kChordTypes[t].displayName, vocabulary) == wanted) {
             return t;
         }
     }
     return std::nullopt;
 }
 
-std::string KnownSuffixes() {
+std::string KnownSuffixes(Vocabulary vocabulary) {
     std::string known;
-    for (const ChordType& type : kChordTypes) {
-        if (type.symbol && !type.symbol->empty()) {
+    for (int t = 0; t < ChordTypeCount(vocabulary); ++t) {
+        const std::optional<std::string_view> symbol = kChordTypes[t].symbol;
+        if (symbol && !symbol->empty()) {
             known += known.empty() ? "" : ", ";
-            known += *type.symbol;
+            known += *symbol;
         }
     }
     return known + "; none for major";
@@ -213,25 +203,21 @@ std::optional<NoteRead> ReadNote(std::string_view text) {
 // The notes of the chord, spelled in mode: "D, F#, A".
 std::string NotesOf(int rootClass, int type, Accidentals mode) {
     std::string notes;
-    for (const std::int16_t k : ChordTypeOf(type).Notes()) {
+    for (const std::int16_t k : ChordTypeOf(type, Vocabulary::Full).Notes()) {
         notes += notes.empty() ? "" : ", ";
         notes += NoteName(rootClass + k, mode);
     }
     return notes;
 }
 
-bool HoldsClass(int rootClass, int type, int pitchClass) {
-    for (const std::int16_t k : ChordTypeOf(type).Notes()) {
-        if ((rootClass + k) % 12 == pitchClass) {
-            return true;
-        }
-    }
-    return false;
+// The bass's note in semitones above the root.
+int BassNote(const ChordSymbol& chord) {
+    return (*chord.bass - (chord.root + 1) % 12 + 12) % 12;
 }
 
 }  // namespace
 
-SymbolReading ReadChordSymbol(std::string_view typed) {
+SymbolReading ReadChordSymbol(std::string_view typed, Vocabulary vocabulary) {
     const std::string text = WithPlainAccidentals(TrimBlanks(typed));
     const auto refuse = [&text](const std::string& why) {
         return SymbolReading{std::nullopt, "'" + text + "': " + why};
@@ -264,28 +250,52 @@ SymbolReading ReadChordSymbol(std::string_view typed) {
             rest = rest.substr(0, slash);
         }
     }
-    const std::optional<int> type = TypeOfSuffix(rest);
+    const std::optional<int> type = TypeOfSuffix(rest, vocabulary);
     if (!type) {
         return refuse("no chord type '" + std::string(TrimBlanks(rest)) +
-                      "' (known: " + KnownSuffixes() + ")");
+                      "' (known: " + KnownSuffixes(vocabulary) + ")");
     }
     ChordSymbol chord{
         (root->pitchClass + 11) % 12, *type, std::nullopt,
         root->flat || (bass && bass->flat) ? Accidentals::Flats : Accidentals::Sharps};
     if (bass) {
-        if (!HoldsClass(root->pitchClass, *type, bass->pitchClass)) {
+        chord.bass = bass->pitchClass;
+        if (!ChordSounded(chord, vocabulary)) {
             return refuse(std::string(NoteName(bass->pitchClass, chord.spelling)) +
                           " is not a note of " +
                           std::string(TrimBlanks(text.substr(0, root->length + rest.size()))) +
-                          " (" + NotesOf(root->pitchClass, *type, chord.spelling) + ")");
+                          " (" + NotesOf(root->pitchClass, *type, chord.spelling) +
+                          ") and no classic chord type holds them both; the full vocabulary reads "
+                          "it");
         }
-        chord.bass = bass->pitchClass;
     }
     return {chord, ""};
 }
 
+std::optional<SoundedChord> ChordSounded(const ChordSymbol& chord, Vocabulary vocabulary) {
+    const NoteBits written = NoteBitsOf(ChordTypeOf(chord.type, vocabulary));
+    if (!chord.bass || (written & (1u << BassNote(chord))) != 0) {
+        return SoundedChord{chord.type};
+    }
+    const auto withBass = static_cast<NoteBits>(written | (1u << BassNote(chord)));
+    for (int t = 0; t < ChordTypeCount(vocabulary); ++t) {
+        if (kChordTypes[t].kind == ChordKind::Chord && NoteBitsOf(kChordTypes[t]) == withBass) {
+            return SoundedChord{t};
+        }
+    }
+    if (vocabulary == Vocabulary::Full) {
+        return SoundedChord{chord.type, BassNote(chord)};
+    }
+    return std::nullopt;
+}
+
+NoteBits SoundedNotes(const SoundedChord& chord) {
+    const NoteBits notes = NoteBitsOf(ChordTypeOf(chord.type, Vocabulary::Full));
+    return chord.addedNote < 0 ? notes : static_cast<NoteBits>(notes | (1u << chord.addedNote));
+}
+
 std::optional<std::string> ChordSymbolText(std::string_view root, int type, std::string_view bass) {
-    const std::optional<std::string_view> suffix = ChordTypeOf(type).symbol;
+    const std::optional<std::string_view> suffix = ChordTypeOf(type, Vocabulary::Full).symbol;
     if (!suffix) {
         return std::nullopt;
     }

@@ -36,7 +36,7 @@ TEST(NameCommand, JsonHasEveryFieldInStringOrder) {
     EXPECT_EQ(j["playable"], true);
     EXPECT_EQ(j["names"], json::parse(R"([{"root":"F","name":"major","abbrev":"","thirds":1,
                                           "fifths":2,"inversion":"Root Position",
-                                          "symbol":"F"}])"));
+                                          "symbol":"F","intervals":[0,4,7]}])"));
     // Nine significant digits read back as the same single-precision value.
     const std::string ease = r.out.substr(r.out.find("\"ease\":") + 7);
     EXPECT_EQ(std::stof(ease), j["ease"].get<float>());
@@ -193,6 +193,47 @@ TEST(CreateCommand, ASlashChordWithoutAShapeForItsBassSaysSo) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0]["error"], "No fingering of Dmaj9/C# in frets 1 to 8");
     EXPECT_EQ(lines[1]["symbol"], "Dmaj9/E");
+}
+
+// The full vocabulary: each name's notes, what it leaves out and a slash name's bass.
+TEST(NameCommand, TheFullVocabularyGivesOmissionsAndSlashBasses) {
+    const json thirteenth =
+        json::parse(RunCommandLine({"name", "x3x355", "--vocabulary", "full", "--json"}).out);
+    EXPECT_EQ(thirteenth["names"][0]["symbol"], "C13");
+    EXPECT_EQ(thirteenth["names"][0]["intervals"], json::parse("[0,2,4,5,7,9,10]"));
+    EXPECT_EQ(thirteenth["names"][0]["omits"], json::parse(R"(["5","9","11"])"));
+    EXPECT_FALSE(thirteenth["names"][0].contains("bass"));
+
+    const json slash =
+        json::parse(RunCommandLine({"name", "2x2010", "--vocabulary", "full", "--json"}).out);
+    EXPECT_EQ(slash["names"][0]["symbol"], "C/F#");
+    EXPECT_EQ(slash["names"][0]["bass"], "F#");
+    EXPECT_EQ(slash["names"][0]["inversion"], "Slash");
+    EXPECT_NE(
+        RunCommandLine({"name", "2x2010", "--vocabulary", "full"})
+            .out.find("Name:      C major over F# (C/F#), thirds 2, fifths 1, inversion Slash"),
+        std::string::npos);
+}
+
+TEST(CreateCommand, TheFullVocabularyCreatesEveryChartSymbol) {
+    const json sharpNinth =
+        json::parse(RunCommandLine({"create", "C7#9", "--vocabulary", "full", "--json"}).out);
+    EXPECT_EQ(sharpNinth["symbol"], "C7#9");
+    EXPECT_EQ(sharpNinth["intervals"], json::parse("[0,3,4,7,10]"));
+    ASSERT_FALSE(sharpNinth["candidates"].empty());
+    for (const json& candidate : sharpNinth["candidates"]) {
+        EXPECT_TRUE(candidate["omits"] == json::parse("[]") ||
+                    candidate["omits"] == json::parse(R"(["5"])"))
+            << candidate;
+    }
+    // A bass outside every type is searched as an added note.
+    const json added =
+        json::parse(RunCommandLine({"create", "C/F#", "--vocabulary", "full", "--json"}).out);
+    EXPECT_EQ(added["intervals"], json::parse("[0,4,6,7]"));
+    EXPECT_EQ(
+        RunCommandLine({"create", "C", "Seventh Sharp Ninth", "--vocabulary", "full", "--json"})
+            .out,
+        RunCommandLine({"create", "C7#9", "--vocabulary", "full", "--json"}).out);
 }
 
 }  // namespace

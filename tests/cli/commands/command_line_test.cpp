@@ -41,7 +41,11 @@ TEST_F(CommandLineTest, EachFaultGivesItsOneLineAndStatusTwo) {
          "fretwise-cli name: --batch reads the shapes from standard input, not 'x32010'"},
         {{"create"},
          "fretwise-cli create: needs a chord symbol, or ROOT and TYPE (e.g. C#m7b5, A Major)"},
-        {{"create", "D/C"}, "fretwise-cli create: 'D/C': C is not a note of D (D, F#, A)"},
+        {{"create", "C/F#"},
+         "fretwise-cli create: 'C/F#': F# is not a note of C (C, E, G) and no classic chord "
+         "type holds them both; the full vocabulary reads it"},
+        {{"create", "C7#9", "--vocabulary", "fuller"},
+         "fretwise-cli create: --vocabulary must be classic or full, not 'fuller'"},
         {{"create", "H7", "--json"},
          "fretwise-cli create: 'H7': no root note (a symbol starts with A to G, then # or b)"},
         {{"create", "Am", "--position", "13"},

@@ -132,7 +132,7 @@ TEST(Naming, EveryTypeIsNamedFromItsNotes) {
     };
     for (const auto& chord : book) {
         const ChordAnalysis result = AnalyseChord(Sounding(chord.notes), Accidentals::Flats);
-        const auto* fromC =
+        const auto fromC =
             std::find_if(result.ChordNames.begin(), result.ChordNames.begin() + result.NameCount,
                          [](const ChordName& name) { return name.Root == "C"; });
         ASSERT_NE(fromC, result.ChordNames.begin() + result.NameCount) << chord.notes;

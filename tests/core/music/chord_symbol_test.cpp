@@ -122,7 +122,6 @@ TEST(ChordSymbol, RefusesWhatTheCatalogueDoesNotHoldAndSaysWhy) {
          "none for major)"},
         {"C/", "'C/': no bass note after '/'"},
         {"C/H", "'C/H': no bass note 'H' (A to G, then # or b)"},
-        {"D/C", "'D/C': C is not a note of D (D, F#, A)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadChordSymbol(c.text).error, c.error);
@@ -139,7 +138,7 @@ TEST(ChordSymbol, WritesTheBassOnlyWhenItIsNotTheRoot) {
     EXPECT_EQ(ChordSymbolText(Chord(D, 0, 10), kSharps), "D/F#");
     EXPECT_EQ(ChordSymbolText(Chord(D, 0, 10), kFlats), "D/Gb");
     EXPECT_EQ(ChordSymbolText(Chord(C, 0, 4), kSharps), "C");
-    for (const int noSymbol : {25, 26, 37, 38}) {
+    for (const int noSymbol : {25, 26, 37, kFullChordTypeCount}) {
         EXPECT_EQ(ChordSymbolText(Chord(E, noSymbol), kSharps), std::nullopt) << noSymbol;
     }
 }
