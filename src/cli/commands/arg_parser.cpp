@@ -82,13 +82,19 @@ void ArgParser::Details(const std::string& text) {
     app_.footer(text);
 }
 
-void ArgParser::Word(const std::string& name, std::string& word, const std::string& explanation) {
-    app_.add_option(name, word, explanation);
+void ArgParser::Word(const std::string& name, std::string& word, const std::string& explanation,
+                     const Offer& offer) {
+    offers_[app_.add_option(name, word, explanation)] = offer;
 }
 
 void ArgParser::Words(const std::string& name, std::vector<std::string>& words,
-                      const std::string& explanation) {
-    app_.add_option(name, words, explanation);
+                      const std::string& explanation, const Offer& offer) {
+    offers_[app_.add_option(name, words, explanation)] = offer;
+}
+
+Offer ArgParser::OfferOf(const CLI::Option& option) const {
+    const auto offer = offers_.find(&option);
+    return offer == offers_.end() ? Offer{} : offer->second;
 }
 
 void ArgParser::Flag(const std::string& names, bool& given, const std::string& explanation) {
@@ -98,7 +104,7 @@ void ArgParser::Flag(const std::string& names, bool& given, const std::string& e
 
 void ArgParser::Value(const std::string& names, const std::string& valueName,
                       const std::string& explanation, const std::string& needs,
-                      std::function<void(const std::string& text)> read) {
+                      std::function<void(const std::string& text)> read, const Offer& offer) {
     // Read as it is met, so that faults come out in the order of the arguments. The value is
     // read by the command, not by CLI11, whose numbers follow C (010 would be eight).
     CLI::Option* option = app_.add_option_function<std::string>(
@@ -109,6 +115,7 @@ void ArgParser::Value(const std::string& names, const std::string& valueName,
         },
         explanation);
     option->type_name(valueName)->trigger_on_parse();
+    offers_[option] = offer;
     for (const std::string& name : option->get_lnames()) {
         needs_["--" + name] = needs;
     }

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "cli/commands/command.hpp"
+#include "cli/commands/command_outline.hpp"
 
 namespace CLI {
 class App;
-}
+class Option;
+}  // namespace CLI
 
 namespace fretwise::cli {
 
@@ -35,11 +37,13 @@ class ArgParser {
     // The longer explanation of the command, shown below the options.
     void Details(const std::string& text);
 
-    // One positional word; a further word is a fault unless Words follows.
-    void Word(const std::string& name, std::string& word, const std::string& explanation);
+    // One positional word; a further word is a fault unless Words follows. The offer is what
+    // the shell completions offer for it (nothing by default), here and for Words and Value.
+    void Word(const std::string& name, std::string& word, const std::string& explanation,
+              const Offer& offer = {});
     // Any number of positional words, in the order given.
     void Words(const std::string& name, std::vector<std::string>& words,
-               const std::string& explanation);
+               const std::string& explanation, const Offer& offer = {});
 
     void Flag(const std::string& names, bool& given, const std::string& explanation);
 
@@ -47,7 +51,7 @@ class ArgParser {
     // option given last without its value is the fault "NAME needs " + needs.
     void Value(const std::string& names, const std::string& valueName,
                const std::string& explanation, const std::string& needs,
-               std::function<void(const std::string& text)> read);
+               std::function<void(const std::string& text)> read, const Offer& offer = {});
 
     // How a word that nothing takes is reported: an undeclared option (see IsOptionWord), or
     // a positional word too many. The default says "unknown option WORD".
@@ -60,6 +64,9 @@ class ArgParser {
     // "Usage: PROGRAM COMMAND ..." and every argument and option with its explanation.
     std::string Help(const std::string& program) const;
 
+    // What the argument declared on the app offers for its value.
+    Offer OfferOf(const CLI::Option& option) const;
+
   private:
     void Setup();
     void ThrowIfStray() const;
@@ -68,6 +75,7 @@ class ArgParser {
     CLI::App& app_;
     std::map<std::string, std::string, std::less<>> needs_;  // by each name of an option
     std::function<std::string(const std::string&)> stray_;
+    std::map<const CLI::Option*, Offer> offers_;
 };
 
 // A word that reads as an option: a dash and a character that is not a digit ("-1" is a

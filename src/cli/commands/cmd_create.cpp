@@ -6,6 +6,7 @@
 #include "cli/commands/chord_args.hpp"
 #include "cli/commands/command_list.hpp"
 #include "cli/commands/json_text.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/commands/shape_text.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "cli/commands/vocabulary_args.hpp"
@@ -46,10 +47,12 @@ void Declare(ArgParser& parser, CreateRequest& request) {
     parser.Word("SYMBOL|ROOT", request.root,
                 "a chord symbol alone (C#m7b5, Bbmaj7, Am(add9), E5, \"D/F#\" for only\n"
                 "the shapes with F# as the lowest note, ...), or a note (A, A#, Bb, ...)\n"
-                "or a root index 0-11 (0 = A) followed by TYPE");
+                "or a root index 0-11 (0 = A) followed by TYPE",
+                RootOffer());
     parser.Words("TYPE", request.type,
                  "a chord type name (Major, \"Minor Seventh\", ...; any case) or an index\n"
-                 "0-37; a name that stands twice means the chord, not the interval");
+                 "0-37; a name that stands twice means the chord, not the interval",
+                 TypeWordOffer());
     DeclareNumber(parser, "--position", "V", request.position, "a number",
                   "the fret line at the top of the view, 0 to N - 8 (default 0); the\n"
                   "search covers frets V + 1 to V + 8 and the open strings");
@@ -65,25 +68,30 @@ void Declare(ArgParser& parser, CreateRequest& request) {
         "classic: easiest first (default); guitarist: as guitarists play them,\n"
         "by the score whose terms the README lists; any of the D, A and low E\n"
         "strings may then rest",
-        "classic or guitarist", [&request](const std::string& text) {
+        "classic or guitarist",
+        [&request](const std::string& text) {
             const std::optional<CreateOrder> order = CreateOrderNamed(text);
             if (!order) {
                 throw UsageError("--order must be classic or guitarist, not '" + text + "'");
             }
             request.order = *order;
-        });
+        },
+        OrderOffer());
     parser.Flag("--rest-treble", request.restTreble,
                 "the high E string, or the high E and B strings, may be left unplayed");
-    parser.Value("--bass", "BASS",
-                 "with --order guitarist: root puts root-position shapes first (default,\n"
-                 "or any for a symbol with a bass note); any lets inversions rank by the\n"
-                 "other terms",
-                 "root or any", [&request](const std::string& text) {
-                     request.bass = BassChoiceNamed(text);
-                     if (!request.bass) {
-                         throw UsageError("--bass must be root or any, not '" + text + "'");
-                     }
-                 });
+    parser.Value(
+        "--bass", "BASS",
+        "with --order guitarist: root puts root-position shapes first (default,\n"
+        "or any for a symbol with a bass note); any lets inversions rank by the\n"
+        "other terms",
+        "root or any",
+        [&request](const std::string& text) {
+            request.bass = BassChoiceNamed(text);
+            if (!request.bass) {
+                throw UsageError("--bass must be root or any, not '" + text + "'");
+            }
+        },
+        BassOffer());
     DeclareOpenStrings(parser, request.strings);
     DeclareVocabulary(parser, request.vocabulary);
     parser.Flag("--flats", request.flats,

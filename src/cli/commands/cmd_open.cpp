@@ -3,6 +3,7 @@
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/command_list.hpp"
 #include "cli/commands/named_chord.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/commands/vocabulary_args.hpp"
 #include "core/storage/chord_file.hpp"
 #include "core/storage/file_messages.hpp"
@@ -22,7 +23,7 @@ void Declare(ArgParser& parser, OpenRequest& request) {
         "Reads a chord file as the window's \"Open...\" does and names the chord as 'name'\n"
         "does: the frets come from the notes in the file, fingered for the number of frets it\n"
         "gives (kept within 5-20).");
-    parser.Word("FILE", request.file, "the chord file (.fw)");
+    parser.Word("FILE", request.file, "the chord file (.fw)", FilesOffer({"fw"}));
     DeclareVocabulary(parser, request.vocabulary);
     parser.Flag("--json", request.json,
                 "print one JSON object: \"numFrets\", then the keys of 'name --json'\n"

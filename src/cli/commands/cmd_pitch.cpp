@@ -6,6 +6,7 @@
 #include "cli/commands/command_list.hpp"
 #include "cli/commands/json_text.hpp"
 #include "cli/commands/number_text.hpp"
+#include "cli/commands/offers.hpp"
 #include "tuner/pitch_frames.hpp"
 #include "tuner/tuned_note.hpp"
 
@@ -28,7 +29,7 @@ void Declare(ArgParser& parser, PitchRequest& request) {
         "the tuner listens and prints, for every 50 ms frame with a pitch, its start time, the\n"
         "frequency, the nearest note (sharps, with its octave) and the cents off that note.\n"
         "Exits 1 when the file holds no pitch.");
-    parser.Word("FILE", request.file, "the WAV file");
+    parser.Word("FILE", request.file, "the WAV file", FilesOffer({"wav"}));
     parser.Flag("--json", request.json,
                 "print JSON: an array of {\"time\", \"frequency\", \"note\", \"cents\"}");
     parser.Flag("--summary", request.summary,

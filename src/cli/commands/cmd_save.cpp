@@ -1,5 +1,6 @@
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/command_list.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "core/storage/chord_file.hpp"
@@ -25,9 +26,10 @@ void Declare(ArgParser& parser, SaveRequest& request) {
     parser.Words("SHAPE", request.shape,
                  "frets low E string first: six characters (x32010, digit or x) or six\n"
                  "values \"x 3 2 0 1 0\" / x,3,2,0,1,0 for frets of 10 and more");
-    parser.Value("-o,--output", "FILE",
-                 "the chord file to write; an existing file is replaced whole", "a value",
-                 [&request](const std::string& file) { request.output = file; });
+    parser.Value(
+        "-o,--output", "FILE", "the chord file to write; an existing file is replaced whole",
+        "a value", [&request](const std::string& file) { request.output = file; },
+        FilesOffer({"fw"}));
     parser.Value(
         "--frets", "N", "the number of frets shown, 5-20 (default 20)", "a value",
         [&request](const std::string& text) {

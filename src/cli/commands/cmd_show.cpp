@@ -6,6 +6,7 @@
 #include "cli/commands/chord_args.hpp"
 #include "cli/commands/command_list.hpp"
 #include "cli/commands/json_text.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/shape_text.hpp"
 #include "cli/commands/tuning_args.hpp"
@@ -50,13 +51,15 @@ void Declare(ArgParser& parser, ShowRequest& request) {
         "--root", "NAME",
         "the root chosen for creation (A, C#, Bb ... or 0-11); with several names\n"
         "for the chord, the panel shows the one on this root",
-        "a value", [&request](const std::string& name) {
+        "a value",
+        [&request](const std::string& name) {
             const std::optional<int> root = ParseRoot(name);
             if (!root) {
                 throw UsageError("unknown root '" + name + "' (a note such as A, C#, Bb, or 0-11)");
             }
             request.root = *root;
-        });
+        },
+        RootOffer());
     parser.Flag("--json", request.json, kJsonObjectExplanation);
     parser.Flag("--batch", request.batch, kBatchShapesExplanation);
 }

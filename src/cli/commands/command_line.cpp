@@ -77,10 +77,12 @@ CommandLineOutline CommandLine::Outline() const {
         // A command without details of its own shows the whole command line's footer.
         const std::string details = app->get_footer() == outline.footer ? "" : app->get_footer();
         CommandOutline command{app->get_name(), app->get_description(), details, {}};
+        const ArgParser& parser = *parsers_[outline.commands.size()];
         for (const bool positional : {true, false}) {
             for (const CLI::Option* option : app->get_options()) {
                 if (option->get_positional() == positional) {
                     command.arguments.push_back(OutlineOf(*option));
+                    command.arguments.back().offer = parser.OfferOf(*option);
                 }
             }
         }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/commands/offers.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "core/create/order_names.hpp"
 #include "core/storage/file_messages.hpp"
@@ -13,10 +14,19 @@ namespace {
 
 constexpr std::string_view kAutoCapo = "auto";
 
+// A fret of the capo, or auto.
+Offer SongCapoOffer() {
+    Offer offer = CapoOffer();
+    offer.list = "song_capos";
+    offer.words.emplace_back(kAutoCapo);
+    return offer;
+}
+
 }  // namespace
 
 void DeclareSongOptions(ArgParser& parser, SongRequest& request) {
-    parser.Word("FILE", request.file, "the song, a ChordPro file (.cho, .chopro, .chordpro, .pro)");
+    parser.Word("FILE", request.file, "the song, a ChordPro file (.cho, .chopro, .chordpro, .pro)",
+                FilesOffer({"cho", "chopro", "chordpro", "pro"}));
     parser.Value("--song", "N", "the N-th song of a file that holds several (default 1)",
                  "a song number", [&request](const std::string& text) {
                      const std::optional<int> number = ReadWholeNumber(text, 1, 10000);
@@ -42,34 +52,39 @@ void DeclareSongOptions(ArgParser& parser, SongRequest& request) {
                      }
                      request.transpose = *semitones;
                  });
-    parser.Value("--capo", "N|auto",
-                 "play with a capo at fret N, 0-" + std::to_string(kMaxCapo) +
-                     " (default: the song's {capo}), the chords\n"
-                     "named by the shapes played; auto: the capo that makes the song easiest",
-                 "a fret or auto", [&request](const std::string& text) {
-                     if (text == kAutoCapo) {
-                         request.capo = CapoWish::Suggested();
-                         return;
-                     }
-                     const std::optional<int> capo = ReadWholeNumber(text, 0, kMaxCapo);
-                     if (!capo) {
-                         throw UsageError("--capo '" + text + "': not a fret from 0 to " +
-                                          std::to_string(kMaxCapo) + " nor auto");
-                     }
-                     request.capo = CapoWish::Fret(*capo);
-                 });
+    parser.Value(
+        "--capo", "N|auto",
+        "play with a capo at fret N, 0-" + std::to_string(kMaxCapo) +
+            " (default: the song's {capo}), the chords\n"
+            "named by the shapes played; auto: the capo that makes the song easiest",
+        "a fret or auto",
+        [&request](const std::string& text) {
+            if (text == kAutoCapo) {
+                request.capo = CapoWish::Suggested();
+                return;
+            }
+            const std::optional<int> capo = ReadWholeNumber(text, 0, kMaxCapo);
+            if (!capo) {
+                throw UsageError("--capo '" + text + "': not a fret from 0 to " +
+                                 std::to_string(kMaxCapo) + " nor auto");
+            }
+            request.capo = CapoWish::Fret(*capo);
+        },
+        SongCapoOffer());
     DeclareTuning(parser, request.search.strings.tuning);
     parser.Value(
         "--order", "ORDER",
         "the order whose score the shapes are chosen by: guitarist (default)\n"
         "or classic",
-        "classic or guitarist", [&request](const std::string& text) {
+        "classic or guitarist",
+        [&request](const std::string& text) {
             const std::optional<CreateOrder> order = CreateOrderNamed(text);
             if (!order) {
                 throw UsageError("--order must be classic or guitarist, not '" + text + "'");
             }
             request.search.order = *order;
-        });
+        },
+        OrderOffer());
 }
 
 std::optional<LoadedSong> LoadSong(const SongRequest& request, std::string_view command,

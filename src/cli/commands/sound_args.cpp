@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cli/commands/number_text.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "core/music/fingering.hpp"
@@ -26,13 +27,15 @@ void DeclareSound(ArgParser& parser, SoundRequest& request, bool takesOutput) {
             request.note = note;
         });
     if (takesOutput) {
-        parser.Value("-o,--output", "FILE", "the file to write (replaced whole)", "a file name",
-                     [&request](const std::string& file) {
-                         if (file.empty()) {
-                             throw UsageError("-o needs a file name");
-                         }
-                         request.output = file;
-                     });
+        parser.Value(
+            "-o,--output", "FILE", "the file to write (replaced whole)", "a file name",
+            [&request](const std::string& file) {
+                if (file.empty()) {
+                    throw UsageError("-o needs a file name");
+                }
+                request.output = file;
+            },
+            FilesOffer({"wav"}));
     }
     parser.Stray([](const std::string& word) { return "unknown option '" + word + "'"; });
 }

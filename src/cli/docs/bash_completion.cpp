@@ -20,32 +20,36 @@ std::string Quoted(const std::vector<std::string>& words) {
     return "'" + Joined(words, " ") + "'";
 }
 
-std::string KindWord(const ValueCompletion& value) {
-    switch (value.kind) {
-        case ValueKind::Root:
-            return "root";
-        case ValueKind::TypeWord:
-            return "type";
-        case ValueKind::File:
-            return value.extension.empty() ? "file" : "file:" + value.extension;
-        case ValueKind::Nothing:
+// "words:LIST", "file:EXTENSION,EXTENSION", "file" or "none".
+std::string KindWord(const Offer& offer) {
+    switch (offer.kind) {
+        case Offer::Kind::Words:
+            return "words:" + offer.list;
+        case Offer::Kind::Files:
+            return offer.words.empty() ? "file" : "file:" + Joined(offer.words, ",");
+        case Offer::Kind::Nothing:
             break;
     }
     return "none";
 }
 
-// Lists the candidates for one kind of value; file names keep their directory part.
+// Lists the candidates for one kind of value; words are quoted for the shell ("\(Flattened")
+// and file names keep their directory part.
 constexpr char kHelpers[] = R"(_fretwise_cli_offer() {
-    local cur=${COMP_WORDS[COMP_CWORD]} i
+    local cur=${COMP_WORDS[COMP_CWORD]} i list extensions extension
     case $1 in
-    root) COMPREPLY=($(compgen -W "$_fretwise_cli_roots" -- "$cur")) ;;
-    type)
-        COMPREPLY=($(compgen -W "$_fretwise_cli_types" -- "${cur//\\/}"))
+    words:*)
+        list=_fretwise_cli_${1#words:}
+        COMPREPLY=($(compgen -W "${!list}" -- "${cur//\\/}"))
         for i in "${!COMPREPLY[@]}"; do printf -v 'COMPREPLY[i]' %q "${COMPREPLY[i]}"; done
         ;;
     file:*)
         compopt -o filenames 2>/dev/null
-        COMPREPLY=($(compgen -d -- "$cur") $(compgen -f -X "!*.${1#file:}" -- "$cur"))
+        COMPREPLY=($(compgen -d -- "$cur"))
+        extensions=${1#file:}
+        for extension in ${extensions//,/ }; do
+            COMPREPLY+=($(compgen -f -X "!*.$extension" -- "$cur"))
+        done
         ;;
     file)
         compopt -o filenames 2>/dev/null
@@ -61,7 +65,7 @@ void WriteCommand(std::ostream& out, const CommandOutline& command) {
     std::vector<std::string> positionals;
     std::ostringstream values;
     for (const ArgumentOutline& argument : command.arguments) {
-        const std::string kind = KindWord(CompletionOf(command.name, argument));
+        const std::string kind = KindWord(argument.offer);
         if (argument.positional) {
             positionals.push_back(kind + (argument.repeats ? "..." : ""));
             continue;
@@ -91,8 +95,10 @@ std::string BashCompletion(const CommandLineOutline& outline) {
     commands.insert(commands.end(), {"-h", "--help"});
     out << "# bash completion for " << outline.program
         << ", generated from its command line by fretwise-docs\n\n";
-    out << "_fretwise_cli_roots=" << Quoted(RootNames()) << "\n";
-    out << "_fretwise_cli_types=" << Quoted(TypeWords()) << "\n\n";
+    for (const Offer& list : WordLists(outline)) {
+        out << "_fretwise_cli_" << list.list << "=" << Quoted(list.words) << "\n";
+    }
+    out << "\n";
     out << kHelpers << "\n";
     out << "_fretwise_cli() {\n"
            "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n"

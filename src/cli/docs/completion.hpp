@@ -7,7 +7,8 @@
 namespace fretwise::cli {
 
 // The completion of fretwise-cli for bash: commands, each command's options, and for values
-// the roots, the words of the chord types and the command's files (completion_values.hpp).
+// what each argument offers (cli/commands/offers.hpp): roots, words of the chord types,
+// tuning ids, orders ... or the command's files.
 // Installed as share/bash-completion/completions/fretwise-cli.
 std::string BashCompletion(const CommandLineOutline& outline);
 

@@ -1,77 +1,23 @@
 #include "cli/docs/completion_values.hpp"
 
 #include <algorithm>
-#include <map>
-#include <sstream>
-
-#include "core/music/chord_types.hpp"
-#include "core/music/pitch.hpp"
 
 namespace fretwise::cli {
 
-namespace {
-
-// The files a command reads or writes, by their extension.
-const std::map<std::string, std::string, std::less<>> kFileExtensions = {
-    {"open", "fw"},
-    {"pitch", "wav"},
-    {"save", "fw"},
-    {"wav", "wav"},
-};
-
-bool Mentions(const std::string& text, const std::string& word) {
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find(word) != std::string::npos;
-}
-
-void AddOnce(std::vector<std::string>& words, const std::string& word) {
-    if (std::find(words.begin(), words.end(), word) == words.end()) {
-        words.push_back(word);
-    }
-}
-
-}  // namespace
-
-ValueCompletion CompletionOf(const std::string& command, const ArgumentOutline& argument) {
-    const std::string name =
-        argument.positional ? argument.names.front() : argument.names.back() + argument.valueName;
-    if (!argument.positional && argument.valueName.empty()) {
-        return {};
-    }
-    if (Mentions(name, "root")) {
-        return {ValueKind::Root, {}};
-    }
-    if (Mentions(name, "type")) {
-        return {ValueKind::TypeWord, {}};
-    }
-    if (Mentions(name, "file")) {
-        const auto extension = kFileExtensions.find(command);
-        return {ValueKind::File, extension == kFileExtensions.end() ? "" : extension->second};
-    }
-    return {};
-}
-
-std::vector<std::string> RootNames() {
-    std::vector<std::string> names;
-    for (const Accidentals mode : {Accidentals::Sharps, Accidentals::Flats}) {
-        for (int pitch = 1; pitch <= 12; ++pitch) {
-            AddOnce(names, std::string(NoteName(pitch, mode)));
+std::vector<Offer> WordLists(const CommandLineOutline& outline) {
+    std::vector<Offer> lists;
+    for (const CommandOutline& command : outline.commands) {
+        for (const ArgumentOutline& argument : command.arguments) {
+            const Offer& offer = argument.offer;
+            const auto known = std::find_if(lists.begin(), lists.end(), [&](const Offer& list) {
+                return list.list == offer.list;
+            });
+            if (offer.kind == Offer::Kind::Words && known == lists.end()) {
+                lists.push_back(offer);
+            }
         }
     }
-    return names;
-}
-
-std::vector<std::string> TypeWords() {
-    std::vector<std::string> words;
-    for (int type = 0; type < kChordTypeCount; ++type) {
-        std::istringstream name{std::string(ChordTypeName(type))};
-        for (std::string word; name >> word;) {
-            AddOnce(words, word);
-        }
-    }
-    return words;
+    return lists;
 }
 
 std::string OneLine(const std::string& text) {

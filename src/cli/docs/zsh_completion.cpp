@@ -29,15 +29,22 @@ std::string Bracketed(const std::string& text) {
 }
 
 // The action of _arguments that offers a value.
-std::string Action(const ValueCompletion& value) {
-    switch (value.kind) {
-        case ValueKind::Root:
-            return "compadd -a roots";
-        case ValueKind::TypeWord:
-            return "compadd -a types";
-        case ValueKind::File:
-            return value.extension.empty() ? "_files" : "_files -g \"*." + value.extension + "\"";
-        case ValueKind::Nothing:
+std::string Action(const Offer& offer) {
+    switch (offer.kind) {
+        case Offer::Kind::Words:
+            return "compadd -a " + offer.list;
+        case Offer::Kind::Files: {
+            if (offer.words.empty()) {
+                return "_files";
+            }
+            std::string pattern;
+            for (const std::string& extension : offer.words) {
+                pattern += (pattern.empty() ? "" : "|") + extension;
+            }
+            return "_files -g \"*." + (offer.words.size() > 1 ? "(" + pattern + ")" : pattern) +
+                   "\"";
+        }
+        case Offer::Kind::Nothing:
             break;
     }
     return " ";
@@ -55,7 +62,7 @@ void WriteCommand(std::ostream& out, const CommandOutline& command) {
     out << "    " << command.name << ")\n        specs=(\n";
     int position = 0;
     for (const ArgumentOutline& argument : command.arguments) {
-        const std::string action = Action(CompletionOf(command.name, argument));
+        const std::string action = Action(argument.offer);
         out << "            ";
         if (argument.positional) {
             const std::string where =
@@ -89,14 +96,21 @@ std::string ZshCompletion(const CommandLineOutline& outline) {
     out << "#compdef " << outline.program << "\n";
     out << "# zsh completion for " << outline.program
         << ", generated from its command line by fretwise-docs\n\n";
-    out << "local -a commands roots types specs\n";
+    const std::vector<Offer> lists = WordLists(outline);
+    out << "local -a commands specs";
+    for (const Offer& list : lists) {
+        out << " " << list.list;
+    }
+    out << "\n";
     out << "commands=(\n";
     for (const CommandOutline& command : outline.commands) {
         out << "    '" << command.name << ":" << InQuotes(OneLine(command.summary)) << "'\n";
     }
     out << ")\n";
-    out << "roots=(" << Words(RootNames()) << ")\n";
-    out << "types=(" << Words(TypeWords()) << ")\n\n";
+    for (const Offer& list : lists) {
+        out << list.list << "=(" << Words(list.words) << ")\n";
+    }
+    out << "\n";
     out << "if (( CURRENT == 2 )); then\n"
            "    _describe -t commands command commands\n"
            "    return\n"

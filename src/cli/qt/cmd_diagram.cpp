@@ -7,6 +7,7 @@
 
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/chord_args.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/tuning_args.hpp"
 #include "cli/qt/gui_application.hpp"
@@ -70,13 +71,15 @@ void Declare(ArgParser& parser, DiagramRequest& request) {
         "--kind", "K",
         "chord: the chord diagram (313 x 465, the default), small: the small chord\n"
         "diagram (104 x 155), notes: the note diagram (261 x 149)",
-        "a value", [&request](const std::string& name) {
+        "a value",
+        [&request](const std::string& name) {
             const std::optional<DiagramKind> kind = KindNamed(name);
             if (!kind) {
                 throw UsageError("--kind must be chord, small or notes, not '" + name + "'");
             }
             request.kind = *kind;
-        });
+        },
+        WordsOffer("kinds", {"chord", "small", "notes"}));
     DeclareWholeNumber(parser, "--position", "V", request.position,
                        "first fret in view, 0 to N - 8 (default 0)");
     DeclareWholeNumber(parser, "--frets", "N", request.frets,
@@ -84,9 +87,10 @@ void Declare(ArgParser& parser, DiagramRequest& request) {
     parser.Flag("--flats", request.flats, kFlatsExplanation);
     parser.Flag("--left-handed", request.leftHanded, kLeftHandedExplanation);
     DeclareOpenStrings(parser, request.strings);
-    parser.Value("-o", "FILE",
-                 "the file to write; its extension chooses the format: .bmp, .png, .svg", "a value",
-                 [&request](const std::string& file) { request.output = file; });
+    parser.Value(
+        "-o", "FILE", "the file to write; its extension chooses the format: .bmp, .png, .svg",
+        "a value", [&request](const std::string& file) { request.output = file; },
+        FilesOffer({"bmp", "png", "svg"}));
 }
 
 std::string CheckArgs(const DiagramRequest& args) {

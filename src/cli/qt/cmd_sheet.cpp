@@ -3,6 +3,7 @@
 
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/chord_args.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/commands/song_args.hpp"
 #include "cli/qt/gui_application.hpp"
 #include "cli/qt/qt_commands.hpp"
@@ -27,22 +28,25 @@ void Declare(ArgParser& parser, SheetRequest& request) {
         "following lines and pages.\n\n"
         "A song file that cannot be read is exit status 1 with one line on stderr.");
     DeclareSongOptions(parser, request.song);
-    parser.Value("-o", "FILE",
-                 "the file to write; its extension chooses the format: .pdf (one page a page),\n"
-                 ".svg or .png (" +
-                     std::to_string(kSheetPngDpi) +
-                     " dots per inch; the pages one below the other)",
-                 "a value", [&request](const std::string& file) { request.output = file; });
+    parser.Value(
+        "-o", "FILE",
+        "the file to write; its extension chooses the format: .pdf (one page a page),\n"
+        ".svg or .png (" +
+            std::to_string(kSheetPngDpi) + " dots per inch; the pages one below the other)",
+        "a value", [&request](const std::string& file) { request.output = file; },
+        FilesOffer({"pdf", "svg", "png"}));
     parser.Flag("--lyrics", request.lyrics,
                 "the words with the chords above them follow the diagrams");
-    parser.Value("--paper", "SIZE", "a4 (default) or letter", "a4 or letter",
-                 [&request](const std::string& text) {
-                     const std::optional<PaperSize> paper = PaperNamed(text);
-                     if (!paper) {
-                         throw UsageError("--paper must be a4 or letter, not '" + text + "'");
-                     }
-                     request.options.paper = *paper;
-                 });
+    parser.Value(
+        "--paper", "SIZE", "a4 (default) or letter", "a4 or letter",
+        [&request](const std::string& text) {
+            const std::optional<PaperSize> paper = PaperNamed(text);
+            if (!paper) {
+                throw UsageError("--paper must be a4 or letter, not '" + text + "'");
+            }
+            request.options.paper = *paper;
+        },
+        WordsOffer("papers", {"a4", "letter"}));
     parser.Flag("--left-handed", request.options.leftHanded,
                 "draw the diagrams as a left-handed player sees them: low E string on the right");
 }

@@ -6,7 +6,7 @@ export LC_ALL=C
 source "$1"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-cd "$dir" && touch a.fw b.wav c.txt && mkdir sub
+cd "$dir" && touch a.fw b.wav c.txt d.cho e.png && mkdir sub
 
 failures=0
 # expect "CANDIDATES" WORD... : the last word is the one being completed.
@@ -31,7 +31,14 @@ expect "" open a.fw ''
 expect "b.wav sub" pitch ''
 expect "a.fw sub" save x32010 -o ''
 expect "b.wav sub" wav x32010 --output ''
-expect "a.fw b.wav c.txt sub" diagram x32010 -o ''
+expect "e.png sub" diagram x32010 -o ''
+expect "d.cho sub" song ''
+expect "chord notes small" diagram x32010 --kind ''
+expect "drop-c drop-d" name x32010 --tuning dr
+expect "classic guitarist" create A --order ''
+expect "any root" create A --bass ''
+expect "0 1 2 3 4 5 6 7" wav x32010 --capo ''
+expect "auto" song d.cho --capo a
 expect "B Bb" create B
 expect "C C#" create --json --frets 10 --position 2 C
 expect "Minor" create --frets 10 A Mi

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/music/tuning.hpp"
+
 #include "cli/commands/arg_parser.hpp"
 #include "cli/commands/command_line.hpp"
+#include "cli/commands/offers.hpp"
 #include "cli/docs/completion.hpp"
 #include "cli/docs/completion_values.hpp"
 #include "cli/docs/manual_pages.hpp"
@@ -21,11 +26,12 @@ struct TuneRequest {
 
 void DeclareTune(ArgParser& parser, TuneRequest& request) {
     parser.Details("Tunes.\n\n.starts a line\\with a backslash");
-    parser.Word("ROOT", request.root, "the root");
-    parser.Words("TYPE", request.type, "the type");
+    parser.Word("ROOT", request.root, "the root", RootOffer());
+    parser.Words("TYPE", request.type, "the type", WordsOffer("moods", {"calm", "(wild)"}));
     parser.Flag("--left-handed", request.leftHanded, "mirror the -fretboard");
     parser.Value("-o,--output", "FILE", "the file", "a file", [](const std::string&) {});
-    parser.Value("--capo", "N", "the capo's fret", "a number", [](const std::string&) {});
+    parser.Value(
+        "--capo", "N", "the capo's fret", "a number", [](const std::string&) {}, CapoOffer());
     parser.Value("--tuning-root", "NAME", "a root", "a note", [](const std::string&) {});
 }
 
@@ -78,42 +84,68 @@ TEST(DocsTest, EveryCommandArgumentAndOptionIsInThePageAndBothCompletions) {
     }
 }
 
-TEST(DocsTest, ValuesCompleteAsRootsTypeWordsOrTheCommandsFiles) {
-    const auto argument = [](std::vector<std::string> names, std::string value, bool positional) {
-        return ArgumentOutline{std::move(names), std::move(value), "", positional, false};
+// What a value completes to is what its argument declares; the names say nothing.
+TEST(DocsTest, ValuesCompleteAsTheirArgumentsDeclare) {
+    const auto offer = [](const std::string& command, const std::string& name) {
+        for (const CommandOutline& c : Outline().commands) {
+            for (const ArgumentOutline& argument : c.arguments) {
+                if (c.name == command && argument.names.back() == name) {
+                    return argument.offer;
+                }
+            }
+        }
+        ADD_FAILURE() << command << ' ' << name;
+        return Offer{};
     };
+    using Kind = Offer::Kind;
     const struct {
-        std::string command;
-        ArgumentOutline argument;
-        ValueKind kind;
-        std::string extension;
+        std::string command, name;
+        Kind kind;
+        std::string list;
+        std::vector<std::string> words;
     } cases[] = {
-        {"create", argument({"SYMBOL|ROOT"}, "", true), ValueKind::Root, ""},
-        {"show", argument({"--root"}, "NAME", false), ValueKind::Root, ""},
-        {"create", argument({"TYPE"}, "", true), ValueKind::TypeWord, ""},
-        {"open", argument({"FILE"}, "", true), ValueKind::File, "fw"},
-        {"save", argument({"-o", "--output"}, "FILE", false), ValueKind::File, "fw"},
-        {"wav", argument({"-o", "--output"}, "FILE", false), ValueKind::File, "wav"},
-        {"diagram", argument({"-o"}, "FILE", false), ValueKind::File, ""},
-        {"name", argument({"SHAPE"}, "", true), ValueKind::Nothing, ""},
-        {"name", argument({"--frets"}, "N", false), ValueKind::Nothing, ""},
-        {"show", argument({"--root-first"}, "", false), ValueKind::Nothing, ""},  // a flag
+        {"create", "SYMBOL|ROOT", Kind::Words, "roots", RootOffer().words},
+        {"show", "--root", Kind::Words, "roots", RootOffer().words},
+        {"create", "TYPE", Kind::Words, "types", TypeWordOffer().words},
+        {"create", "--order", Kind::Words, "orders", {"classic", "guitarist"}},
+        {"create", "--bass", Kind::Words, "basses", {"root", "any"}},
+        {"name", "--tuning", Kind::Words, "tunings", TuningOffer().words},
+        {"wav", "--capo", Kind::Words, "capos", {"0", "1", "2", "3", "4", "5", "6", "7"}},
+        {"open", "FILE", Kind::Files, "", {"fw"}},
+        {"save", "--output", Kind::Files, "", {"fw"}},
+        {"wav", "--output", Kind::Files, "", {"wav"}},
+        {"pitch", "FILE", Kind::Files, "", {"wav"}},
+        {"tune", "TYPE", Kind::Words, "moods", {"calm", "(wild)"}},
+        {"tune", "--output", Kind::Nothing, "", {}},
+        {"tune", "--tuning-root", Kind::Nothing, "", {}},
+        {"name", "SHAPE", Kind::Nothing, "", {}},
+        {"name", "--frets", Kind::Nothing, "", {}},
     };
-    for (const auto& [command, arg, kind, extension] : cases) {
-        const ValueCompletion value = CompletionOf(command, arg);
-        EXPECT_EQ(value.kind, kind) << command << ' ' << arg.names.back();
-        EXPECT_EQ(value.extension, extension) << command << ' ' << arg.names.back();
+    for (const auto& c : cases) {
+        EXPECT_EQ(offer(c.command, c.name), (Offer{c.kind, c.list, c.words}))
+            << c.command << ' ' << c.name;
     }
+    EXPECT_EQ(TuningOffer().words.front(), "standard");
+    EXPECT_EQ(TuningOffer().words.size(), TuningPresets().size());
 }
 
-TEST(DocsTest, RootsAndTypeWordsComeOnceEachFromTheCatalogue) {
-    const std::vector<std::string> roots = RootNames();
+TEST(DocsTest, RootsTypeWordsAndEveryListComeOnceEach) {
+    const std::vector<std::string> roots = RootOffer().words;
     EXPECT_EQ(roots.size(), 17u);  // twelve notes, five of them also with a flat
     EXPECT_EQ(roots.front(), "A");
     EXPECT_NE(std::find(roots.begin(), roots.end(), "Bb"), roots.end());
-    const std::vector<std::string> words = TypeWords();
+    const std::vector<std::string> words = TypeWordOffer().words;
     for (const char* word : {"Major", "Seventh", "(Flattened", "Fifth)", "Octave", "Perfect"}) {
         EXPECT_EQ(std::count(words.begin(), words.end(), word), 1) << word;
+    }
+    const std::vector<Offer> lists = WordLists(Outline());
+    for (const char* list : {"roots", "types", "tunings", "capos", "orders", "moods"}) {
+        EXPECT_EQ(std::count_if(lists.begin(), lists.end(),
+                                [&](const Offer& offer) { return offer.list == list; }),
+                  1)
+            << list;
+        EXPECT_TRUE(Has(BashCompletion(Outline()), std::string("_fretwise_cli_") + list + "='"));
+        EXPECT_TRUE(Has(ZshCompletion(Outline()), std::string("\n") + list + "=("));
     }
 }
 
