@@ -104,7 +104,7 @@ TEST_F(FormTunerTest, PlaysTheNoteAndBandToneChosenInTheLists) {
 // The headstock paints the notes of the tuning in force, spelled as the main window spells
 // them, high E string first.
 TEST_F(FormTunerTest, TheHeadstockNamesTheOpenStringsOfTheTuning) {
-    const auto* headstock = Find<HeadstockView>(QStringLiteral("headstock"));
+    auto* headstock = Find<HeadstockView>(QStringLiteral("headstock"));
     using Names = std::array<QString, 6>;
     EXPECT_EQ(headstock->Names(), (Names{"E", "B", "G", "D", "A", "E"}));
     const std::tuple<const char*, Accidentals, Names> cases[] = {
@@ -117,7 +117,16 @@ TEST_F(FormTunerTest, TheHeadstockNamesTheOpenStringsOfTheTuning) {
         form->UseTuning(*ReadTuning(id).tuning, mode);
         EXPECT_EQ(headstock->Names(), names) << id;
     }
+    // The painter draws them: in Drop D only the low peg's letter changes.
+    const auto letter = [headstock](int string) {
+        const QPointF centre = HeadstockView::NameCentre(string);
+        return headstock->grab(QRect(int(centre.x()) - 12, int(centre.y()) - 12, 24, 24)).toImage();
+    };
+    const QImage lowE = letter(5), highE = letter(0);
     form->UseTuning(*ReadTuning("drop-d").tuning, Accidentals::Sharps);
+    EXPECT_NE(letter(5), lowE);
+    EXPECT_EQ(letter(0), highE);
+    EXPECT_EQ(letter(3), letter(5));  // D and D
     Find<QPushButton>(QStringLiteral("playOnce5"))->click();
     EXPECT_TRUE(LastPlayedNoteIs(-7));
 }
