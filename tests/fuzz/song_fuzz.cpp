@@ -28,7 +28,7 @@ std::vector<std::string> Played(const SongFile& file, std::size_t song,
 // The notes a name plays: root and bass as pitch classes, the rest as written, without the
 // parentheses a moved name puts around a suffix that starts with a sharp or flat.
 std::string Notes(const std::string& name) {
-    const std::optional<ChordName> chord = ReadChordName(name);
+    const std::optional<WrittenChord> chord = ReadChordName(name);
     Check(chord.has_value());
     std::string suffix = chord->suffix;
     if (suffix.size() > 2 && suffix.front() == '(' && suffix.back() == ')' &&

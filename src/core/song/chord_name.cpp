@@ -69,12 +69,12 @@ std::optional<NoteSpelling> ReadNoteSpelling(std::string_view text) {
     return note;
 }
 
-std::optional<ChordName> ReadChordName(std::string_view text) {
+std::optional<WrittenChord> ReadChordName(std::string_view text) {
     const std::optional<NoteSpelling> root = ReadNoteSpelling(text);
     if (!root) {
         return std::nullopt;
     }
-    ChordName name{root->pitch, std::string(text.substr(root->length)), std::nullopt};
+    WrittenChord name{root->pitch, std::string(text.substr(root->length)), std::nullopt};
     const std::size_t slash = name.suffix.rfind('/');
     if (slash != std::string::npos) {
         const std::string_view after = std::string_view(name.suffix).substr(slash + 1);
@@ -87,8 +87,8 @@ std::optional<ChordName> ReadChordName(std::string_view text) {
     return name;
 }
 
-ChordName Transposed(const ChordName& name, int semitones) {
-    ChordName moved = name;
+WrittenChord Transposed(const WrittenChord& name, int semitones) {
+    WrittenChord moved = name;
     moved.root = Wrapped(name.root + semitones % 12);
     if (name.bass) {
         moved.bass = Wrapped(*name.bass + semitones % 12);
@@ -96,7 +96,7 @@ ChordName Transposed(const ChordName& name, int semitones) {
     return moved;
 }
 
-std::string ChordNameText(const ChordName& name, Accidentals mode) {
+std::string ChordNameText(const WrittenChord& name, Accidentals mode) {
     std::string text(NoteName(name.root, mode));
     // A suffix that starts with a sharp or flat ("C#b5" moved to D) would read as part of the
     // root: it goes in parentheses.
@@ -110,7 +110,7 @@ std::string ChordNameText(const ChordName& name, Accidentals mode) {
 }
 
 std::optional<bool> KeyUsesFlats(std::string_view key) {
-    const std::optional<ChordName> name = ReadChordName(key);
+    const std::optional<WrittenChord> name = ReadChordName(key);
     if (!name || name->bass) {
         return std::nullopt;
     }
@@ -139,14 +139,14 @@ Accidentals SpellingFor(int semitones, std::optional<std::string_view> key) {
         return byDirection;
     }
     // A flat key moving up keeps its flats, unless it lands in a key written with sharps.
-    const std::optional<ChordName> keyName = ReadChordName(*key);
+    const std::optional<WrittenChord> keyName = ReadChordName(*key);
     const std::string landing = ChordNameText(Transposed(*keyName, semitones), byDirection);
     return KeyUsesFlats(landing) == false ? Accidentals::Sharps : Accidentals::Flats;
 }
 
 std::string TransposedChordText(std::string_view text, int semitones,
                                 std::optional<std::string_view> key) {
-    const std::optional<ChordName> name = ReadChordName(text);
+    const std::optional<WrittenChord> name = ReadChordName(text);
     if (!name || semitones == 0) {
         return std::string(text);
     }

@@ -18,25 +18,25 @@ struct NoteSpelling {
 // The note name at the start of text, if there is one.
 std::optional<NoteSpelling> ReadNoteSpelling(std::string_view text);
 
-// A chord name as a song writes it, cut into the root, whatever follows it, and a bass note
+// A chord as a song writes it, its name cut into the root, whatever follows it, and a bass note
 // after the last slash when one is written there: "C#m7b5", "D/F#", "Dosa".
-struct ChordName {
+struct WrittenChord {
     Pitch root = 1;
     std::string suffix;  // between the root and the bass: "m7b5", "osa", "6/9"
     std::optional<Pitch> bass;
 
-    bool operator==(const ChordName&) const = default;
+    bool operator==(const WrittenChord&) const = default;
 };
 
 // The parts of a name that starts with a note; nullopt for a name without a root ("N.C.").
-std::optional<ChordName> ReadChordName(std::string_view text);
+std::optional<WrittenChord> ReadChordName(std::string_view text);
 
 // The name moved by semitones: root and bass move, the suffix stays as it is.
-ChordName Transposed(const ChordName& name, int semitones);
+WrittenChord Transposed(const WrittenChord& name, int semitones);
 
 // The name written in a spelling; a suffix that starts with a sharp or flat goes in
 // parentheses, so that it does not read as part of the root.
-std::string ChordNameText(const ChordName& name, Accidentals mode);
+std::string ChordNameText(const WrittenChord& name, Accidentals mode);
 
 // How names moved by an amount are spelled: sharps going up and flats going down, except that
 // a song in a key written with flats keeps its flats going up, unless it lands in a key

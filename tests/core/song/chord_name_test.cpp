@@ -26,9 +26,9 @@ TEST(ChordNameTest, ReadsRootSuffixAndBass) {
         {"C#b5", kCs, "b5", std::nullopt},
     };
     for (const auto& [text, root, suffix, bass] : cases) {
-        const std::optional<ChordName> name = ReadChordName(text);
+        const std::optional<WrittenChord> name = ReadChordName(text);
         ASSERT_TRUE(name) << text;
-        EXPECT_EQ(*name, (ChordName{root, suffix, bass})) << text;
+        EXPECT_EQ(*name, (WrittenChord{root, suffix, bass})) << text;
     }
     for (const char* rootless : {"N.C.", "x", "c", "", "*Coda", "|", "%"}) {
         EXPECT_FALSE(ReadChordName(rootless)) << rootless;

@@ -106,7 +106,7 @@ TEST(SongWriterTest, WritesOneSongOfSeveral) {
 // A chord or key as notes: root and bass as pitch classes, the rest as written. Moving up
 // spells sharps and down flats, so the names may come back spelled the other way.
 std::string Notes(std::string_view name) {
-    const ChordName chord = *ReadChordName(name);
+    const WrittenChord chord = *ReadChordName(name);
     return std::to_string(PitchClass(chord.root)) + chord.suffix + "/" +
            std::to_string(chord.bass ? PitchClass(*chord.bass) : -1);
 }
