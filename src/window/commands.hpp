@@ -82,10 +82,11 @@ void AskCapo(Window& window);
 // The Settings menu's options.
 void ToggleAccidentals(Window& window);  // "&Use Flats (b)" / "&Use Sharps (#)"
 void ToggleAllStrings(Window& window);   // "Created chords always use all &strings"
-void ChooseChordOrder(Window& window, CreateOrder order);  // "Order of created chords"
-void ToggleRestTreble(Window& window);                     // "Let the high strings rest"
-void AskFretCount(Window& window);                         // "Set number of &frets..."
-void ToggleLeftHanded(Window& window);                     // "Left-handed fretboard"
+void ChooseChordOrder(Window& window, CreateOrder order);      // "Order of created chords"
+void ToggleRestTreble(Window& window);                         // "Let the high strings rest"
+void ChooseVocabulary(Window& window, Vocabulary vocabulary);  // "Chord names"
+void AskFretCount(Window& window);                             // "Set number of &frets..."
+void ToggleLeftHanded(Window& window);                         // "Left-handed fretboard"
 void ChooseZoom(Window& window, int percent);  // "Zoom" > "100 %" ... "200 %"; others ignored
 
 // The Tools and Help menus.

@@ -60,6 +60,7 @@ SearchRequest ChosenSearch(const WindowState& state) {
     request.order = state.chordOrder;
     request.restTreble = state.restTreble;
     request.strings = state.strings;
+    request.vocabulary = state.vocabulary;
     return request;
 }
 
@@ -84,7 +85,12 @@ void SelectRoot(Window& window, int index) {
 }
 
 void SelectChordType(Window& window, int index) {
-    SetTypeIndex(window.state, index);
+    const std::span<const int> list = TypeList(window.state.vocabulary);
+    if (index >= 0 && index < static_cast<int>(list.size())) {
+        SetTypeIndex(window.state, list[index]);
+    } else {
+        SetTypeIndex(window.state, index);
+    }
 }
 
 void CreateChord(Window& window) {
@@ -113,7 +119,7 @@ void FindChord(Window& window) {
             return;
         }
         typed = *answer;
-        const SymbolReading reading = ReadChordSymbol(typed);
+        const SymbolReading reading = ReadChordSymbol(typed, window.state.vocabulary);
         if (!reading.chord) {
             dialogs.Message(reading.error, MessageIcon::Information);
         }
@@ -125,10 +131,13 @@ void FindChord(Window& window) {
         CreateChord(window);
         return;
     }
-    // Only a result with the bass changes anything, so the search comes first.
+    // Only a result with the bass changes anything, so the search comes first. A bass outside
+    // the chord sounds with it: Am/G searches A minor seventh, chosen in the panel after.
+    const SoundedChord sounded = *ChordSounded(*chord, window.state.vocabulary);
     SearchRequest request = ChosenSearch(window.state);
     request.root = chord->root;
-    request.type = chord->type;
+    request.type = sounded.type;
+    request.addedNote = sounded.addedNote;
     // Every shape kept plays the bass note, so the root in the bass ranks none of them.
     request.bass = BassChoice::Any;
     SearchResult result = FindFingerings(request);
@@ -140,7 +149,7 @@ void FindChord(Window& window) {
         return;
     }
     SetRootIndex(window.state, chord->root);
-    SetTypeIndex(window.state, chord->type);
+    SetTypeIndex(window.state, sounded.type);
     StartCreating(window);
     FinishCreating(window, std::move(result));
 }

@@ -8,6 +8,7 @@
 #include "core/create/fingering_search.hpp"
 #include "core/music/fingering.hpp"
 #include "core/music/pitch.hpp"
+#include "core/music/vocabulary.hpp"
 
 namespace fretwise {
 
@@ -145,6 +146,9 @@ struct MenuView {
     // them" (Guitarist) ticked.
     CreateOrder chordOrder = CreateOrder::Classic;
     bool restTrebleChecked = false;  // Settings > "Let the high strings rest"
+    // Settings > "Chord names": "Classic catalogue" or "Full vocabulary (extended, altered,
+    // omitted notes)" ticked.
+    Vocabulary vocabulary = Vocabulary::Classic;
     int tuningChecked = 0;  // Settings > Tuning: the preset in force (TuningPresets()), -1 custom
     bool undoEnabled = false;  // Chord > "Undo"
     bool redoEnabled = false;  // Chord > "Redo"

@@ -87,6 +87,16 @@ void ToggleRestTreble(Window& window) {
     window.state.restTreble = !window.state.restTreble;
 }
 
+// The chord is named anew; a chosen type the vocabulary does not know is no longer chosen.
+void ChooseVocabulary(Window& window, Vocabulary vocabulary) {
+    WindowState& state = window.state;
+    state.vocabulary = vocabulary;
+    if (!SetTypeIndex(state, state.typeIndex)) {
+        state.typeIndex = -1;
+    }
+    RefreshChord(state, state.shape);
+}
+
 void AskFretCount(Window& window) {
     Paint(window);
     WindowState& state = window.state;

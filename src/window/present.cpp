@@ -1,6 +1,7 @@
 #include "window/present.hpp"
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "core/music/chord_types.hpp"
@@ -99,10 +100,14 @@ void PresentCreatePanel(DisplayState& d, const WindowState& s) {
         d.rootList.items.emplace_back(NoteName(pitch, s.accidentals));
     }
     d.rootList.selected = s.rootIndex;
-    for (int type = 0; type < kChordTypeCount; ++type) {
-        d.typeList.items.emplace_back(ChordTypeName(type));
+    d.typeList.selected = -1;
+    const std::span<const int> types = TypeList(s.vocabulary);
+    for (std::size_t k = 0; k < types.size(); ++k) {
+        d.typeList.items.emplace_back(ChordTypeName(types[k], s.vocabulary));
+        if (types[k] == s.typeIndex) {
+            d.typeList.selected = static_cast<int>(k);
+        }
     }
-    d.typeList.selected = s.typeIndex;
     const int last = std::max(static_cast<int>(s.candidates.size()), 1);
     d.candidateScroll = {1, last, s.candidateNumber, s.browsingCandidates};
 }
@@ -114,6 +119,7 @@ void PresentMenus(DisplayState& d, const WindowState& s) {
     menu.allStringsChecked = s.allStrings;
     menu.chordOrder = s.chordOrder;
     menu.restTrebleChecked = s.restTreble;
+    menu.vocabulary = s.vocabulary;
     const TuningPreset* preset = PresetOf(s.strings.tuning);
     menu.tuningChecked = preset == nullptr ? -1 : static_cast<int>(preset - TuningPresets().data());
     menu.undoEnabled = s.undoSteps > 0;

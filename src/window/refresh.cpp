@@ -22,13 +22,17 @@ bool HandCanFinger(const Fingering& shape) {
     return true;
 }
 
-// With two or more names, the last one on the chosen root; else the first.
-int NameOnRoot(const ChordAnalysis& analysis, std::string_view root) {
+// With two or more names, the last one on the chosen root; else the first. The full
+// vocabulary gives a root several names, the most likely first: the first one on the root.
+int NameOnRoot(const ChordAnalysis& analysis, std::string_view root, Vocabulary vocabulary) {
     int chosen = 0;
     if (analysis.NameCount > 1) {
         for (int n = 0; n < analysis.NameCount; ++n) {
             if (analysis.ChordNames[n].Root == root) {
                 chosen = n;
+                if (vocabulary == Vocabulary::Full) {
+                    break;
+                }
             }
         }
     }
@@ -48,7 +52,8 @@ void RefreshChord(WindowState& state, const Fingering& shape, Accidentals rootSp
     const std::string_view root = state.rootIndex >= 0 && state.rootIndex < kRootCount
                                       ? NoteName(state.rootIndex + 1, rootSpelling)
                                       : std::string_view{};
-    state.nameIndex = NameOnRoot(AnalyseChord(fingered, state.accidentals), root);
+    state.nameIndex = NameOnRoot(AnalyseChord(fingered, state.accidentals, state.vocabulary), root,
+                                 state.vocabulary);
     if (fingered.Playable && !HandCanFinger(fingered)) {
         fingered = ShapeNotesToFrets(fingered, state.strings);
         fingered.Playable = false;
@@ -59,7 +64,7 @@ void RefreshChord(WindowState& state, const Fingering& shape, Accidentals rootSp
 }
 
 ChordAnalysis AnalysisOf(const WindowState& state) {
-    return AnalyseChord(state.shape, state.accidentals);
+    return AnalyseChord(state.shape, state.accidentals, state.vocabulary);
 }
 
 int NameScrollMax(const ChordAnalysis& analysis) {
@@ -95,7 +100,7 @@ bool SetRootIndex(WindowState& state, int index) {
 }
 
 bool SetTypeIndex(WindowState& state, int index) {
-    if (index < -1 || index >= kChordTypeCount) {
+    if (index < -1 || index >= ChordTypeCount(state.vocabulary)) {
         return false;
     }
     state.typeIndex = index == kBlankChordType ? kBlankChordType + 1 : index;

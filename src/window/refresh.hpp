@@ -33,9 +33,9 @@ void DrawNeck(WindowState& state);
 // The fret lines laid out anew for the state's number of frets: the neck back at the top.
 void LayoutFrets(WindowState& state);
 
-// The "Create" panel's lists: an index in the list or -1 (none); false and nothing changed
-// otherwise. The blank separator of the type list cannot be chosen: the first interval
-// takes its place.
+// The "Create" panel's choices: a root index, or a type position of the vocabulary in force
+// (kChordTypes), or -1 (none); false and nothing changed otherwise. The blank separator of
+// the type list cannot be chosen: the first interval takes its place.
 bool SetRootIndex(WindowState& state, int index);
 bool SetTypeIndex(WindowState& state, int index);
 

@@ -6,6 +6,7 @@
 
 #include "core/create/order_names.hpp"
 #include "core/music/tuning.hpp"
+#include "core/music/vocabulary.hpp"
 #include "core/storage/setting_key.hpp"
 #include "core/storage/whole_number.hpp"
 #include "tuner/tuned_note.hpp"
@@ -43,5 +44,9 @@ constexpr SettingKey<Tuning> kTuningKey{
                                  : TuningText(tuning, Accidentals::Sharps);
     }};
 constexpr SettingKey<int> kCapoKey = WholeKey<0, kMaxCapo>("Capo", 0);
+// The chord names: "classic" or "full".
+constexpr SettingKey<Vocabulary> kVocabularyKey{
+    "Vocabulary", Vocabulary::Classic, VocabularyNamed,
+    [](Vocabulary vocabulary) { return std::string(VocabularyName(vocabulary)); }};
 
 }  // namespace fretwise

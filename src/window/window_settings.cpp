@@ -125,6 +125,8 @@ constexpr SettingRow kRows[] = {
          return true;
      },
      nullptr},
+    // Read before the chosen type, whose list it sets.
+    KeyedRow<kVocabularyKey, &WindowState::vocabulary>(),
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "core/music/fret_range.hpp"
 #include "core/music/pitch.hpp"
 #include "core/music/tuning.hpp"
+#include "core/music/vocabulary.hpp"
 #include "tuner/tuned_note.hpp"
 #include "window/display_state.hpp"
 #include "window/zoom_steps.hpp"
@@ -56,6 +57,9 @@ struct WindowState {
     bool allStrings = false;  // created chords always use all six strings
     CreateOrder chordOrder = CreateOrder::Classic;
     bool restTreble = false;  // "Let the high strings rest"
+    // "Chord names": the classic catalogue, or the full vocabulary of chart symbols, which
+    // names and creates extended and altered chords, left-out notes and slash basses.
+    Vocabulary vocabulary = Vocabulary::Classic;
     bool leftHanded = false;
     int zoomPercent = kStandardZoom;
     ListenChoices listen;  // the tuner's mode and reference A, kept with the window's settings

@@ -10,6 +10,7 @@
 #include "cli/commands/shape_arg.hpp"
 #include "cli/commands/shape_text.hpp"
 #include "cli/commands/tuning_args.hpp"
+#include "cli/commands/vocabulary_args.hpp"
 #include "window/fretboard_view.hpp"
 #include "window/present.hpp"
 #include "window/refresh.hpp"
@@ -30,6 +31,7 @@ struct ShowRequest {
     bool json = false;
     bool batch = false;
     OpenStrings strings{};
+    Vocabulary vocabulary = Vocabulary::Classic;
 };
 
 void Declare(ArgParser& parser, ShowRequest& request) {
@@ -47,6 +49,7 @@ void Declare(ArgParser& parser, ShowRequest& request) {
     parser.Flag("--left-handed", request.leftHanded,
                 std::string(kLeftHandedExplanation) + "; adds the strings' x positions");
     DeclareOpenStrings(parser, request.strings);
+    DeclareVocabulary(parser, request.vocabulary);
     parser.Value(
         "--root", "NAME",
         "the root chosen for creation (A, C#, Bb ... or 0-11); with several names\n"
@@ -79,6 +82,7 @@ DisplayState ShowShape(const ShowRequest& request) {
     window.rootIndex = request.root;
     window.strings = request.strings;
     window.leftHanded = request.leftHanded;
+    window.vocabulary = request.vocabulary;
     Fingering shape;
     shape.Fret = WholeShape(request.shape, " after the shape");
     RefreshChord(window, shape);

@@ -378,6 +378,39 @@ constexpr const ChordType& ChordTypeOf(int index, Vocabulary vocabulary = Vocabu
     return kChordTypes[index >= 0 && index < ChordTypeCount(vocabulary) ? index : kBlankChordType];
 }
 
+// The type list of a vocabulary in the order the window offers it, by type position: the
+// classic list as it is; in the full vocabulary its chords follow the classic ones, before the
+// separator, the intervals and the octave.
+inline constexpr std::array<int, kChordTypeCount> kClassicTypeList = [] {
+    std::array<int, kChordTypeCount> list{};
+    for (int t = 0; t < kChordTypeCount; ++t) {
+        list[t] = t;
+    }
+    return list;
+}();
+
+inline constexpr std::array<int, kFullChordTypeCount> kFullTypeList = [] {
+    std::array<int, kFullChordTypeCount> list{};
+    int k = 0;
+    for (int t = 0; t < kBlankChordType; ++t) {
+        list[k++] = t;
+    }
+    for (int t = kChordTypeCount; t < kFullChordTypeCount; ++t) {
+        list[k++] = t;
+    }
+    for (int t = kBlankChordType; t < kChordTypeCount; ++t) {
+        list[k++] = t;
+    }
+    return list;
+}();
+
+constexpr std::span<const int> TypeList(Vocabulary vocabulary) {
+    if (vocabulary == Vocabulary::Full) {
+        return kFullTypeList;
+    }
+    return kClassicTypeList;
+}
+
 // The display name of a type; empty for the separator and for any index outside the list.
 constexpr std::string_view ChordTypeName(int index, Vocabulary vocabulary = Vocabulary::Classic) {
     return ChordTypeOf(index, vocabulary).displayName;

@@ -80,6 +80,13 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     orders->addAction(m.easiestFirst);
     orders->addAction(m.asGuitaristsPlay);
     m.restTreble = AddCheckItem(settings, QStringLiteral("Let the high strings rest"));
+    QMenu& names = *settings.addMenu(QStringLiteral("Chord names"));
+    m.classicVocabulary = AddCheckItem(names, QStringLiteral("Classic catalogue"));
+    m.fullVocabulary =
+        AddCheckItem(names, QStringLiteral("Full vocabulary (extended, altered, omitted notes)"));
+    auto* vocabularies = new QActionGroup(&names);
+    vocabularies->addAction(m.classicVocabulary);
+    vocabularies->addAction(m.fullVocabulary);
     m.numberOfFrets = AddItem(settings, QStringLiteral("Set number of &frets..."));
     m.leftHanded = AddCheckItem(settings, QStringLiteral("Left-handed fretboard"));
     QMenu& zoom = *settings.addMenu(QStringLiteral("Zoom"));

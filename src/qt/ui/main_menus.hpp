@@ -33,6 +33,9 @@ struct MainMenus {
     QAction* easiestFirst = nullptr;
     QAction* asGuitaristsPlay = nullptr;
     QAction* restTreble = nullptr;
+    // "Chord names": "Classic catalogue" or "Full vocabulary (extended, altered, omitted notes)".
+    QAction* classicVocabulary = nullptr;
+    QAction* fullVocabulary = nullptr;
     QAction* numberOfFrets = nullptr;
     QAction* leftHanded = nullptr;
     std::array<QAction*, kZoomSteps.size()> zoom{};  // one per step, checked alone

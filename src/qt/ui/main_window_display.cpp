@@ -34,6 +34,14 @@ void ShowLabel(QLabel& label, const PanelLabelView& view) {
     label.setEnabled(view.enabled);
 }
 
+// The name label ends a name too long for it with "...": its tooltip and its accessible
+// description give the whole name.
+void ShowNameLabel(QLabel& label, const PanelLabelView& view) {
+    ShowLabel(label, view);
+    label.setToolTip(view.enabled ? Q(view.caption) : QString());
+    label.setAccessibleDescription(Q(view.caption));
+}
+
 void ShowCombo(QComboBox& combo, const ComboView& view) {
     const QSignalBlocker quiet(combo);
     QStringList items;
@@ -58,6 +66,8 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
     menus.easiestFirst->setChecked(view.chordOrder == CreateOrder::Classic);
     menus.asGuitaristsPlay->setChecked(view.chordOrder == CreateOrder::Guitarist);
     menus.restTreble->setChecked(view.restTrebleChecked);
+    menus.classicVocabulary->setChecked(view.vocabulary == Vocabulary::Classic);
+    menus.fullVocabulary->setChecked(view.vocabulary == Vocabulary::Full);
     for (std::size_t k = 0; k < menus.tunings.size(); ++k) {
         menus.tunings[k]->setChecked(static_cast<int>(k) == view.tuningChecked);
     }
@@ -92,7 +102,7 @@ void MainWindow::ShowDisplay() {
     ShowScrollBar(*NeckScroll(), d.neckScroll);
     ShowScrollBar(*nameScroll_, d.nameScroll);
     ShowScrollBar(*candidateScroll_, d.candidateScroll);
-    ShowLabel(*name_, d.panel.name);
+    ShowNameLabel(*name_, d.panel.name);
     ShowLabel(*abbrev_, d.panel.abbrev);
     ShowLabel(*inversion_, d.panel.inversion);
     ShowLabel(*thirds_, d.panel.thirds);

@@ -8,6 +8,7 @@
 #include <array>
 #include <tuple>
 
+#include "core/music/chord_types.hpp"
 #include "qt/ui/staff_widget.hpp"
 #include "qt/ui/window_fixture.hpp"
 
@@ -99,6 +100,33 @@ TEST_F(WindowTest, OrderItemsTickOneOfTwoAndTheRestItemSwitches) {
                           m.restTreble->isChecked()}),
               (std::array{true, false, true}));
     EXPECT_EQ(logic.state.chordOrder, CreateOrder::Classic);
+}
+
+// Settings > Chord names: the type list follows, and a name too long for its label keeps the
+// whole name in the tooltip and the accessible description.
+TEST_F(WindowTest, ChordNamesItemsSwitchTheVocabularyAndLongNamesStayWhole) {
+    const MainMenus& m = window->Menus();
+    QComboBox* types = Child<QComboBox>("typeList");
+    EXPECT_EQ(types->count(), kChordTypeCount);
+    m.fullVocabulary->trigger();
+    EXPECT_TRUE(m.fullVocabulary->isChecked());
+    EXPECT_FALSE(m.classicVocabulary->isChecked());
+    EXPECT_EQ(types->count(), kFullChordTypeCount);
+    EXPECT_EQ(types->itemText(25), "Sixth Added Ninth");
+
+    Finger("x32334");  // C E Bb D G#
+    QLabel* name = Child<QLabel>("nameLabel");
+    EXPECT_EQ(name->text(), "Name: C ninth sharp fifth");
+    Finger("x3234x");
+    const QString whole = "Name: C seventh sharp ninth (no fifth)";
+    EXPECT_EQ(name->text(), whole);
+    EXPECT_EQ(name->toolTip(), whole);
+    EXPECT_EQ(name->accessibleDescription(), whole);
+    EXPECT_GT(name->fontMetrics().horizontalAdvance(whole), name->contentsRect().width());
+
+    m.classicVocabulary->trigger();
+    EXPECT_EQ(logic.state.vocabulary, Vocabulary::Classic);
+    EXPECT_EQ(types->count(), kChordTypeCount);
 }
 
 TEST_F(WindowTest, SettingsItemsSwitchTheirStates) {
