@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <utility>
+#include <vector>
 
 #include "core/music/chord_types.hpp"
 
@@ -116,45 +117,54 @@ std::string NormalisedIn(std::string_view suffix, Vocabulary vocabulary) {
     return vocabulary == Vocabulary::Full ? FullNormalised(suffix) : Normalised(suffix);
 }
 
-// Whether one of the blank-separated spellings is the wanted text.
-bool Spells(std::string_view spellings, const std::string& wanted, Vocabulary vocabulary) {
-    std::size_t start = 0;
-    while ((start = spellings.find_first_not_of(' ', start)) != std::string_view::npos) {
-        const std::size_t end = std::min(spellings.find(' ', start), spellings.size());
-        if (NormalisedIn(spellings.substr(start, end - start), vocabulary) == wanted) {
-            return true;
+// Every text that names a type in a vocabulary, normalised, in the order the reader tries
+// them: what songbooks write (symbols, then other spellings) wins over the program's short
+// names, which win over the type names. Built once per vocabulary.
+using SpellingIndex = std::vector<std::pair<std::string, int>>;
+
+SpellingIndex IndexOf(Vocabulary vocabulary) {
+    SpellingIndex index;
+    const int count = ChordTypeCount(vocabulary);
+    const auto add = [&index, vocabulary](std::string_view text, int type) {
+        index.emplace_back(NormalisedIn(text, vocabulary), type);
+    };
+    for (int t = 0; t < count; ++t) {
+        if (kChordTypes[t].symbol) {
+            add(*kChordTypes[t].symbol, t);
         }
-        start = end;
     }
-    return false;
+    for (int t = 0; t < count; ++t) {
+        for (const std::string_view list :
+             {kChordTypes[t].spellings,
+              vocabulary == Vocabulary::Full ? kChordTypes[t].fullSpellings : std::string_view{}}) {
+            std::size_t start = 0;
+            while ((start = list.find_first_not_of(' ', start)) != std::string_view::npos) {
+                const std::size_t end = std::min(list.find(' ', start), list.size());
+                add(list.substr(start, end - start), t);
+                start = end;
+            }
+        }
+    }
+    for (int t = 0; t < count; ++t) {
+        if (kChordTypes[t].kind == ChordKind::Chord) {
+            add(kChordTypes[t].abbrev, t);
+        }
+    }
+    for (int t = 0; t < count; ++t) {
+        if (kChordTypes[t].kind != ChordKind::Separator) {
+            add(kChordTypes[t].displayName, t);
+        }
+    }
+    return index;
 }
 
-// What songbooks write wins over the program's short names, which win over the type names.
 std::optional<int> TypeOfSuffix(std::string_view suffix, Vocabulary vocabulary) {
+    static const SpellingIndex classic = IndexOf(Vocabulary::Classic);
+    static const SpellingIndex full = IndexOf(Vocabulary::Full);
     const std::string wanted = NormalisedIn(suffix, vocabulary);
-    const int count = ChordTypeCount(vocabulary);
-    for (int t = 0; t < count; ++t) {
-        if (kChordTypes[t].symbol && NormalisedIn(*kChordTypes[t].symbol, vocabulary) == wanted) {
-            return t;
-        }
-    }
-    for (int t = 0; t < count; ++t) {
-        if (Spells(kChordTypes[t].spellings, wanted, vocabulary) ||
-            (vocabulary == Vocabulary::Full &&
-             Spells(kChordTypes[t].fullSpellings, wanted, vocabulary))) {
-            return t;
-        }
-    }
-    for (int t = 0; t < count; ++t) {
-        if (kChordTypes[t].kind == ChordKind::Chord &&
-            NormalisedIn(kChordTypes[t].abbrev, vocabulary) == wanted) {
-            return t;
-        }
-    }
-    for (int t = 0; t < count; ++t) {
-        if (kChordTypes[t].kind != ChordKind::Separator &&
-            NormalisedIn(kChordTypes[t].displayName, vocabulary) == wanted) {
-            return t;
+    for (const auto& [text, type] : vocabulary == Vocabulary::Full ? full : classic) {
+        if (text == wanted) {
+            return type;
         }
     }
     return std::nullopt;
