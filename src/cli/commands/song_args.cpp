@@ -4,6 +4,7 @@
 
 #include "cli/commands/offers.hpp"
 #include "cli/commands/tuning_args.hpp"
+#include "cli/commands/vocabulary_args.hpp"
 #include "core/create/order_names.hpp"
 #include "core/storage/file_messages.hpp"
 #include "core/storage/whole_number.hpp"
@@ -85,6 +86,7 @@ void DeclareSongOptions(ArgParser& parser, SongRequest& request) {
             request.search.order = *order;
         },
         OrderOffer());
+    DeclareVocabulary(parser, request.search.vocabulary);
 }
 
 std::optional<LoadedSong> LoadSong(const SongRequest& request, std::string_view command,

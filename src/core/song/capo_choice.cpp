@@ -41,7 +41,7 @@ CapoSuggestion SuggestCapo(const SongFile& file, std::size_t song, int transpose
     std::vector<std::optional<ChordSymbol>> chords;
     chords.reserve(sounding.chords.size());
     for (const PlayedChord& chord : sounding.chords) {
-        chords.push_back(ResolveChordName(chord.sounding));
+        chords.push_back(ResolveChordName(chord.sounding, search.vocabulary));
     }
     std::vector<int> played(chords.size(), 0);
     for (const std::size_t k : sounding.sequence) {

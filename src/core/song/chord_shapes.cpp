@@ -15,15 +15,19 @@ constexpr float kEaseToScore = 10.0f;
 
 }  // namespace
 
-std::optional<ChordSymbol> ResolveChordName(std::string_view name) {
-    return ReadChordSymbol(name).chord;
+std::optional<ChordSymbol> ResolveChordName(std::string_view name, Vocabulary vocabulary) {
+    return ReadChordSymbol(name, vocabulary).chord;
 }
 
 std::vector<ShapeChoice> ChordShapes(const ChordSymbol& chord, const ShapeSearch& search,
                                      std::size_t limit) {
+    // The reader accepts a bass outside the chord only where the vocabulary sounds it.
+    const SoundedChord sounded = *ChordSounded(chord, search.vocabulary);
     SearchRequest request;
     request.root = chord.root;
-    request.type = chord.type;
+    request.type = sounded.type;
+    request.addedNote = sounded.addedNote;
+    request.vocabulary = search.vocabulary;
     request.order = search.order;
     request.strings = search.strings;
     request.wholeNeck = true;

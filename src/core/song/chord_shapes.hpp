@@ -17,6 +17,7 @@ namespace fretwise {
 struct ShapeSearch {
     OpenStrings strings{};
     CreateOrder order = CreateOrder::Guitarist;
+    Vocabulary vocabulary = Vocabulary::Classic;  // the chords the names are read in
 };
 
 // A shape a chord can be played with, fingered, and what it costs the hand: the lower, the
@@ -27,12 +28,13 @@ struct ShapeChoice {
     float cost = 0.0f;
 };
 
-// The chord a song's chord name asks for; nullopt when no chord type the program knows
-// reads it.
-std::optional<ChordSymbol> ResolveChordName(std::string_view name);
+// The chord a song's chord name asks for; nullopt when no chord type of the vocabulary reads
+// it.
+std::optional<ChordSymbol> ResolveChordName(std::string_view name, Vocabulary vocabulary);
 
 // The shapes of a chord over the whole neck, cheapest first, at most limit of them; with a
-// bass note only the shapes that sound it lowest. Empty when none is playable.
+// bass note only the shapes that sound it lowest (a bass outside the chord sounds with it:
+// Am/G is played as A minor seventh over G). Empty when none is playable.
 std::vector<ShapeChoice> ChordShapes(const ChordSymbol& chord, const ShapeSearch& search,
                                      std::size_t limit);
 

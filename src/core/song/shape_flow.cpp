@@ -84,7 +84,8 @@ SongShapes ChooseShapes(const ArrangedSong& song, const ShapeSearch& search) {
             options[k].costs = {0.0f};
             continue;
         }
-        const std::optional<ChordSymbol> symbol = ResolveChordName(chord.sounding);
+        const std::optional<ChordSymbol> symbol =
+            ResolveChordName(chord.sounding, search.vocabulary);
         if (!symbol) {
             result.unknown.push_back(chord.shape);
             continue;

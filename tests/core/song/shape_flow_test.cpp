@@ -52,7 +52,7 @@ Agreement ChosenBack(const std::filesystem::path& folder) {
         search.strings.capo = static_cast<std::int16_t>(song.capo);
         const SongShapes shapes = ChooseShapes(song, search);
         for (std::size_t k = 0; k < song.chords.size(); ++k) {
-            if (!authors[k] || !ResolveChordName(song.chords[k].sounding)) {
+            if (!authors[k] || !ResolveChordName(song.chords[k].sounding, search.vocabulary)) {
                 continue;
             }
             ++agreement.chords;
@@ -78,10 +78,13 @@ TEST(ShapeFlowTest, ChoosesTheAuthorsShapesBack) {
     }
 }
 
-SongShapes ShapesOf(std::string_view text, ArrangedSong& song) {
+SongShapes ShapesOf(std::string_view text, ArrangedSong& song,
+                    Vocabulary vocabulary = Vocabulary::Classic) {
     const SongReading reading = ReadSongText(text);
     song = Arrange(*reading.file, 0, {});
-    return ChooseShapes(song, {});
+    ShapeSearch search;
+    search.vocabulary = vocabulary;
+    return ChooseShapes(song, search);
 }
 
 TEST(ShapeFlowTest, OpenChordsStayOpen) {
@@ -117,6 +120,22 @@ TEST(ShapeFlowTest, ADefinedShapeStaysAndUnknownNamesAreListed) {
     EXPECT_EQ(Written(shapes.shapes[2]->Fret), "x32010");
     EXPECT_FALSE(shapes.shapes[3]);
     EXPECT_EQ(shapes.unknown, std::vector<std::string>{"Cx"});
+}
+
+// Songbook chords the classic catalogue lacks take the full vocabulary; a bass outside the
+// chord sounds lowest in either.
+TEST(ShapeFlowTest, TheFullVocabularyPlaysEveryChartChord) {
+    const char* text = "[Am/G]la [C7#9]la [Am(add9)]la";
+    ArrangedSong song;
+    const SongShapes classic = ShapesOf(text, song);
+    EXPECT_EQ(classic.unknown, (std::vector<std::string>{"C7#9", "Am(add9)"}));
+    ASSERT_TRUE(classic.shapes[0]);
+    EXPECT_EQ(Written(classic.shapes[0]->Fret)[0], '3');  // G on the low E string
+    const SongShapes full = ShapesOf(text, song, Vocabulary::Full);
+    EXPECT_TRUE(full.unknown.empty());
+    for (const std::optional<Fingering>& shape : full.shapes) {
+        EXPECT_TRUE(shape);
+    }
 }
 
 // A shape with the fingers given as frets are written, low E string first.
