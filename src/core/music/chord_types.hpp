@@ -120,7 +120,7 @@ constexpr ChordType Interval(std::string_view name, std::int16_t semitones,
 
 }  // namespace chord_rows
 
-constexpr int kFullChordTypeCount = 89;
+constexpr int kFullChordTypeCount = 90;
 
 // Every chord type. Positions 0-37 are the classic type list: 0-24 chords, 25 a blank
 // separator, 26-36 intervals, 37 the octave. The full vocabulary adds its chords after them.
@@ -355,6 +355,9 @@ inline constexpr std::array<ChordType, kFullChordTypeCount> kChordTypes = [] {
             .FullSpelled("mmaj11")
             .With(Uncommon)
             .Omitting(Eleventh),
+        Full("Minor Seventh Sharp Fifth", "minor seventh sharp fifth", "m7#5", {0, 3, 8, 10}, 3, 8)
+            .FullSpelled("m7aug")
+            .With(Rare),
     };
 }();
 
