@@ -1,5 +1,6 @@
 // fretwise: the main window over the window logic, with the Qt sound player, dialogs and
-// desktop, the diagram export and printing, and the guitar tuner behind "Guitar &Tuner".
+// desktop, the diagram and song-sheet export and printing, the song and metronome windows, and
+// the guitar tuner behind "Guitar &Tuner".
 #include <QApplication>
 #include <QIcon>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "qt/desktop/first_paint_probe.hpp"
 #include "qt/desktop/qt_desktop.hpp"
 #include "qt/export/printer.hpp"
+#include "qt/export/song_export.hpp"
 #include "qt/export/window_export.hpp"
 #include "qt/player/qt_sound_player.hpp"
 #include "qt/tuner/form_tuner.hpp"
@@ -21,6 +23,7 @@
 #include "qt/ui/qt_dialogs.hpp"
 #include "window/commands.hpp"
 #include "window/disk_files.hpp"
+#include "window/song_commands.hpp"
 #include "window/window.hpp"
 
 int main(int argc, char** argv) {
@@ -50,6 +53,10 @@ int main(int argc, char** argv) {
     desktop.SetWindow(&window);
     SystemPrinter printer;
     WindowExport exporter(window, logic, dialogs, printer);
+    QtAlerts songAlerts(&window);
+    DialogSheetPrinter sheetPrinter(&window);
+    SongExport songExport(window, logic, dialogs, songAlerts, sheetPrinter);
+    desktop.SetBeatHandler([&logic] { Perform(logic, Beat); });
     Microphone microphone;
     std::unique_ptr<FormTuner> tuner;
     desktop.SetTunerOpener([&](const Tuning& tuning) {

@@ -9,6 +9,7 @@
 #include "core/music/fingering.hpp"
 #include "core/music/pitch.hpp"
 #include "core/music/vocabulary.hpp"
+#include "window/song_view.hpp"
 
 namespace fretwise {
 
@@ -152,6 +153,9 @@ struct MenuView {
     int tuningChecked = 0;  // Settings > Tuning: the preset in force (TuningPresets()), -1 custom
     bool undoEnabled = false;  // Chord > "Undo"
     bool redoEnabled = false;  // Chord > "Redo"
+    // File > "Recent Songs", latest first; the song items act on the song open.
+    std::vector<std::string> recentSongs;
+    bool songItemsEnabled = false;  // "Save Song As...", "Print Song...", "Save Song Sheet..."
 };
 
 // Tooltip texts of the controls that carry one; all empty while tooltips are off.
@@ -190,6 +194,8 @@ struct DisplayState {
     bool busy = false;      // the hourglass pointer
     int zoomPercent = 100;  // one of kZoomSteps
     FocusRequest focus = FocusRequest::None;
+    SongWindowView song;
+    MetronomeView metronome;
 };
 
 }  // namespace fretwise

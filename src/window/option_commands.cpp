@@ -7,6 +7,7 @@
 #include "window/commands.hpp"
 #include "window/number_input.hpp"
 #include "window/refresh.hpp"
+#include "window/song_commands.hpp"
 
 namespace fretwise {
 
@@ -19,6 +20,7 @@ void Retune(WindowState& state, const OpenStrings& strings) {
         state.strings = strings;
         state.browsingCandidates = false;
         RefreshChord(state, state.shape);
+        FollowStrings(state);
     }
 }
 

@@ -63,6 +63,12 @@ class Desktop {
 
     // Ends the program at once, without the closing steps.
     virtual void Quit() = 0;
+
+    // Runs the window's Beat command (window/song_commands.hpp) every periodMs milliseconds
+    // from now on, replacing the beat running, until StopBeats: the metronome's clicks and a
+    // song played through.
+    virtual void StartBeats(int periodMs) { (void)periodMs; }
+    virtual void StopBeats() {}
 };
 
 class FileTypeRegistrar {

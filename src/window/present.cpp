@@ -9,6 +9,7 @@
 #include "window/fretboard_cursor.hpp"
 #include "window/fretboard_view.hpp"
 #include "window/refresh.hpp"
+#include "window/song_present.hpp"
 #include "window/staff_layout.hpp"
 
 namespace fretwise {
@@ -145,6 +146,10 @@ DisplayState Present(const WindowState& s) {
     d.busy = s.playing || s.creating;
     d.zoomPercent = s.zoomPercent;
     d.focus = s.focus;
+    d.song = PresentSong(s);
+    d.metronome = PresentMetronome(s.metronome);
+    d.menu.recentSongs = s.recentSongs;
+    d.menu.songItemsEnabled = s.song.has_value();
     return d;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "core/storage/setting_key.hpp"
 #include "core/storage/whole_number.hpp"
 #include "tuner/tuned_note.hpp"
+#include "window/song_state.hpp"
 #include "window/zoom_steps.hpp"
 
 namespace fretwise {
@@ -48,5 +50,14 @@ constexpr SettingKey<int> kCapoKey = WholeKey<0, kMaxCapo>("Capo", 0);
 constexpr SettingKey<Vocabulary> kVocabularyKey{
     "Vocabulary", Vocabulary::Classic, VocabularyNamed,
     [](Vocabulary vocabulary) { return std::string(VocabularyName(vocabulary)); }};
+// The songs opened lately, latest first, one path a line; no line for an empty place.
+inline SettingKey<std::string> RecentSongKey(std::string_view name) {
+    return {name, "",
+            [](std::string_view text) -> std::optional<std::string> { return std::string(text); },
+            [](std::string value) { return value; }};
+}
+inline const std::array<SettingKey<std::string>, kRecentSongCount> kRecentSongKeys = {
+    RecentSongKey("RecentSong1"), RecentSongKey("RecentSong2"), RecentSongKey("RecentSong3"),
+    RecentSongKey("RecentSong4")};
 
 }  // namespace fretwise

@@ -127,6 +127,23 @@ constexpr SettingRow kRows[] = {
      nullptr},
     // Read before the chosen type, whose list it sets.
     KeyedRow<kVocabularyKey, &WindowState::vocabulary>(),
+    {0,
+     [](const WindowState& s, Settings& f) {
+         for (std::size_t k = 0; k < kRecentSongKeys.size(); ++k) {
+             SetKeyedValue(f.keyed, kRecentSongKeys[k],
+                           k < s.recentSongs.size() ? s.recentSongs[k] : std::string());
+         }
+     },
+     [](const Settings& f, WindowState& s) {
+         s.recentSongs.clear();
+         for (const SettingKey<std::string>& key : kRecentSongKeys) {
+             if (std::string path = KeyedValue(f.keyed, key); !path.empty()) {
+                 s.recentSongs.push_back(std::move(path));
+             }
+         }
+         return true;
+     },
+     nullptr},
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/create/fingering_search.hpp"
@@ -10,6 +12,7 @@
 #include "core/music/vocabulary.hpp"
 #include "tuner/tuned_note.hpp"
 #include "window/display_state.hpp"
+#include "window/song_state.hpp"
 #include "window/zoom_steps.hpp"
 
 namespace fretwise {
@@ -79,6 +82,12 @@ struct WindowState {
     // How far Undo and Redo can go (the states themselves are in UndoHistory).
     int undoSteps = 0;
     int redoSteps = 0;
+
+    // The song open in the song window, the songs opened lately (latest first) and the
+    // metronome.
+    std::optional<SongState> song;
+    std::vector<std::string> recentSongs;
+    MetronomeState metronome;
 };
 
 }  // namespace fretwise

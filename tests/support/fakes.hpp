@@ -83,6 +83,8 @@ class FakeDesktop : public Desktop {
     int tunerShown = 0;
     Tuning tunerTuning{};
     int quit = 0;
+    std::vector<int> beatPeriods;  // every StartBeats, in milliseconds
+    int beatsStopped = 0;
     void ShowWindow() override { ++shown; }
     void OpenHelp() override { ++helpOpened; }
     void ShowTuner(const Tuning& tuning) override {
@@ -90,6 +92,8 @@ class FakeDesktop : public Desktop {
         tunerTuning = tuning;
     }
     void Quit() override { ++quit; }
+    void StartBeats(int periodMs) override { beatPeriods.push_back(periodMs); }
+    void StopBeats() override { ++beatsStopped; }
 };
 
 class FakeRegistrar : public FileTypeRegistrar {

@@ -4,7 +4,6 @@
 
 #include "cli/commands/offers.hpp"
 #include "cli/commands/tuning_args.hpp"
-#include "cli/commands/vocabulary_args.hpp"
 #include "core/create/order_names.hpp"
 #include "core/storage/file_messages.hpp"
 #include "core/storage/whole_number.hpp"
@@ -86,7 +85,20 @@ void DeclareSongOptions(ArgParser& parser, SongRequest& request) {
             request.search.order = *order;
         },
         OrderOffer());
-    DeclareVocabulary(parser, request.search.vocabulary);
+    parser.Value(
+        "--vocabulary", "V",
+        "the chords songs are read in: full, every chart symbol (7#9, m(maj7),\n"
+        "Am/G ...; default), or classic, the catalogue of the type list",
+        "classic or full",
+        [&request](const std::string& text) {
+            const std::optional<Vocabulary> vocabulary = VocabularyNamed(text);
+            if (!vocabulary) {
+                throw UsageError("--vocabulary must be classic or full, not '" + text + "'");
+            }
+            request.search.vocabulary = *vocabulary;
+        },
+        WordsOffer("vocabularies",
+                   {std::string(kClassicVocabularyName), std::string(kFullVocabularyName)}));
 }
 
 std::optional<LoadedSong> LoadSong(const SongRequest& request, std::string_view command,

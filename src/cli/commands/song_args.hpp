@@ -22,7 +22,7 @@ struct SongRequest {
     ShapeSearch search;
 };
 
-// FILE, --song, --transpose, --capo N|auto, --tuning and --order.
+// FILE, --song, --transpose, --capo N|auto, --tuning, --order and --vocabulary.
 void DeclareSongOptions(ArgParser& parser, SongRequest& request);
 
 // A song read and planned as asked.

@@ -17,7 +17,9 @@ namespace fretwise {
 struct ShapeSearch {
     OpenStrings strings{};
     CreateOrder order = CreateOrder::Guitarist;
-    Vocabulary vocabulary = Vocabulary::Classic;  // the chords the names are read in
+    // The chords the names are read in: songs use the chart symbols of the full vocabulary
+    // (7#9, m(maj7), Am/G).
+    Vocabulary vocabulary = Vocabulary::Full;
 };
 
 // A shape a chord can be played with, fingered, and what it costs the hand: the lower, the

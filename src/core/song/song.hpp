@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,6 +92,9 @@ SongReading ReadSongText(std::string_view bytes);
 
 // Reads a file; refuses one it cannot read, larger than kMaxSongBytes, or no song text.
 SongReading ReadSongFile(const std::filesystem::path& path);
+
+// The same from a stream opened on the file.
+SongReading ReadSongStream(std::istream& in);
 
 // The text of the file as read, byte for byte.
 std::string SongFileText(const SongFile& file);

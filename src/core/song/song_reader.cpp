@@ -14,6 +14,7 @@ namespace {
 namespace names = directive_names;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kCannotRead = "the file cannot be read";
 
 // A number as songs write it: an optional plus sign, then a whole number.
 std::optional<int> WholeNumber(std::string_view text) {
@@ -303,12 +304,17 @@ SongReading ReadSongFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::error_code error;
     if (!in || std::filesystem::is_directory(path, error)) {
-        return {std::nullopt, "the file cannot be read"};
+        return {std::nullopt, std::string(kCannotRead)};
     }
+    return ReadSongStream(in);
+}
+
+SongReading ReadSongStream(std::istream& in) {
+    // One byte more than a song may have tells a file that is too large.
     std::string bytes(kMaxSongBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
-        return {std::nullopt, "the file cannot be read"};
+        return {std::nullopt, std::string(kCannotRead)};
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return ReadSongText(bytes);

@@ -6,6 +6,23 @@
 
 namespace fretwise {
 
+QtDesktop::QtDesktop(std::filesystem::path helpPage) : helpPage_(std::move(helpPage)) {
+    beats_.setTimerType(Qt::PreciseTimer);
+}
+
+void QtDesktop::SetBeatHandler(std::function<void()> beat) {
+    QObject::disconnect(&beats_, &QTimer::timeout, nullptr, nullptr);
+    QObject::connect(&beats_, &QTimer::timeout, std::move(beat));
+}
+
+void QtDesktop::StartBeats(int periodMs) {
+    beats_.start(periodMs);
+}
+
+void QtDesktop::StopBeats() {
+    beats_.stop();
+}
+
 void QtDesktop::ShowWindow() {
     if (window_) {
         window_->show();

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
+#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -10,14 +11,13 @@
 #include <QSvgGenerator>
 
 #include "core/storage/atomic_file.hpp"
-#include "qt/export/sheet_fonts.hpp"
+#include "qt/painters/sheet_painter.hpp"
 
 namespace fretwise {
 
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
-constexpr double kChorusBarWidth = 1.5;
 
 QPageSize PageSizeOf(PaperSize paper) {
     return QPageSize(paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
@@ -130,33 +130,6 @@ std::optional<SheetFormat> SheetFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-void PaintSheetPage(QPainter& painter, const SongSheet& sheet, const SheetLayout& layout,
-                    std::size_t pageIndex, const ChordBoxStyle& style) {
-    const SheetPage& page = layout.pages.at(pageIndex);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(style.ink);
-    for (const SheetText& text : page.texts) {
-        painter.setFont(SheetFontOf(painter, text.font));
-        painter.drawText(text.baseline, text.text);
-    }
-    painter.setPen(QPen(style.ink, kChorusBarWidth));
-    for (const QLineF& bar : page.chorusBars) {
-        painter.drawLine(bar);
-    }
-    painter.setPen(QPen(style.ink, 0.75));
-    painter.setBrush(Qt::NoBrush);
-    for (const QRectF& frame : page.frames) {
-        painter.drawRect(frame);
-    }
-    for (const SheetDiagram& diagram : page.diagrams) {
-        const SheetChord& chord = sheet.chords.at(diagram.chord);
-        PaintChordBox(painter, diagram.box, QString::fromStdString(chord.name),
-                      chord.shape ? &*chord.shape : nullptr, style);
-    }
-    painter.restore();
-}
-
 QByteArray EncodeSheet(const SongSheet& sheet, const SheetOptions& options, SheetFormat format) {
     const SheetLayout layout = LayOutSheet(sheet, options.paper);
     switch (format) {
@@ -180,8 +153,9 @@ bool WriteSheetFile(const QString& path, const SongSheet& sheet, const SheetOpti
 }
 
 bool PrintSheet(QPrinter& printer, const SongSheet& sheet, const SheetOptions& options) {
-    const SheetLayout layout = LayOutSheet(sheet, options.paper);
-    printer.setPageSize(PageSizeOf(options.paper));
+    // The sheet is laid out for the paper the printer holds: Letter, or else A4.
+    const bool letter = printer.pageLayout().pageSize().id() == QPageSize::Letter;
+    const SheetLayout layout = LayOutSheet(sheet, letter ? PaperSize::Letter : PaperSize::A4);
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -198,6 +172,11 @@ bool PrintSheet(QPrinter& printer, const SongSheet& sheet, const SheetOptions& o
         painter.restore();
     }
     return painter.end();
+}
+
+PaperSize LocalPaper() {
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? PaperSize::Letter
+                                                                      : PaperSize::A4;
 }
 
 }  // namespace fretwise

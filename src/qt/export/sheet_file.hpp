@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "core/song/song_sheet.hpp"
-#include "qt/export/sheet_layout.hpp"
 #include "qt/painters/chord_box_painter.hpp"
+#include "qt/painters/sheet_layout.hpp"
 
 class QPainter;
 class QPrinter;
@@ -27,10 +27,6 @@ struct SheetOptions {
 // A PNG has this many pixels to the inch.
 constexpr int kSheetPngDpi = 150;
 
-// Paints one page of a laid out sheet, in points from the page's top left, on white.
-void PaintSheetPage(QPainter& painter, const SongSheet& sheet, const SheetLayout& layout,
-                    std::size_t page, const ChordBoxStyle& style);
-
 // The file's bytes: a PDF of one page a sheet page; an SVG or a PNG of the pages one below the
 // other. Empty when encoding fails.
 QByteArray EncodeSheet(const SongSheet& sheet, const SheetOptions& options, SheetFormat format);
@@ -39,7 +35,11 @@ QByteArray EncodeSheet(const SongSheet& sheet, const SheetOptions& options, Shee
 bool WriteSheetFile(const QString& path, const SongSheet& sheet, const SheetOptions& options,
                     SheetFormat format);
 
-// Prints the pages; false when the printer cannot be used.
+// Prints the pages on the paper the printer holds (Letter, or else A4; options.paper is not
+// read); false when the printer cannot be used.
 bool PrintSheet(QPrinter& printer, const SongSheet& sheet, const SheetOptions& options);
+
+// The paper of the user's country: Letter where inches are used, A4 elsewhere.
+PaperSize LocalPaper();
 
 }  // namespace fretwise

@@ -52,12 +52,18 @@ MainMenus BuildMainMenus(QMainWindow& window) {
         AddItem(print, QStringLiteral("&Chord Diagram..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     m.printNotes = AddItem(print, QStringLiteral("&Note Diagram..."));
     file.addSeparator();
+    m.openSong = AddItem(file, QStringLiteral("Open So&ng..."));
+    m.recentSongs = file.addMenu(QStringLiteral("&Recent Songs"));
+    m.recentSongs->setEnabled(false);
+    m.saveSongAs = AddItem(file, QStringLiteral("Save Song &As..."));
+    m.printSong = AddItem(file, QStringLiteral("Print Son&g..."));
+    m.saveSongSheet = AddItem(file, QStringLiteral("Save Song S&heet..."));
+    file.addSeparator();
     m.exit = AddItem(file, QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
     QMenu& tools = *bar.addMenu(QStringLiteral("&Tools"));
     m.tuner = AddItem(tools, QStringLiteral("Guitar &Tuner"), QKeySequence(Qt::CTRL | Qt::Key_T));
     m.metronome = AddItem(tools, QStringLiteral("&Metronome"), QKeySequence(Qt::CTRL | Qt::Key_M));
-    m.metronome->setEnabled(false);
 
     QMenu& chord = *bar.addMenu(QStringLiteral("&Chord"));
     m.undo = AddItem(chord, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));

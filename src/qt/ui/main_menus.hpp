@@ -7,6 +7,7 @@
 #include "window/zoom_steps.hpp"
 
 class QMainWindow;
+class QMenu;
 
 namespace fretwise {
 
@@ -14,6 +15,11 @@ namespace fretwise {
 struct MainMenus {
     QAction* open = nullptr;
     QAction* save = nullptr;
+    QAction* openSong = nullptr;
+    QMenu* recentSongs = nullptr;  // its items follow the songs opened lately
+    QAction* saveSongAs = nullptr;
+    QAction* printSong = nullptr;
+    QAction* saveSongSheet = nullptr;
     QAction* saveWavBlock = nullptr;       // "as block chord"
     QAction* saveWavStrummed = nullptr;    // "as 'strummed' chord"
     std::array<QAction*, 3> saveBitmap{};  // chord diagram, small chord diagram, note diagram

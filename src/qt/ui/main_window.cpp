@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -14,8 +15,11 @@
 #include "qt/painters/twips.hpp"
 #include "qt/ui/eliding_label.hpp"
 #include "qt/ui/fretboard_widget.hpp"
+#include "qt/ui/metronome_window.hpp"
+#include "qt/ui/song_window.hpp"
 #include "qt/ui/staff_widget.hpp"
 #include "window/commands.hpp"
+#include "window/song_commands.hpp"
 #include "window/window_layout.hpp"
 #include "window/zoom_steps.hpp"
 
@@ -74,6 +78,8 @@ MainWindow::MainWindow(Window& window, QWidget* parent) : QMainWindow(parent), w
     menus_ = BuildMainMenus(*this);
     baseFont_ = font();
     BuildControls();
+    songWindow_ = new SongWindow(window_, this);
+    metronomeWindow_ = new MetronomeWindow(window_, this);
     DescribeControls();
     Connect();
     ConnectMenus();
@@ -236,8 +242,11 @@ void MainWindow::ConnectMenus() {
     on(m.save, [&w] { Perform(w, SaveChordFile); });
     on(m.saveWavBlock, [&w] { Perform(w, SaveChordAsWav, StrumMode::Block); });
     on(m.saveWavStrummed, [&w] { Perform(w, SaveChordAsWav, StrumMode::Strummed); });
+    on(m.openSong, [&w] { Perform(w, ChooseSongToOpen); });
+    on(m.saveSongAs, [&w] { Perform(w, SaveSongAs); });
     on(m.exit, [&w] { Perform(w, Exit); });
     on(m.tuner, [&w] { Perform(w, ShowTuner); });
+    on(m.metronome, [&w] { Perform(w, ShowMetronome); });
     on(m.undo, [&w] { Perform(w, UndoChord); });
     on(m.redo, [&w] { Perform(w, RedoChord); });
     on(m.findChord, [&w] { Perform(w, FindChord); });
@@ -262,6 +271,22 @@ void MainWindow::ConnectMenus() {
     on(m.toolTips, [&w] { Perform(w, ToggleToolTips); });
     on(m.onlineHelp, [&w] { Perform(w, OpenHelp); });
     on(m.about, [&w] { Perform(w, ShowAbout); });
+}
+
+void MainWindow::ShowRecentSongs(const std::vector<std::string>& paths) {
+    if (paths == recentShown_) {
+        return;
+    }
+    recentShown_ = paths;
+    QMenu& menu = *menus_.recentSongs;
+    menu.clear();
+    Window& w = window_;
+    for (int k = 0; k < static_cast<int>(paths.size()); ++k) {
+        const QString path = QString::fromStdString(paths[static_cast<std::size_t>(k)]);
+        QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(path));
+        connect(item, &QAction::triggered, this, [&w, k] { Perform(w, OpenRecentSong, k); });
+    }
+    menu.setEnabled(!paths.empty());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QRect>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,8 @@ class QScrollBar;
 namespace fretwise {
 
 class FretboardWidget;
+class MetronomeWindow;
+class SongWindow;
 class StaffWidget;
 
 // A place of the window's layout as a rectangle in twips.
@@ -38,6 +41,8 @@ class MainWindow : public QMainWindow {
 
     const MainMenus& Menus() const { return menus_; }
     FretboardWidget* Fretboard() const { return fretboard_; }
+    SongWindow* Song() const { return songWindow_; }
+    MetronomeWindow* Metronome() const { return metronomeWindow_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +60,8 @@ class MainWindow : public QMainWindow {
     void ApplyZoom(int percent);
     void Connect();
     void ConnectMenus();
+    // File > "Recent Songs": one item for each song opened lately.
+    void ShowRecentSongs(const std::vector<std::string>& paths);
 
     Window& window_;
     MainMenus menus_;
@@ -77,6 +84,9 @@ class MainWindow : public QMainWindow {
     QComboBox* typeList_ = nullptr;
     QPushButton* createButton_ = nullptr;
     QScrollBar* candidateScroll_ = nullptr;
+    SongWindow* songWindow_ = nullptr;
+    MetronomeWindow* metronomeWindow_ = nullptr;
+    std::vector<std::string> recentShown_;
     std::vector<std::pair<QWidget*, QRect>> placed_;  // in twips
     QFont baseFont_;
     int zoom_ = 0;

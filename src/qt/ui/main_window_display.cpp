@@ -9,7 +9,9 @@
 #include "qt/painters/twips.hpp"
 #include "qt/ui/fretboard_widget.hpp"
 #include "qt/ui/main_window.hpp"
+#include "qt/ui/metronome_window.hpp"
 #include "qt/ui/qt_dialogs.hpp"
+#include "qt/ui/song_window.hpp"
 #include "qt/ui/staff_widget.hpp"
 #include "window/present.hpp"
 
@@ -74,6 +76,9 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
     menus.customTuning->setChecked(view.tuningChecked < 0);
     menus.undo->setEnabled(view.undoEnabled);
     menus.redo->setEnabled(view.redoEnabled);
+    for (QAction* songItem : {menus.saveSongAs, menus.printSong, menus.saveSongSheet}) {
+        songItem->setEnabled(view.songItemsEnabled);
+    }
 }
 
 }  // namespace
@@ -122,6 +127,7 @@ void MainWindow::ShowDisplay() {
     for (std::size_t i = 0; i < kZoomSteps.size(); ++i) {
         menus_.zoom[i]->setChecked(kZoomSteps[i] == d.zoomPercent);
     }
+    ShowRecentSongs(d.menu.recentSongs);
     ShowToolTips(d.toolTips);
     playButton_->setEnabled(d.playEnabled);
     strumButton_->setEnabled(d.strumEnabled);
@@ -132,6 +138,8 @@ void MainWindow::ShowDisplay() {
     } else if (d.focus == FocusRequest::Fretboard) {
         fretboard_->setFocus();
     }
+    songWindow_->ShowView(d.song);
+    metronomeWindow_->ShowView(d.metronome);
 }
 
 }  // namespace fretwise

@@ -118,6 +118,7 @@ TEST_F(SongCommandTest, BadOptionsAreStatusTwo) {
         {"song", song, "--transpose", "49"},
         {"song", song, "--transpose", "+-2"},
         {"song", song, "--order", "best"},
+        {"song", song, "--vocabulary", "jazz"},
         {"song", song, "--tuning", "banjo"},
         {"song", song, "--song", "2"},
         {"song", song, "--json", "--chordpro"},
@@ -129,6 +130,16 @@ TEST_F(SongCommandTest, BadOptionsAreStatusTwo) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
     EXPECT_EQ(RunCommandLine({"song", song, "--transpose", "+2"}).status, kExitOk);
+}
+
+TEST_F(SongCommandTest, TheFullVocabularyReadsChartSymbolsTheClassicDoesNot) {
+    const std::string song = Song("[E7#9]a [Am(maj7)]b [D/C]c [C6/9]d");
+    const json full = json::parse(RunCommandLine({"song", song, "--json"}).out);
+    EXPECT_EQ(full["chords"].size(), 4u);
+    EXPECT_EQ(full["unknown"], json::array());
+    const json classic =
+        json::parse(RunCommandLine({"song", song, "--json", "--vocabulary", "classic"}).out);
+    EXPECT_EQ(classic["unknown"], json::parse(R"j(["E7#9","Am(maj7)","C6/9"])j"));
 }
 
 TEST_F(SongCommandTest, NotesWhatTheSongCannotUseAndGoesOn) {

@@ -6,7 +6,7 @@
 
 #include "qt/export/pdf_pages.hpp"
 #include "qt/export/sheet_file.hpp"
-#include "qt/export/sheet_layout.hpp"
+#include "qt/painters/sheet_layout.hpp"
 #include "support/temp_dir.hpp"
 
 namespace fretwise::test {

@@ -49,11 +49,19 @@ struct SheetPage {
 struct SheetLayout {
     QSizeF paper;
     std::vector<SheetPage> pages;  // at least one
+    double usedHeight = 0.0;       // down to the end of the last page's last line
 };
+
+// The white border of a printed page, in points.
+constexpr double kPageMargin = 48.0;
 
 // Places the sheet on pages: the title, subtitles, key and capo centred on top, the chord
 // diagrams in rows, then the lyrics with each chord above the word it falls on, a line too wide
 // for the page carried on to the next, the lyrics going on to further pages.
 SheetLayout LayOutSheet(const SongSheet& sheet, PaperSize paper);
+
+// The same on pages of any size (in points) with any border; the head and the diagrams take
+// no room when the sheet has none.
+SheetLayout LayOutSheetOn(const SongSheet& sheet, QSizeF page, double margin);
 
 }  // namespace fretwise

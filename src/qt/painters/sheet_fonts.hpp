@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "qt/export/sheet_layout.hpp"
+#include "qt/painters/sheet_layout.hpp"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "qt/export/sheet_fonts.hpp"
+#include "qt/painters/sheet_fonts.hpp"
 
 #include <array>
 

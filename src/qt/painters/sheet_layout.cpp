@@ -1,16 +1,15 @@
-#include "qt/export/sheet_layout.hpp"
+#include "qt/painters/sheet_layout.hpp"
 
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
-#include "qt/export/sheet_fonts.hpp"
+#include "qt/painters/sheet_fonts.hpp"
 
 namespace fretwise {
 
 namespace {
 
-constexpr double kMargin = 48.0;
 constexpr double kDiagramWidth = 68.0;
 constexpr double kDiagramHeight = 94.0;
 constexpr double kDiagramGap = 10.0;
@@ -40,20 +39,20 @@ QString Text(const std::string& text) {
 
 class Pager {
   public:
-    Pager(SheetLayout& layout) : layout_(layout) {
+    Pager(SheetLayout& layout, double margin) : layout_(layout), margin_(margin) {
         layout_.pages.emplace_back();
-        y_ = kMargin;
+        y_ = margin_;
     }
 
-    double Width() const { return layout_.paper.width() - 2 * kMargin; }
-    double Left() const { return kMargin; }
+    double Width() const { return layout_.paper.width() - 2 * margin_; }
+    double Left() const { return margin_; }
     SheetPage& Page() { return layout_.pages.back(); }
 
     // The top of a block of the given height: on this page if it fits, else on a new one.
     double Take(double height) {
-        if (y_ + height > layout_.paper.height() - kMargin && y_ > kMargin) {
+        if (y_ + height > layout_.paper.height() - margin_ && y_ > margin_) {
             layout_.pages.emplace_back();
-            y_ = kMargin;
+            y_ = margin_;
         }
         const double top = y_;
         y_ += height;
@@ -61,9 +60,11 @@ class Pager {
     }
 
     void Skip(double height) { y_ += height; }
+    double Bottom() const { return y_ + margin_; }
 
   private:
     SheetLayout& layout_;
+    double margin_;
     double y_ = 0.0;
 };
 
@@ -222,14 +223,23 @@ QSizeF PaperPoints(PaperSize paper) {
 }
 
 SheetLayout LayOutSheet(const SongSheet& sheet, PaperSize paper) {
-    SheetLayout layout{PaperPoints(paper), {}};
-    Pager pager(layout);
+    return LayOutSheetOn(sheet, PaperPoints(paper), kPageMargin);
+}
+
+SheetLayout LayOutSheetOn(const SongSheet& sheet, QSizeF page, double margin) {
+    SheetLayout layout{page, {}};
+    Pager pager(layout, margin);
     Measure measure;
-    LayOutHead(sheet, pager, measure);
-    LayOutDiagrams(sheet, pager);
+    if (!sheet.title.empty() || !sheet.subtitles.empty() || !sheet.keyAndCapo.empty()) {
+        LayOutHead(sheet, pager, measure);
+    }
+    if (!sheet.chords.empty()) {
+        LayOutDiagrams(sheet, pager);
+    }
     for (const ShownLine& line : sheet.lines) {
         LayOutLine(line, pager, measure);
     }
+    layout.usedHeight = pager.Bottom();
     return layout;
 }
 
