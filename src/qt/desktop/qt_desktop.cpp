@@ -40,7 +40,12 @@ void QtDesktop::ShowTuner(const Tuning& tuning) {
     }
 }
 
+// The main window is closed first, so that what closing it does (keeping the settings and the
+// chord on the fretboard, removing the sound files) also happens on File > Exit.
 void QtDesktop::Quit() {
+    if (window_) {
+        window_->close();
+    }
     QApplication::exit(0);
 }
 
