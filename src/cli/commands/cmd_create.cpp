@@ -163,7 +163,7 @@ void AppendJsonScore(std::string& out, const GuitaristScore& score) {
         out += k > 0 ? "," : "";
         AppendJsonString(out, kScoreTerms[k].name);
         out += ':';
-        AppendJsonFloat(out, score.terms[k]);
+        AppendJsonFloat(out, score.Points(k));
     }
     out += '}';
 }
@@ -216,6 +216,7 @@ std::vector<std::int16_t> SearchedIntervals(const SearchRequest& search) {
 }
 
 void AppendJson(std::string& out, const SearchResult& result, const Creation& creation) {
+    const std::vector<float> eases = EasesOf(result, creation.search);
     out += "{\"combinations\":" + std::to_string(result.combinations) + ",\"candidates\":[";
     for (std::size_t k = 0; k < result.candidates.size(); ++k) {
         const Fingering& candidate = result.candidates[k];
@@ -224,7 +225,7 @@ void AppendJson(std::string& out, const SearchResult& result, const Creation& cr
         out += ",\"frets\":";
         AppendJsonArray(out, ShapeNotesToFrets(candidate, creation.search.strings).Fret);
         out += ",\"ease\":";
-        AppendJsonFloat(out, result.eases[k]);
+        AppendJsonFloat(out, eases[k]);
         if (!result.scores.empty()) {
             AppendJsonScore(out, result.scores[k]);
         }
@@ -255,6 +256,7 @@ void PrintHuman(std::ostream& out, const Creation& creation, const SearchResult&
         out << " with " << NoteName(*creation.bass, creation.mode) << " in the bass";
     }
     const bool scored = !result.scores.empty();
+    const std::vector<float> eases = EasesOf(result, creation.search);
     out << (scored ? ", as guitarists play them" : ", easiest first")
         << " (shapes low E string first)\n";
     for (std::size_t k = 0; k < result.candidates.size(); ++k) {
@@ -265,7 +267,7 @@ void PrintHuman(std::ostream& out, const Creation& creation, const SearchResult&
             figures += "  ";
         }
         figures += "ease ";
-        AppendJsonFloat(figures, result.eases[k]);
+        AppendJsonFloat(figures, eases[k]);
         if (!result.omits.empty()) {
             for (const std::string_view degree : OmittedDegrees(result.omits[k])) {
                 figures += "  no ";

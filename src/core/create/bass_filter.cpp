@@ -23,7 +23,9 @@ void KeepCandidatesWithBass(SearchResult& result, int pitchClass) {
     for (std::size_t k = 0; k < result.candidates.size(); ++k) {
         if (BassClass(result.candidates[k]) == pitchClass) {
             result.candidates[kept] = result.candidates[k];
-            result.eases[kept] = result.eases[k];
+            if (!result.eases.empty()) {
+                result.eases[kept] = result.eases[k];
+            }
             if (!result.scores.empty()) {
                 result.scores[kept] = result.scores[k];
             }
@@ -34,7 +36,9 @@ void KeepCandidatesWithBass(SearchResult& result, int pitchClass) {
         }
     }
     result.candidates.resize(kept);
-    result.eases.resize(kept);
+    if (!result.eases.empty()) {
+        result.eases.resize(kept);
+    }
     if (!result.scores.empty()) {
         result.scores.resize(kept);
     }

@@ -1,6 +1,8 @@
 #include "core/create/candidate_order.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace fretwise {
 
@@ -10,49 +12,51 @@ bool EasierFirst(const RankedCandidate& a, const RankedCandidate& b) {
     return a.ease != b.ease ? a.ease > b.ease : a.combination > b.combination;
 }
 
-// Every string that sounds in part sounds in whole at the same fret, and whole sounds more.
-bool IsPartOf(const RankedCandidate& part, const RankedCandidate& whole) {
-    bool more = false;
-    for (int s = 0; s < kStringCount; ++s) {
-        if (part.frets[s] == kMuted) {
-            more = more || whole.frets[s] != kMuted;
-        } else if (part.frets[s] != whole.frets[s]) {
-            return false;
-        }
+// A shape of the guitarist order with the keys it is ordered by.
+struct Entry {
+    float total;
+    int strings;  // sounding strings
+    int fingers;
+    std::int32_t combination;
+    std::size_t index;  // in the candidates
+};
+
+bool HigherFirst(const Entry& a, const Entry& b) {
+    if (a.total != b.total) {
+        return a.total > b.total;
     }
-    return more;
+    if (a.strings != b.strings) {
+        return a.strings > b.strings;
+    }
+    return a.fingers != b.fingers ? a.fingers < b.fingers : a.combination > b.combination;
 }
 
-// Reorders a run of equal scores so that no shape comes before one it is part of, keeping
-// the given order wherever the rule leaves a choice: each place takes the first remaining
-// shape that is part of no other remaining shape.
-void PutWholesBeforeParts(std::vector<RankedCandidate>::iterator first,
-                          std::vector<RankedCandidate>::iterator last) {
-    const auto size = static_cast<std::size_t>(last - first);
-    std::vector<int> wholesLeft(size, 0);
-    for (std::size_t i = 0; i < size; ++i) {
-        for (std::size_t j = 0; j < size; ++j) {
-            wholesLeft[i] += IsPartOf(first[i], first[j]) ? 1 : 0;
-        }
+int SoundingStrings(const PerString& frets) {
+    return static_cast<int>(std::count_if(frets.begin(), frets.end(),
+                                          [](std::int16_t fret) { return fret != kMuted; }));
+}
+
+// The fret where the hand starts: the lowest fretted fret, 0 for open strings alone.
+int HandFret(const PerString& frets) {
+    int lowest = 0;
+    for (const std::int16_t fret : frets) {
+        lowest = fret >= 1 && (lowest == 0 || fret < lowest) ? fret : lowest;
     }
-    if (std::all_of(wholesLeft.begin(), wholesLeft.end(), [](int n) { return n == 0; })) {
-        return;
+    return lowest;
+}
+
+// Each shape, in order of their own scores, loses the Crowded points for every shape before it
+// whose hand starts at the same fret.
+void CountCrowding(std::vector<RankedCandidate>& candidates, std::vector<Entry>& order) {
+    constexpr auto kCrowded = static_cast<std::size_t>(ScoreTerm::Crowded);
+    std::array<int, kHighestFret + 1> ahead{};
+    for (Entry& entry : order) {
+        RankedCandidate& candidate = candidates[entry.index];
+        const int count = ahead[static_cast<std::size_t>(HandFret(candidate.frets))]++;
+        candidate.score.counts[kCrowded] = static_cast<std::int16_t>(count);
+        candidate.score.total += candidate.score.Points(kCrowded);
+        entry.total = candidate.score.total;
     }
-    std::vector<RankedCandidate> ordered;
-    ordered.reserve(size);
-    std::vector<bool> placed(size, false);
-    while (ordered.size() < size) {
-        std::size_t next = 0;
-        while (placed[next] || wholesLeft[next] > 0) {
-            ++next;
-        }
-        placed[next] = true;
-        ordered.push_back(first[next]);
-        for (std::size_t i = 0; i < size; ++i) {
-            wholesLeft[i] -= !placed[i] && IsPartOf(first[i], first[next]) ? 1 : 0;
-        }
-    }
-    std::copy(ordered.begin(), ordered.end(), first);
 }
 
 }  // namespace
@@ -61,19 +65,26 @@ void SortEasiestFirst(std::vector<RankedCandidate>& candidates) {
     std::sort(candidates.begin(), candidates.end(), EasierFirst);
 }
 
-void SortAsGuitaristsPlay(std::vector<RankedCandidate>& candidates) {
-    std::sort(candidates.begin(), candidates.end(),
-              [](const RankedCandidate& a, const RankedCandidate& b) {
-                  return a.score.total != b.score.total ? a.score.total > b.score.total
-                                                        : EasierFirst(a, b);
-              });
-    for (auto run = candidates.begin(); run != candidates.end();) {
-        const auto end = std::find_if(run, candidates.end(), [&](const RankedCandidate& c) {
-            return c.score.total != run->score.total;
-        });
-        PutWholesBeforeParts(run, end);
-        run = end;
+void SortAsGuitaristsPlay(std::vector<RankedCandidate>& candidates, bool wholeNeck) {
+    std::vector<Entry> order;
+    order.reserve(candidates.size());
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+        const RankedCandidate& c = candidates[k];
+        order.push_back({c.score.total, SoundingStrings(c.frets),
+                         c.score.counts[static_cast<std::size_t>(ScoreTerm::Fingers)],
+                         c.combination, k});
     }
+    std::sort(order.begin(), order.end(), HigherFirst);
+    if (wholeNeck) {
+        CountCrowding(candidates, order);
+        std::sort(order.begin(), order.end(), HigherFirst);
+    }
+    std::vector<RankedCandidate> sorted;
+    sorted.reserve(candidates.size());
+    for (const Entry& entry : order) {
+        sorted.push_back(candidates[entry.index]);
+    }
+    candidates = std::move(sorted);
 }
 
 }  // namespace fretwise

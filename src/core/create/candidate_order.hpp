@@ -12,17 +12,21 @@ namespace fretwise {
 struct RankedCandidate {
     std::int32_t combination = 0;  // position in the enumeration
     PerString notes{};
-    float ease = 0.0f;
-    GuitaristScore score;  // read by the guitarist order only
+    float ease = 0.0f;  // set for the classic order only
+    // The guitarist order's score (its Crowded counted by the order) and the frets; set for
+    // that order only.
+    GuitaristScore score;
     PerString frets{};
 };
 
 // The classic order: easiest first; of equal ease the combination enumerated later first.
 void SortEasiestFirst(std::vector<RankedCandidate>& candidates);
 
-// The guitarist order: the highest score first. Of equal scores, a shape whose sounding
-// strings are a subset of another's, on the same frets, follows it; then the ease and the
-// enumeration decide as in the classic order.
-void SortAsGuitaristsPlay(std::vector<RankedCandidate>& candidates);
+// The guitarist order: the highest score first, over the whole neck once each shape has lost
+// the Crowded points for the shapes scoring higher whose hand starts at the same fret (in view
+// they all lie near each other anyway). Of equal scores, the shape
+// sounding more strings first (so a shape follows the fuller one it is part of), then the
+// one needing fewer fingers, then the combination enumerated later.
+void SortAsGuitaristsPlay(std::vector<RankedCandidate>& candidates, bool wholeNeck);
 
 }  // namespace fretwise

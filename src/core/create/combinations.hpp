@@ -3,15 +3,24 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/create/guitarist_score.hpp"
 #include "core/create/option_lists.hpp"
 #include "core/music/fingering.hpp"
 
 namespace fretwise {
 
+// What the enumeration forms.
+struct FormingRules {
+    bool bRestsAlone = false;  // the B string may rest under a sounding high E string
+    // CombinationsWithinReach forms only what the guitarist order offers: the rules of
+    // OffersShape but the fingers, applied string by string.
+    bool guitarist = false;
+};
+
 // The combinations of a search's option lists that sound every chord class, with their places
 // in the enumeration. The enumeration takes one option per string, the high E string
 // outermost and the low E string varying fastest, each in list order; the B string rests only
-// with the high E string.
+// with the high E string unless the rules allow it.
 struct CompleteCombinations {
     std::int32_t formed = 0;  // combinations formed, complete or not
     std::vector<PerString> notes;
@@ -22,11 +31,13 @@ struct CompleteCombinations {
 std::uint16_t ChordClassBits(const ChordClasses& chord);
 
 // Every combination of the option lists.
-CompleteCombinations EveryCombination(const OptionLists& options, std::uint16_t needed);
+CompleteCombinations EveryCombination(const OptionLists& options, std::uint16_t needed,
+                                      FormingRules rules);
 
-// Only the combinations whose fretted notes lie within a playable stretch of each other; the
-// others are never formed. openPitches are the notes the option lists count frets from.
+// Only the combinations whose fretted notes lie within a playable stretch of each other and
+// that can still sound every chord class; the others are never formed. The option lists count
+// frets from the strings' open pitches.
 CompleteCombinations CombinationsWithinReach(const OptionLists& options, std::uint16_t needed,
-                                             const PerString& openPitches);
+                                             FormingRules rules, const ScoredStrings& strings);
 
 }  // namespace fretwise

@@ -7,6 +7,7 @@
 #include "core/create/candidate_order.hpp"
 #include "core/create/combinations.hpp"
 #include "core/create/option_lists.hpp"
+#include "core/music/chord_types.hpp"
 
 namespace fretwise {
 
@@ -73,6 +74,58 @@ std::uint16_t SoundingClasses(const PerString& notes) {
     return bits;
 }
 
+// The classic search keeps what the fingering can play, easiest first. One working record
+// serves every combination: its notes and frets are overwritten and the fingering sets
+// everything else from the frets.
+std::vector<RankedCandidate> KeepPlayable(const SearchRequest& request,
+                                          const Completeness& completeness,
+                                          const CompleteCombinations& complete) {
+    std::vector<RankedCandidate> kept;
+    Fingering working;
+    for (std::size_t k = 0; k < complete.notes.size(); ++k) {
+        if (!completeness.Accepts(SoundingClasses(complete.notes[k]))) {
+            continue;
+        }
+        working.Note = complete.notes[k];
+        working = AssignFingering(ShapeNotesToFrets(working, request.strings), request.numFrets);
+        if (working.Playable) {
+            RankedCandidate& candidate = kept.emplace_back();
+            candidate.combination = complete.numbers[k];
+            candidate.notes = working.Note;
+            candidate.ease = working.Ease;
+        }
+    }
+    SortEasiestFirst(kept);
+    return kept;
+}
+
+// The guitarist order keeps the shapes it offers (OffersShape), which takes in shapes the
+// fingering's stricter rules refuse (8 10 10 9 10 8). It ranks by its own score and leaves
+// the fingering's ease to EasesOf.
+std::vector<RankedCandidate> KeepGuitaristShapes(const SearchRequest& request,
+                                                 const Completeness& completeness,
+                                                 const CompleteCombinations& complete) {
+    const ScoreContext context = GuitaristContext(request);
+    const ScoredStrings strings = ScoredStringsOf(request.strings);
+    std::vector<RankedCandidate> kept;
+    for (std::size_t k = 0; k < complete.notes.size(); ++k) {
+        if (!completeness.Accepts(SoundingClasses(complete.notes[k]))) {
+            continue;
+        }
+        const ScoredShape shape = ScoredShapeOf(complete.notes[k], strings);
+        if (!OffersShape(shape)) {
+            continue;
+        }
+        RankedCandidate& candidate = kept.emplace_back();
+        candidate.combination = complete.numbers[k];
+        candidate.notes = shape.notes;
+        candidate.score = ScoreShape(shape, context);
+        candidate.frets = shape.frets;
+    }
+    SortAsGuitaristsPlay(kept, request.wholeNeck);
+    return kept;
+}
+
 }  // namespace
 
 SearchResult FindFingerings(const SearchRequest& request) {
@@ -92,67 +145,90 @@ SearchResult FindFingerings(const SearchRequest& request) {
         return result;
     }
 
-    // The full vocabulary's chords of up to seven notes never form the combinations no hand
-    // can stretch to.
+    // Guitarists rest the B string under a sounding high E (x 3 2 3 x 2), and only strings
+    // their hand keeps silent. The full vocabulary's chords of up to seven notes, like the whole
+    // neck, never form the combinations no hand can stretch to.
+    const bool guitarist = request.order == CreateOrder::Guitarist;
+    const FormingRules rules{guitarist, guitarist};
     const std::uint16_t needed = completeness.Needed();
     const CompleteCombinations complete =
         request.wholeNeck || full
-            ? CombinationsWithinReach(options, needed, request.strings.OpenPitches())
-            : EveryCombination(options, needed);
+            ? CombinationsWithinReach(options, needed, rules, ScoredStringsOf(request.strings))
+            : EveryCombination(options, needed, rules);
     result.combinations = complete.formed;
     if (complete.notes.empty()) {
         result.failure = SearchFailure::NoneComplete;
         return result;
     }
 
-    // One working record serves every combination: its notes and frets are overwritten and
-    // the fingering sets everything else from the frets.
-    const bool guitarist = request.order == CreateOrder::Guitarist;
-    const ScoreContext context{chord.classes[0], ChordClassBits(chord),
-                               request.strings.OpenPitches(), SearchedFrets(request).first,
-                               request.bass};
-    std::vector<RankedCandidate> kept;
-    Fingering working;
-    for (std::size_t k = 0; k < complete.notes.size(); ++k) {
-        if (!completeness.Accepts(SoundingClasses(complete.notes[k]))) {
-            continue;
-        }
-        working.Note = complete.notes[k];
-        working = AssignFingering(ShapeNotesToFrets(working, request.strings), request.numFrets);
-        if (working.Playable) {
-            RankedCandidate& candidate = kept.emplace_back();
-            candidate.combination = complete.numbers[k];
-            candidate.notes = working.Note;
-            candidate.ease = working.Ease;
-            if (guitarist) {
-                candidate.score = ScoreShape(ScoredShapeOf(working, request.strings), context);
-                candidate.frets = working.Fret;
-            }
-        }
-    }
+    const std::vector<RankedCandidate> kept =
+        guitarist ? KeepGuitaristShapes(request, completeness, complete)
+                  : KeepPlayable(request, completeness, complete);
     if (kept.empty()) {
         result.failure = SearchFailure::NonePlayable;
         return result;
     }
 
-    if (guitarist) {
-        SortAsGuitaristsPlay(kept);
-    } else {
-        SortEasiestFirst(kept);
-    }
     result.candidates.resize(kept.size());
-    result.eases.resize(kept.size());
+    if (guitarist) {
+        result.scores.reserve(kept.size());
+    } else {
+        result.eases.reserve(kept.size());
+    }
     for (std::size_t i = 0; i < kept.size(); ++i) {
         result.candidates[i].Note = kept[i].notes;
-        result.eases[i] = kept[i].ease;
         if (guitarist) {
             result.scores.push_back(kept[i].score);
+        } else {
+            result.eases.push_back(kept[i].ease);
         }
         if (full) {
             result.omits.push_back(completeness.Omitted(SoundingClasses(kept[i].notes)));
         }
     }
     return result;
+}
+
+std::vector<float> EasesOf(const SearchResult& result, const SearchRequest& request) {
+    if (result.scores.empty()) {
+        return result.eases;
+    }
+    std::vector<float> eases;
+    eases.reserve(result.candidates.size());
+    for (const Fingering& candidate : result.candidates) {
+        eases.push_back(
+            AssignFingering(ShapeNotesToFrets(candidate, request.strings), request.numFrets).Ease);
+    }
+    return eases;
+}
+
+float CandidateMerit(const SearchResult& result, std::size_t k) {
+    return result.scores.empty() ? result.eases.at(k) : result.scores.at(k).total;
+}
+
+ScoreContext GuitaristContext(const SearchRequest& request) {
+    const ChordClasses chord =
+        ChordPitchClasses(request.root, request.type, request.vocabulary, request.addedNote);
+    const ChordType& type = ChordTypeOf(request.type, request.vocabulary);
+    ScoreContext context;
+    context.rootClass = chord.classes[0];
+    switch (type.kind) {
+        case ChordKind::Chord:
+            context.third = type.third;
+            context.fifth = PitchClass(type.fifth);
+            break;
+        case ChordKind::Interval:
+            context.fifth = PitchClass(type.third);
+            break;
+        default:
+            break;
+    }
+    context.chordClasses = ChordClassBits(chord);
+    context.openNotes = request.strings.OpenPitches();
+    context.firstFret = SearchedFrets(request).first;
+    context.bass = request.bass;
+    context.wholeNeck = request.wholeNeck;
+    return context;
 }
 
 FretWindow SearchedFrets(const SearchRequest& request) {

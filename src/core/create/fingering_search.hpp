@@ -50,11 +50,14 @@ enum class SearchFailure {
 struct SearchResult {
     SearchFailure failure = SearchFailure::None;
     // How many ways of taking one option per string were formed; over the whole neck only
-    // those whose fretted notes lie within a hand's reach are formed.
+    // those whose fretted notes lie within a hand's reach and that can sound every chord
+    // note are formed.
     std::int32_t combinations = 0;
     // In the order asked for; only Note is set in each. Empty when the search failed.
     std::vector<Fingering> candidates;
-    std::vector<float> eases;  // the Ease of each candidate, in the same order
+    // The classic order's Ease of each candidate, in the same order; empty for the guitarist
+    // order, which ranks without it (EasesOf gives it).
+    std::vector<float> eases;
     // The guitarist order's score of each candidate, in the same order; empty for the classic.
     std::vector<GuitaristScore> scores;
     // The notes of the chord each candidate leaves out, bit k = k semitones above the root, in
@@ -71,6 +74,18 @@ struct FretWindow {
 };
 
 FretWindow SearchedFrets(const SearchRequest& request);
+
+// The Ease of each candidate the request found, in order: the classic order's own, or the
+// fingering's of each shape the guitarist order found (0 where its stricter rules refuse it
+// early).
+std::vector<float> EasesOf(const SearchResult& result, const SearchRequest& request);
+
+// How good candidate k of the result is in the order that ranked it, higher first: its score
+// in the guitarist order, its Ease in the classic order. Values compare within one order only.
+float CandidateMerit(const SearchResult& result, std::size_t k);
+
+// What the guitarist order knows of the request's chord and search when it scores a shape.
+ScoreContext GuitaristContext(const SearchRequest& request);
 
 // The message the window shows when a search fails; it depends only on the option.
 std::string_view CreateFailureMessage(bool allStrings);

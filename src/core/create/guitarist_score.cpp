@@ -11,120 +11,73 @@ namespace {
 // common chord; only what lies beyond costs.
 constexpr int kComfortableSpan = 2;
 
-// The open chords keep the hand in the first five frets.
-constexpr int kOpenChordReach = 5;
+// A barre across five or six strings holds a full chord.
+constexpr int kFullBarreStrings = 5;
 
 // Two low notes a major third or less apart blur below the C of the A string (C3).
 constexpr int kClearThirdHeight = 3;
 constexpr int kMajorThird = 4;
 
-using Counts = std::array<int, kScoreTermCount>;
+// Semitones above the root of the chord notes the bass terms tell apart.
+constexpr int kRoot = 0;
 
-bool Sounds(const ScoredShape& shape, int s) {
-    return shape.frets[s] != kMuted;
+// Semitones from the root up to the note's pitch class, 0 to 11.
+int IntervalAboveRoot(int note, const ScoreContext& context) {
+    return PitchClass(PitchClass(note - context.rootClass) + 12);
 }
 
-// The sounding string with the lowest pitch; -1 when no string sounds.
-int BassString(const ScoredShape& shape) {
-    int bass = -1;
-    for (int s = 0; s < kStringCount; ++s) {
-        if (Sounds(shape, s) && (bass < 0 || shape.heights[s] <= shape.heights[bass])) {
-            bass = s;
-        }
-    }
-    return bass;
-}
-
-// The strings of the shape from the highest sounding one (first) to the lowest (last).
-struct Outline {
-    int first = kStringCount;
+// What the terms count, gathered in one walk over the strings from the low E string up.
+struct Survey {
+    int sounding = 0;
+    int open = 0;
+    int first = kStringCount;  // the highest and the lowest sounding string
     int last = -1;
+    int bass = -1;  // the string sounding the lowest pitch
+    int lowestHeight = 0;
+    int nextHeight = 0;               // the second lowest pitch sounding
+    std::array<int, 12> intervals{};  // strings sounding each interval above the root
 };
 
-Outline SoundingOutline(const ScoredShape& shape) {
-    Outline outline;
-    for (int s = 0; s < kStringCount; ++s) {
-        if (Sounds(shape, s)) {
-            outline.first = std::min(outline.first, s);
-            outline.last = std::max(outline.last, s);
+Survey SurveyOf(const ScoredShape& shape, const ScoreContext& context) {
+    Survey survey;
+    for (int s = kStringCount - 1; s >= 0; --s) {
+        if (shape.frets[s] == kMuted) {
+            continue;
+        }
+        const int height = shape.heights[s];
+        ++survey.sounding;
+        survey.open += shape.frets[s] == 0 ? 1 : 0;
+        ++survey.intervals[static_cast<std::size_t>(IntervalAboveRoot(shape.notes[s], context))];
+        survey.first = s;
+        survey.last = std::max(survey.last, s);
+        if (survey.bass < 0 || height < survey.lowestHeight) {
+            survey.nextHeight = survey.bass < 0 ? height : survey.lowestHeight;
+            survey.lowestHeight = height;
+            survey.bass = s;
+        } else if (survey.sounding == 2 || height < survey.nextHeight) {
+            survey.nextHeight = height;
         }
     }
-    return outline;
+    return survey;
 }
 
-// The fretting hand: the fretted strings and where they lie.
-struct Hand {
-    int fretted = 0;
-    int lowest = 0;  // 0 when nothing is fretted
-    int highest = 0;
-    int firstAtLowest = -1;  // the outermost strings held at the lowest fret
-    int lastAtLowest = -1;
-    int atLowest = 0;
-};
-
-Hand HandOf(const ScoredShape& shape) {
-    Hand hand;
-    for (const std::int16_t fret : shape.frets) {
-        if (fret >= 1) {
-            hand.lowest = hand.fretted == 0 ? fret : std::min<int>(hand.lowest, fret);
-            hand.highest = std::max<int>(hand.highest, fret);
-            ++hand.fretted;
-        }
-    }
-    for (int s = 0; s < kStringCount; ++s) {
-        if (hand.fretted > 0 && shape.frets[s] == hand.lowest) {
-            hand.firstAtLowest = hand.firstAtLowest < 0 ? s : hand.firstAtLowest;
-            hand.lastAtLowest = s;
-            ++hand.atLowest;
-        }
-    }
-    return hand;
-}
-
-// How the fretting hand holds the shape.
-struct Grip {
-    int fingers = 0;
-    bool barre = false;
-    bool crossed = false;
-};
-
-constexpr int kFingers = 4;
-constexpr int kFingersABarreMustSave = 2;
-
-// The first finger can lie across the strings held at the lowest fret only when every
-// string between them is held too: it would stop an open string and sound a muted one. When
-// an open string keeps it from lying across and a string held higher lies between, the
-// finger on the farther string must cross the others.
-Grip GripOf(const ScoredShape& shape, const Hand& hand) {
-    bool openBetween = false;
-    bool mutedBetween = false;
-    bool higherBetween = false;
-    for (int s = hand.firstAtLowest + 1; s < hand.lastAtLowest; ++s) {
-        openBetween = openBetween || shape.frets[s] == 0;
-        mutedBetween = mutedBetween || shape.frets[s] == kMuted;
-        higherBetween = higherBetween || shape.frets[s] > hand.lowest;
-    }
-    Grip grip{hand.fretted, false, openBetween && higherBetween};
-    const int withBarre = hand.fretted - hand.atLowest + 1;
-    const bool worthIt =
-        hand.fretted > kFingers || hand.fretted - withBarre >= kFingersABarreMustSave;
-    if (hand.atLowest >= 2 && !openBetween && !mutedBetween && worthIt) {
-        grip.fingers = withBarre;
-        grip.barre = true;
-    }
-    return grip;
+// Two lowest notes a third or less apart below the C of the A string.
+bool MuddyBass(const Survey& survey) {
+    const int gap = survey.nextHeight - survey.lowestHeight;
+    return survey.sounding >= 2 && gap > 0 && gap <= kMajorThird &&
+           survey.lowestHeight < kClearThirdHeight;
 }
 
 // Unplayed strings above the highest sounding one that the barre could reach on to (every
 // string on the way is held) where they would sound a chord note.
-int RestsUnderBarre(const ScoredShape& shape, const ScoreContext& context, const Hand& hand,
-                    const Grip& grip) {
+int RestsUnderBarre(const ScoredShape& shape, const ScoreContext& context) {
+    const Grip& grip = shape.grip;
     if (!grip.barre) {
         return 0;
     }
     int rests = 0;
-    for (int s = hand.firstAtLowest - 1; s >= 0 && !Sounds(shape, s); --s) {
-        const int note = context.openNotes[s] + hand.lowest;
+    for (int s = grip.firstAtLowest - 1; s >= 0 && shape.frets[s] == kMuted; --s) {
+        const int note = context.openNotes[s] + grip.lowest;
         if ((context.chordClasses >> PitchClass(note) & 1u) != 0) {
             ++rests;
         }
@@ -132,126 +85,123 @@ int RestsUnderBarre(const ScoredShape& shape, const ScoreContext& context, const
     return rests;
 }
 
-// Neighbouring sounding strings, from the low E string up, whose pitch falls.
-int CrossedStrings(const ScoredShape& shape) {
-    int crossed = 0;
-    int lower = -1;
-    for (int s = kStringCount - 1; s >= 0; --s) {
-        if (Sounds(shape, s)) {
-            crossed += lower >= 0 && shape.heights[s] < shape.heights[lower] ? 1 : 0;
-            lower = s;
-        }
-    }
-    return crossed;
-}
-
-// Unplayed strings between sounding ones, told apart by whether a finger on the next lower
-// string damps them.
-struct Mutes {
-    int loose = 0;
-    int damped = 0;
-};
-
-Mutes MutesBetween(const ScoredShape& shape) {
-    const Outline outline = SoundingOutline(shape);
-    Mutes mutes;
-    for (int s = outline.first + 1; s < outline.last; ++s) {
-        if (!Sounds(shape, s)) {
-            ++(shape.frets[s + 1] >= 1 ? mutes.damped : mutes.loose);
-        }
-    }
-    return mutes;
-}
-
-bool MuddyBass(const ScoredShape& shape) {
-    std::array<int, kStringCount> heights{};
-    int count = 0;
-    for (int s = 0; s < kStringCount; ++s) {
-        if (Sounds(shape, s)) {
-            heights[static_cast<std::size_t>(count++)] = shape.heights[s];
-        }
-    }
-    if (count < 2) {
-        return false;
-    }
-    std::partial_sort(heights.begin(), heights.begin() + 2, heights.begin() + count);
-    const int gap = heights[1] - heights[0];
-    return gap > 0 && gap <= kMajorThird && heights[0] < kClearThirdHeight;
-}
-
-Counts CountTerms(const ScoredShape& shape, const ScoreContext& context) {
-    const Hand hand = HandOf(shape);
-    int sounding = 0;
-    int roots = 0;
-    int open = 0;
-    int repeated = 0;
-    for (int s = 0; s < kStringCount; ++s) {
-        if (!Sounds(shape, s)) {
-            continue;
-        }
-        ++sounding;
-        roots += PitchClass(shape.notes[s]) == context.rootClass ? 1 : 0;
-        open += shape.frets[s] == 0 ? 1 : 0;
-        for (int t = 0; t < s; ++t) {
-            if (Sounds(shape, t) && shape.heights[t] == shape.heights[s]) {
-                ++repeated;
-                break;
-            }
-        }
-    }
-    const int bass = BassString(shape);
-    const Grip grip = GripOf(shape, hand);
-    const Mutes mutes = MutesBetween(shape);
-    const bool openChord = hand.highest <= kOpenChordReach;
-    const int handFret = hand.fretted > 0 ? hand.lowest : 1;
-
-    Counts counts{};
-    const auto set = [&counts](ScoreTerm term, int count) {
-        counts[static_cast<std::size_t>(term)] = count;
-    };
-    set(ScoreTerm::BassIsRoot,
-        bass >= 0 && PitchClass(shape.notes[bass]) == context.rootClass ? 1 : 0);
-    set(ScoreTerm::SoundingStrings, sounding);
-    set(ScoreTerm::MutedBetween, mutes.loose);
-    set(ScoreTerm::DampedBetween, mutes.damped);
-    set(ScoreTerm::RootDoubled, roots > 1 ? 1 : 0);
-    set(ScoreTerm::Fingers, grip.fingers);
-    set(ScoreTerm::FingersBeyondFour, std::max(0, grip.fingers - kFingers));
-    set(ScoreTerm::Barre, grip.barre ? 1 : 0);
-    set(ScoreTerm::CrossedFingers, grip.crossed ? 1 : 0);
-    set(ScoreTerm::Stretch, std::max(0, hand.highest - hand.lowest - kComfortableSpan));
-    set(ScoreTerm::Position, std::abs(handFret - context.firstFret));
-    set(ScoreTerm::OpenStrings, openChord ? open : 0);
-    set(ScoreTerm::OpenStringsUpTheNeck, openChord ? 0 : open);
-    set(ScoreTerm::RestsUnderBarre, RestsUnderBarre(shape, context, hand, grip));
-    set(ScoreTerm::RepeatedPitches, repeated);
-    set(ScoreTerm::CrossedStrings, CrossedStrings(shape));
-    set(ScoreTerm::MuddyBass, MuddyBass(shape) ? 1 : 0);
-    return counts;
+int Count(const std::array<int, 12>& intervals, int interval) {
+    return interval < 0 ? 0 : intervals[static_cast<std::size_t>(interval)];
 }
 
 }  // namespace
 
-ScoredShape ScoredShapeOf(const Fingering& shape, const OpenStrings& strings) {
-    ScoredShape scored{shape.Fret, shape.Note, {}};
+ScoreTermCounts CountScoreTerms(const ScoredShape& shape, const ScoreContext& context) {
+    const Grip& grip = shape.grip;
+    const Survey survey = SurveyOf(shape, context);
+    const bool anySound = survey.sounding > 0;
+    const int bass = anySound ? IntervalAboveRoot(shape.notes[survey.bass], context) : -1;
+    const int top = anySound ? IntervalAboveRoot(shape.notes[survey.first], context) : -1;
+    const bool weighBass = context.bass == BassChoice::Root && anySound;
+    const bool rootBass = bass == kRoot;
+    const bool thirdBass = !rootBass && bass == context.third;
+    const bool fifthBass = !rootBass && bass == context.fifth;
+    const int handFret = grip.fretted > 0 ? grip.lowest : 1;
+
+    ScoreTermCounts counts{};
+    const auto set = [&counts](ScoreTerm term, int count) {
+        counts[static_cast<std::size_t>(term)] = static_cast<std::int16_t>(count);
+    };
+    set(ScoreTerm::BassIsRoot, weighBass && rootBass ? 1 : 0);
+    set(ScoreTerm::BassIsFifth, weighBass && fifthBass ? 1 : 0);
+    set(ScoreTerm::BassIsThird, weighBass && thirdBass ? 1 : 0);
+    set(ScoreTerm::BassIsOther, weighBass && !rootBass && !thirdBass && !fifthBass ? 1 : 0);
+    set(ScoreTerm::SoundingStrings, survey.sounding);
+    set(ScoreTerm::ThreeStrings, survey.sounding == 3 ? 1 : 0);
+    set(ScoreTerm::LowStringsResting, anySound ? kStringCount - 1 - survey.last : 0);
+    set(ScoreTerm::TrebleResting, anySound ? survey.first : 0);
+    set(ScoreTerm::DampedBetween, anySound ? survey.last - survey.first + 1 - survey.sounding : 0);
+    set(ScoreTerm::RootDoubled, Count(survey.intervals, kRoot) > 1 ? 1 : 0);
+    set(ScoreTerm::FifthDoubled, Count(survey.intervals, context.fifth) > 1 ? 1 : 0);
+    set(ScoreTerm::RootOnTop, top == kRoot ? 1 : 0);
+    set(ScoreTerm::Fingers, grip.fingers);
+    set(ScoreTerm::FingersBeyondFour, std::max(0, grip.fingers - kFingers));
+    set(ScoreTerm::Barre, grip.barre ? 1 : 0);
+    set(ScoreTerm::FullBarre,
+        grip.barre && grip.lastAtLowest - grip.firstAtLowest + 1 >= kFullBarreStrings ? 1 : 0);
+    set(ScoreTerm::CrossedFingers, grip.crossed ? 1 : 0);
+    set(ScoreTerm::Stretch, std::max(0, grip.highest - grip.lowest - kComfortableSpan));
+    // With the view at the nut every open chord is in view, wherever its fingers lie.
+    const bool openAtTheNut = context.firstFret == 1 && survey.open > 0;
+    set(ScoreTerm::Position,
+        context.wholeNeck || openAtTheNut ? 0 : std::abs(handFret - context.firstFret));
+    set(ScoreTerm::OpenStrings, survey.open);
+    set(ScoreTerm::RestsUnderBarre, RestsUnderBarre(shape, context));
+    set(ScoreTerm::MuddyBass, MuddyBass(survey) ? 1 : 0);
+    return counts;
+}
+
+ScoredStrings ScoredStringsOf(const OpenStrings& strings) {
+    ScoredStrings scored{strings.OpenPitches(), {}};
     for (int s = 0; s < kStringCount; ++s) {
         scored.heights[s] =
-            static_cast<std::int16_t>(strings.SoundingPitchOf(s, shape.Note[s]).SoundNote());
+            static_cast<std::int16_t>(strings.SoundingPitchOf(s, scored.pitches[s]).SoundNote());
     }
     return scored;
 }
 
-GuitaristScore ScoreShape(const ScoredShape& shape, const ScoreContext& context) {
-    const Counts counts = CountTerms(shape, context);
-    GuitaristScore score;
-    for (std::size_t k = 0; k < kScoreTerms.size(); ++k) {
-        const ScoreTermRow& row = kScoreTerms[k];
-        const bool weighed =
-            !(row.term == ScoreTerm::BassIsRoot && context.bass == BassChoice::Any);
-        score.terms[k] = weighed ? row.weight * static_cast<float>(counts[k]) : 0.0f;
-        score.total += score.terms[k];
+ScoredShape ScoredShapeOf(const PerString& notes, const ScoredStrings& strings) {
+    ScoredShape scored;
+    scored.notes = notes;
+    for (int s = 0; s < kStringCount; ++s) {
+        const bool sounds = notes[s] != kNotPlayed;
+        scored.frets[s] =
+            sounds ? static_cast<std::int16_t>(notes[s] - strings.pitches[s]) : kMuted;
+        scored.heights[s] =
+            sounds ? static_cast<std::int16_t>(strings.heights[s] + scored.frets[s]) : 0;
     }
-    return score;
+    scored.grip = GripOf(scored.frets);
+    return scored;
+}
+
+ScoredShape ScoredShapeOf(const Fingering& shape, const OpenStrings& strings) {
+    return ScoredShapeOf(shape.Note, ScoredStringsOf(strings));
+}
+
+bool OffersShape(const ScoredShape& shape) {
+    if (!shape.grip.playable || LeavesALooseString(shape.frets)) {
+        return false;
+    }
+    int lastHeight = 0;
+    bool anySounds = false;
+    bool anyOpen = false;
+    for (int s = kStringCount - 1; s >= 0; --s) {
+        if (shape.frets[s] == kMuted) {
+            continue;
+        }
+        if (anySounds && shape.heights[s] <= lastHeight) {
+            return false;
+        }
+        lastHeight = shape.heights[s];
+        anySounds = true;
+        anyOpen = anyOpen || shape.frets[s] == 0;
+    }
+    return !(anyOpen && shape.grip.highest > kOpenChordReach);
+}
+
+GuitaristScore ScoreOf(const ScoreTermCounts& counts) {
+    // Quarter points add up exactly in integers.
+    static constexpr std::array<int, kScoreTermCount> kQuarters = [] {
+        std::array<int, kScoreTermCount> quarters{};
+        for (std::size_t k = 0; k < kScoreTerms.size(); ++k) {
+            quarters[k] = static_cast<int>(kScoreTerms[k].weight * 4);
+        }
+        return quarters;
+    }();
+    int quarters = 0;
+    for (std::size_t k = 0; k < kQuarters.size(); ++k) {
+        quarters += kQuarters[k] * counts[k];
+    }
+    return {counts, static_cast<float>(quarters) / 4};
+}
+
+GuitaristScore ScoreShape(const ScoredShape& shape, const ScoreContext& context) {
+    return ScoreOf(CountScoreTerms(shape, context));
 }
 
 }  // namespace fretwise

@@ -54,11 +54,12 @@ OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& c
     // The open string is offered wherever the window lies. A string whose open note is not
     // in the chord may be left unplayed: from the G string down for intervals and the
     // octave, from the D string down for everything else; never the two highest strings.
-    // Guitarists leave out any of those low strings, chord note or not (D as x x 0 2 3 2), and
-    // so do the full vocabulary's chords, whose many notes take in most open strings.
-    const int firstMutable = chord.size == 2 ? 2 : 3;
-    const bool anyLowStringRests =
-        request.order == CreateOrder::Guitarist || request.vocabulary == Vocabulary::Full;
+    // Guitarists leave out any string but the high E, chord note or not (D as x x 0 2 3 2,
+    // C7b5 as x 3 2 3 x 2); the full vocabulary's chords, whose many notes take in most open
+    // strings, leave out any of the low strings.
+    const bool guitarist = request.order == CreateOrder::Guitarist;
+    const bool anyLowStringRests = guitarist || request.vocabulary == Vocabulary::Full;
+    const int firstMutable = guitarist ? 1 : chord.size == 2 ? 2 : 3;
     for (int s = 0; s < kStringCount; ++s) {
         AppendMatches(options[s], chord, open[s]);
         if (!request.allStrings && s >= firstMutable &&
@@ -90,10 +91,12 @@ OptionLists BuildOptionLists(const SearchRequest& request, const ChordClasses& c
     }
 
     // Resting treble strings: the high E may be left unplayed, and the B string with it (the
-    // enumeration never rests the B string alone).
+    // classic enumeration never rests the B string alone).
     if (request.restTreble && !request.allStrings) {
         options[0].Append(kNotPlayed);
-        options[1].Append(kNotPlayed);
+        if (!options[1].Contains(kNotPlayed)) {
+            options[1].Append(kNotPlayed);
+        }
     }
     return options;
 }

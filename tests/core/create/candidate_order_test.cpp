@@ -9,17 +9,18 @@
 namespace fretwise::test {
 namespace {
 
-RankedCandidate Ranked(std::int32_t combination, float score, float ease, const char* chart) {
+RankedCandidate Ranked(std::int32_t combination, float score, const char* chart, int fingers = 0) {
     RankedCandidate c;
     c.combination = combination;
-    c.ease = ease;
+    c.ease = score;
     c.score.total = score;
+    c.score.counts[static_cast<std::size_t>(ScoreTerm::Fingers)] =
+        static_cast<std::int16_t>(fingers);
     c.frets = Frets(chart);
     return c;
 }
 
-std::vector<std::int32_t> Order(std::vector<RankedCandidate> candidates, bool guitarist) {
-    guitarist ? SortAsGuitaristsPlay(candidates) : SortEasiestFirst(candidates);
+std::vector<std::int32_t> Combinations(const std::vector<RankedCandidate>& candidates) {
     std::vector<std::int32_t> order;
     for (const RankedCandidate& c : candidates) {
         order.push_back(c.combination);
@@ -28,31 +29,35 @@ std::vector<std::int32_t> Order(std::vector<RankedCandidate> candidates, bool gu
 }
 
 TEST(SortEasiestFirst, ByEaseThenTheLaterCombination) {
-    EXPECT_EQ(Order({Ranked(1, 9, 1.0f, "x02220"), Ranked(2, 0, 1.5f, "577655"),
-                     Ranked(3, 0, 1.0f, "x0222x")},
-                    false),
-              (std::vector<std::int32_t>{2, 3, 1}));
+    std::vector<RankedCandidate> candidates = {Ranked(1, 1.0f, "x02220"), Ranked(2, 1.5f, "577655"),
+                                               Ranked(3, 1.0f, "x0222x")};
+    SortEasiestFirst(candidates);
+    EXPECT_EQ(Combinations(candidates), (std::vector<std::int32_t>{2, 3, 1}));
 }
 
-TEST(SortAsGuitaristsPlay, ByScoreThenEaseThenTheLaterCombination) {
-    EXPECT_EQ(Order({Ranked(1, 5, 1.0f, "x02220"), Ranked(2, 7, 0.5f, "577655"),
-                     Ranked(3, 5, 1.2f, "x02225"), Ranked(4, 5, 1.0f, "x0765x")},
-                    true),
-              (std::vector<std::int32_t>{2, 3, 4, 1}));
+TEST(SortAsGuitaristsPlay, ByScoreThenMoreStringsThenFewerFingersThenTheLaterCombination) {
+    std::vector<RankedCandidate> candidates = {Ranked(1, 5, "x0222x", 1), Ranked(2, 7, "577655", 4),
+                                               Ranked(3, 5, "x02220", 3), Ranked(4, 5, "x02220", 1),
+                                               Ranked(5, 5, "x0222x", 1)};
+    SortAsGuitaristsPlay(candidates, false);
+    EXPECT_EQ(Combinations(candidates), (std::vector<std::int32_t>{2, 4, 3, 5, 1}));
 }
 
-TEST(SortAsGuitaristsPlay, OfEqualScoresAPartFollowsTheWholeItBelongsTo) {
-    // x0222x is x02220 without its high E, xx0232 is x00232 without its open A.
-    EXPECT_EQ(Order({Ranked(1, 5, 0.9f, "x02220"), Ranked(2, 5, 1.3f, "x0222x"),
-                     Ranked(3, 5, 2.0f, "577655"), Ranked(4, 5, 1.1f, "xx0232"),
-                     Ranked(5, 5, 1.0f, "x00232")},
-                    true),
-              (std::vector<std::int32_t>{3, 5, 4, 1, 2}));
-}
-
-TEST(SortAsGuitaristsPlay, APartThatScoresHigherStaysAhead) {
-    EXPECT_EQ(Order({Ranked(1, 4, 1.0f, "x00232"), Ranked(2, 6, 1.0f, "xx0232")}, true),
-              (std::vector<std::int32_t>{2, 1}));
+TEST(SortAsGuitaristsPlay, OverTheWholeNeckAnotherPlaceComesBeforeMoreOfOnePlace) {
+    // Two shapes at the fifth fret and one at the nut: each loses the Crowded points for every
+    // shape scoring higher at its fret.
+    const float crowded = -kScoreTerms[static_cast<std::size_t>(ScoreTerm::Crowded)].weight;
+    const std::vector<RankedCandidate> candidates = {Ranked(1, 10, "577655"),
+                                                     Ranked(2, 9, "x 7 7 6 5 5"),
+                                                     Ranked(3, 10 - crowded / 2, "x02220")};
+    std::vector<RankedCandidate> inView = candidates;
+    SortAsGuitaristsPlay(inView, false);
+    EXPECT_EQ(Combinations(inView), (std::vector<std::int32_t>{1, 2, 3}));
+    std::vector<RankedCandidate> wholeNeck = candidates;
+    SortAsGuitaristsPlay(wholeNeck, true);
+    EXPECT_EQ(Combinations(wholeNeck), (std::vector<std::int32_t>{1, 3, 2}));
+    EXPECT_EQ(wholeNeck[2].score.counts[static_cast<std::size_t>(ScoreTerm::Crowded)], 1);
+    EXPECT_EQ(wholeNeck[2].score.total, 9 - crowded);
 }
 
 }  // namespace
