@@ -206,6 +206,12 @@ float CandidateMerit(const SearchResult& result, std::size_t k) {
     return result.scores.empty() ? result.eases.at(k) : result.scores.at(k).total;
 }
 
+float ShapeMerit(const SearchResult& result, std::size_t k) {
+    constexpr auto kCrowded = static_cast<std::size_t>(ScoreTerm::Crowded);
+    return result.scores.empty() ? result.eases.at(k)
+                                 : result.scores.at(k).total - result.scores.at(k).Points(kCrowded);
+}
+
 ScoreContext GuitaristContext(const SearchRequest& request) {
     const ChordClasses chord =
         ChordPitchClasses(request.root, request.type, request.vocabulary, request.addedNote);

@@ -84,6 +84,11 @@ std::vector<float> EasesOf(const SearchResult& result, const SearchRequest& requ
 // in the guitarist order, its Ease in the classic order. Values compare within one order only.
 float CandidateMerit(const SearchResult& result, std::size_t k);
 
+// How good candidate k is on its own: its CandidateMerit without the points the guitarist
+// order takes off for the shapes ranked before it (Crowded), for the callers that choose
+// among the candidates by other measures too.
+float ShapeMerit(const SearchResult& result, std::size_t k);
+
 // What the guitarist order knows of the request's chord and search when it scores a shape.
 ScoreContext GuitaristContext(const SearchRequest& request);
 

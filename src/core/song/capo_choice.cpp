@@ -1,16 +1,20 @@
 #include "core/song/capo_choice.hpp"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace fretwise {
 
 namespace {
 
-// A shape that scores this much is as easy as the open chords a beginner learns first: a
-// song of such shapes only is easy, however much more some of them score.
-constexpr float kComfortableScore = 14.0f;
+// The open chords a beginner learns first: a shape that costs no more than the costliest of
+// them in standard tuning is easy, and a song of such shapes only is easy, however much less
+// some of them cost.
+constexpr std::array<std::string_view, 7> kFirstChords = {"G", "C", "D", "Em", "Am", "E", "A"};
 // What a barre across four strings or more adds each time it is played: held through a song
 // it tires the hand. A first finger across two or three strings is no such strain.
 constexpr float kBarreStrain = 3.0f;
@@ -25,9 +29,23 @@ int BarreStrings(const Fingering& shape) {
     return shape.HasBarre() ? shape.BarreTo - shape.BarreFrom + 1 : 0;
 }
 
+// The cost up to which a shape is as easy as the first open chords, with the search's order
+// and vocabulary.
+float ComfortableCost(const ShapeSearch& search) {
+    ShapeSearch standard = search;
+    standard.strings = {};
+    float comfortable = std::numeric_limits<float>::lowest();
+    for (const std::string_view name : kFirstChords) {
+        const std::vector<ShapeChoice> best =
+            ChordShapes(*ResolveChordName(name, search.vocabulary), standard, 1);
+        comfortable = std::max(comfortable, best.front().cost);
+    }
+    return comfortable;
+}
+
 // How hard a shape is to play through a song; 0 for the easiest.
-float Difficulty(const ShapeChoice& choice) {
-    return std::max(0.0f, choice.cost + kComfortableScore) +
+float Difficulty(const ShapeChoice& choice, float comfortable) {
+    return std::max(0.0f, choice.cost - comfortable) +
            (BarreStrings(choice.shape) >= kStrainingBarreStrings ? kBarreStrain : 0.0f);
 }
 
@@ -43,6 +61,7 @@ CapoSuggestion SuggestCapo(const SongFile& file, std::size_t song, int transpose
     for (const PlayedChord& chord : sounding.chords) {
         chords.push_back(ResolveChordName(chord.sounding, search.vocabulary));
     }
+    const float comfortable = ComfortableCost(search);
     std::vector<int> played(chords.size(), 0);
     for (const std::size_t k : sounding.sequence) {
         ++played[k];
@@ -57,7 +76,7 @@ CapoSuggestion SuggestCapo(const SongFile& file, std::size_t song, int transpose
             }
             const std::vector<ShapeChoice> best = ChordShapes(*chords[k], withCapo, 1);
             cost += static_cast<float>(played[k]) *
-                    (best.empty() ? kNoShapeCost : Difficulty(best.front()));
+                    (best.empty() ? kNoShapeCost : Difficulty(best.front(), comfortable));
         }
         suggestion.costs[static_cast<std::size_t>(capo)] = cost;
         if (cost < suggestion.costs[static_cast<std::size_t>(suggestion.capo)]) {

@@ -10,8 +10,36 @@ namespace fretwise {
 namespace {
 
 // The classic order's ease runs over a much narrower range than the guitarist score; this
-// brings its differences to the same scale, so that moving the hand weighs alike.
+// brings its differences to the score's scale, on which the song weighs the rest.
 constexpr float kEaseToScore = 10.0f;
+
+// What a song's player weighs besides the order's value of a shape, in points of the
+// guitarist score. Chord charts show every place on the neck alike; a song is strummed near
+// the nut, on every string the chord lets ring, and a full barre held through it tires the
+// hand. Fitted to the shapes the authors of the songs in data/songs chose.
+constexpr float kCostPerFretUp = 4.0f;  // per fret the fretted notes lie above the open
+                                        // position's second fret, on average
+constexpr float kRingingStringValue = 4.0f;
+constexpr float kFullBarreCost = 4.0f;
+constexpr float kOpenPositionMeanFret = 2.0f;
+constexpr int kFullBarreStrings = 5;
+
+float SongCost(float merit, const Fingering& shape) {
+    int fretted = 0;
+    int fretSum = 0;
+    int ringing = 0;
+    for (const std::int16_t fret : shape.Fret) {
+        ringing += fret >= 0 ? 1 : 0;
+        fretted += fret >= 1 ? 1 : 0;
+        fretSum += fret >= 1 ? fret : 0;
+    }
+    const float meanFret =
+        fretted == 0 ? 0.0f : static_cast<float>(fretSum) / static_cast<float>(fretted);
+    const bool fullBarre =
+        shape.HasBarre() && shape.BarreTo - shape.BarreFrom + 1 >= kFullBarreStrings;
+    return -merit + kCostPerFretUp * std::max(0.0f, meanFret - kOpenPositionMeanFret) -
+           kRingingStringValue * static_cast<float>(ringing) + (fullBarre ? kFullBarreCost : 0.0f);
+}
 
 }  // namespace
 
@@ -36,16 +64,20 @@ std::vector<ShapeChoice> ChordShapes(const ChordSymbol& chord, const ShapeSearch
     if (chord.bass) {
         KeepCandidatesWithBass(result, *chord.bass);
     }
-    const std::size_t count = std::min(limit, result.candidates.size());
     std::vector<ShapeChoice> shapes;
-    shapes.reserve(count);
-    for (std::size_t k = 0; k < count; ++k) {
-        const float cost =
-            result.scores.empty() ? -kEaseToScore * result.eases[k] : -result.scores[k].total;
-        shapes.push_back({GivenShape(ShapeNotesToFrets(result.candidates[k], search.strings).Fret,
-                                     search.strings),
-                          cost});
+    shapes.reserve(result.candidates.size());
+    for (std::size_t k = 0; k < result.candidates.size(); ++k) {
+        Fingering shape = GivenShape(ShapeNotesToFrets(result.candidates[k], search.strings).Fret,
+                                     search.strings);
+        const float merit =
+            result.scores.empty() ? kEaseToScore * ShapeMerit(result, k) : ShapeMerit(result, k);
+        const float cost = SongCost(merit, shape);
+        shapes.push_back({std::move(shape), cost});
     }
+    // Of equal costs, the shape the order ranks first.
+    std::stable_sort(shapes.begin(), shapes.end(),
+                     [](const ShapeChoice& a, const ShapeChoice& b) { return a.cost < b.cost; });
+    shapes.resize(std::min(limit, shapes.size()));
     return shapes;
 }
 

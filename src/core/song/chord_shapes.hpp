@@ -22,9 +22,9 @@ struct ShapeSearch {
     Vocabulary vocabulary = Vocabulary::Full;
 };
 
-// A shape a chord can be played with, fingered, and what it costs the hand: the lower, the
-// easier. The cost is the negated score of the order in force, so costs of different chords
-// compare.
+// A shape a chord can be played with, fingered, and what it costs the hand in a song: the
+// lower, the easier. The cost is the order's value of the shape negated (ShapeMerit) with
+// what a song's player weighs besides, on one scale, so costs of different chords compare.
 struct ShapeChoice {
     Fingering shape;
     float cost = 0.0f;

@@ -220,6 +220,24 @@ TEST(CandidateMerit, TheValueEachOrderRanksBy) {
     EXPECT_GE(CandidateMerit(guitarist, 0), CandidateMerit(guitarist, 1));
 }
 
+// Over the whole neck the order takes points off the shapes behind better ones at their fret;
+// ShapeMerit is the score of each shape alone.
+TEST(ShapeMerit, TheScoreOfTheShapeAloneOverTheWholeNeck) {
+    SearchRequest request{3, 0, 0, 20, false, CreateOrder::Guitarist};
+    request.wholeNeck = true;
+    const SearchResult result = FindFingerings(request);
+    const ScoreContext context = GuitaristContext(request);
+    int crowded = 0;
+    for (std::size_t k = 0; k < result.candidates.size(); ++k) {
+        const float alone =
+            ScoreShape(ScoredShapeOf(result.candidates[k].Note, ScoredStringsOf({})), context)
+                .total;
+        EXPECT_EQ(ShapeMerit(result, k), alone) << k;
+        crowded += CandidateMerit(result, k) < alone ? 1 : 0;
+    }
+    EXPECT_GT(crowded, 0);
+}
+
 TEST(FindFingerings, OctaveFindsEachFingeringOncePerWayOfListingIt) {
     const SearchResult result = FindFingerings({7, kOctave, 0, 20, false});
     ASSERT_FALSE(result.candidates.empty());
