@@ -1,9 +1,12 @@
 // Chord creation from the window: the search, the hand-over, browsing and failure.
+#include <algorithm>
+
 #include "core/create/bass_filter.hpp"
 #include "core/music/chord_symbol.hpp"
 #include "core/music/chord_types.hpp"
 #include "window/command_steps.hpp"
 #include "window/commands.hpp"
+#include "window/fretboard_view.hpp"
 #include "window/refresh.hpp"
 
 namespace fretwise {
@@ -15,11 +18,39 @@ void SetBusy(Window& window, bool creating) {
     window.services.dialogs.SetBusyCursor(creating);
 }
 
+// Over the whole neck the chosen candidate may lie outside the frets the chord was created
+// at: the neck then scrolls so that its lowest fretted fret is the first in view.
+int NeckPositionShowing(const WindowState& state, const Fingering& shape) {
+    int lowest = kHighestFret + 1;
+    int highest = 0;
+    for (const std::int16_t fret : shape.Fret) {
+        if (fret >= 1) {
+            lowest = std::min<int>(lowest, fret);
+            highest = std::max<int>(highest, fret);
+        }
+    }
+    const int first = state.createViewPos + 1;
+    if (highest == 0 || (lowest >= first && highest < first + kFretsInView)) {
+        return state.createViewPos;
+    }
+    return std::min(lowest - 1, NeckScrollMax(state.numFrets));
+}
+
+// The chosen candidate on the fretboard, the neck scrolled first where it must be so that
+// the staff numbers its fingers in view.
+void ShowCandidate(WindowState& state, const Fingering& candidate) {
+    const Fingering shape = ShapeNotesToFrets(candidate, state.strings);
+    if (state.wholeNeck) {
+        SetNeckPosition(state, NeckPositionShowing(state, shape));
+    }
+    RefreshChord(state, shape);
+}
+
 void HandOverCandidates(Window& window, std::vector<Fingering> found) {
     WindowState& state = window.state;
     state.candidates = std::move(found);
     state.candidateNumber = 1;
-    RefreshChord(state, ShapeNotesToFrets(state.candidates.front(), state.strings));
+    ShowCandidate(state, state.candidates.front());
     SetBusy(window, false);
     state.browsingCandidates = true;
     state.focus = FocusRequest::CreateButton;
@@ -36,14 +67,18 @@ void ReportCreateFailure(Window& window) {
                                     MessageIcon::Information);
 }
 
-// The chosen candidate on the part of the neck the chord was created on.
+// The chosen candidate on the part of the neck the chord was created on, or over the whole
+// neck where it lies.
 void BrowseCandidates(WindowState& state) {
     RefreshChord(state, Fingering{});
     const int chosen = state.candidateNumber;
-    if (chosen >= 1 && chosen <= static_cast<int>(state.candidates.size())) {
-        RefreshChord(state, ShapeNotesToFrets(state.candidates[chosen - 1], state.strings));
+    const bool inList = chosen >= 1 && chosen <= static_cast<int>(state.candidates.size());
+    if (inList) {
+        ShowCandidate(state, state.candidates[chosen - 1]);
     }
-    SetNeckPosition(state, state.createViewPos);
+    if (!state.wholeNeck || !inList) {
+        SetNeckPosition(state, state.createViewPos);
+    }
     DrawNeck(state);
 }
 
@@ -59,6 +94,7 @@ SearchRequest ChosenSearch(const WindowState& state) {
     request.allStrings = state.allStrings;
     request.order = state.chordOrder;
     request.restTreble = state.restTreble;
+    request.wholeNeck = state.wholeNeck;
     request.strings = state.strings;
     request.vocabulary = state.vocabulary;
     return request;

@@ -147,6 +147,7 @@ struct MenuView {
     // them" (Guitarist) ticked.
     CreateOrder chordOrder = CreateOrder::Classic;
     bool restTrebleChecked = false;  // Settings > "Let the high strings rest"
+    bool wholeNeckChecked = false;   // Settings > "Search the whole neck"
     // Settings > "Chord names": "Classic catalogue" or "Full vocabulary (extended, altered,
     // omitted notes)" ticked.
     Vocabulary vocabulary = Vocabulary::Classic;

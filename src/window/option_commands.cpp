@@ -89,6 +89,10 @@ void ToggleRestTreble(Window& window) {
     window.state.restTreble = !window.state.restTreble;
 }
 
+void ToggleWholeNeck(Window& window) {
+    window.state.wholeNeck = !window.state.wholeNeck;
+}
+
 // The chord is named anew; a chosen type the vocabulary does not know is no longer chosen.
 void ChooseVocabulary(Window& window, Vocabulary vocabulary) {
     WindowState& state = window.state;

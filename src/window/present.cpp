@@ -120,6 +120,7 @@ void PresentMenus(DisplayState& d, const WindowState& s) {
     menu.allStringsChecked = s.allStrings;
     menu.chordOrder = s.chordOrder;
     menu.restTrebleChecked = s.restTreble;
+    menu.wholeNeckChecked = s.wholeNeck;
     menu.vocabulary = s.vocabulary;
     const TuningPreset* preset = PresetOf(s.strings.tuning);
     menu.tuningChecked = preset == nullptr ? -1 : static_cast<int>(preset - TuningPresets().data());

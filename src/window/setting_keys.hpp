@@ -22,6 +22,7 @@ constexpr SettingKey<CreateOrder> kChordOrderKey{
     [](CreateOrder order) { return std::string(CreateOrderName(order)); }};
 constexpr SettingKey<bool> kRestTrebleKey = TruthKey("RestTreble");
 constexpr SettingKey<bool> kLeftHandedKey = TruthKey("LeftHanded");
+constexpr SettingKey<bool> kWholeNeckKey = TruthKey("WholeNeck");
 // One of the zoom steps, in percent.
 constexpr SettingKey<int> kZoomKey{"Zoom", kStandardZoom,
                                    [](std::string_view text) -> std::optional<int> {

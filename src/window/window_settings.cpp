@@ -144,6 +144,7 @@ constexpr SettingRow kRows[] = {
          return true;
      },
      nullptr},
+    KeyedRow<kWholeNeckKey, &WindowState::wholeNeck>(),
 };
 
 }  // namespace

@@ -60,6 +60,9 @@ struct WindowState {
     bool allStrings = false;  // created chords always use all six strings
     CreateOrder chordOrder = CreateOrder::Classic;
     bool restTreble = false;  // "Let the high strings rest"
+    // "Search the whole neck": Create searches frets 1 to 15 whatever the view, and the neck
+    // scrolls to each candidate chosen.
+    bool wholeNeck = false;
     // "Chord names": the classic catalogue, or the full vocabulary of chart symbols, which
     // names and creates extended and altered chords, left-out notes and slash basses.
     Vocabulary vocabulary = Vocabulary::Classic;

@@ -86,6 +86,7 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     orders->addAction(m.easiestFirst);
     orders->addAction(m.asGuitaristsPlay);
     m.restTreble = AddCheckItem(settings, QStringLiteral("Let the high strings rest"));
+    m.wholeNeck = AddCheckItem(settings, QStringLiteral("Search the whole neck"));
     QMenu& names = *settings.addMenu(QStringLiteral("Chord names"));
     m.classicVocabulary = AddCheckItem(names, QStringLiteral("Classic catalogue"));
     m.fullVocabulary =

@@ -39,6 +39,7 @@ struct MainMenus {
     QAction* easiestFirst = nullptr;
     QAction* asGuitaristsPlay = nullptr;
     QAction* restTreble = nullptr;
+    QAction* wholeNeck = nullptr;
     // "Chord names": "Classic catalogue" or "Full vocabulary (extended, altered, omitted notes)".
     QAction* classicVocabulary = nullptr;
     QAction* fullVocabulary = nullptr;

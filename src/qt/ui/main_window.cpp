@@ -256,6 +256,7 @@ void MainWindow::ConnectMenus() {
     on(m.easiestFirst, [&w] { Perform(w, ChooseChordOrder, CreateOrder::Classic); });
     on(m.asGuitaristsPlay, [&w] { Perform(w, ChooseChordOrder, CreateOrder::Guitarist); });
     on(m.restTreble, [&w] { Perform(w, ToggleRestTreble); });
+    on(m.wholeNeck, [&w] { Perform(w, ToggleWholeNeck); });
     on(m.classicVocabulary, [&w] { Perform(w, ChooseVocabulary, Vocabulary::Classic); });
     on(m.fullVocabulary, [&w] { Perform(w, ChooseVocabulary, Vocabulary::Full); });
     on(m.numberOfFrets, [&w] { Perform(w, AskFretCount); });

@@ -68,6 +68,7 @@ void ShowMenus(const MainMenus& menus, const MenuView& view) {
     menus.easiestFirst->setChecked(view.chordOrder == CreateOrder::Classic);
     menus.asGuitaristsPlay->setChecked(view.chordOrder == CreateOrder::Guitarist);
     menus.restTreble->setChecked(view.restTrebleChecked);
+    menus.wholeNeck->setChecked(view.wholeNeckChecked);
     menus.classicVocabulary->setChecked(view.vocabulary == Vocabulary::Classic);
     menus.fullVocabulary->setChecked(view.vocabulary == Vocabulary::Full);
     for (std::size_t k = 0; k < menus.tunings.size(); ++k) {

@@ -91,15 +91,16 @@ TEST_F(WindowTest, UndoAndRedoShortcutsStepThroughTheChordAndGreyTheirItems) {
     EXPECT_EQ(fret(), 0);
 }
 
-TEST_F(WindowTest, OrderItemsTickOneOfTwoAndTheRestItemSwitches) {
+TEST_F(WindowTest, OrderItemsTickOneOfTwoAndTheRestAndWholeNeckItemsSwitch) {
     const MainMenus& m = window->Menus();
-    for (QAction* item : {m.asGuitaristsPlay, m.restTreble, m.easiestFirst}) {
+    for (QAction* item : {m.asGuitaristsPlay, m.restTreble, m.easiestFirst, m.wholeNeck}) {
         item->trigger();
     }
     EXPECT_EQ((std::array{m.easiestFirst->isChecked(), m.asGuitaristsPlay->isChecked(),
-                          m.restTreble->isChecked()}),
-              (std::array{true, false, true}));
+                          m.restTreble->isChecked(), m.wholeNeck->isChecked()}),
+              (std::array{true, false, true, true}));
     EXPECT_EQ(logic.state.chordOrder, CreateOrder::Classic);
+    EXPECT_TRUE(logic.state.wholeNeck);
 }
 
 // Settings > Chord names: the type list follows, and a name too long for its label keeps the
