@@ -39,6 +39,7 @@ const FingeringCase kFingeringCases[] = {
      false, 6.45},
     {"frets 1 to 5 are within reach", "x32015", "032014", 0, 0, 0, true, 5.45},
     {"a silent D string under a sounding A string", "x3x010", "020010", 0, 2, 0, true, 4.65},
+    {"a barre by the second finger costs 0.4 a finger", "3x0333", "100222", 0, 2, 3, true, 4.2},
     {"the second finger cannot bar five strings", "133333", "122222", 0, 4, 3, false, 0},
     {"a barre starting under the third finger is given up, and the shape with it", "435557",
      "213456", 1, 3, 0, false, 0},

@@ -15,6 +15,7 @@ TEST(KeepCandidatesWithBass, KeepsThoseWithTheNoteLowestInTheirOrder) {
     for (int k = 0; k < 5; ++k) {
         classic.candidates.push_back(Shape(charts[k]));
         classic.eases.push_back(static_cast<float>(k));
+        classic.omits.push_back(static_cast<NoteBits>(1 << k));
         guitarist.candidates.push_back(Shape(charts[k]));
         guitarist.scores.push_back({{}, static_cast<float>(10 * k)});
     }
@@ -30,6 +31,7 @@ TEST(KeepCandidatesWithBass, KeepsThoseWithTheNoteLowestInTheirOrder) {
     KeepCandidatesWithBass(classic, PitchClass(11));  // G
     EXPECT_EQ(classic.candidates, std::vector<Fingering>{Shape("332010")});
     EXPECT_EQ(classic.eases, std::vector<float>{2});
+    EXPECT_EQ(classic.omits, std::vector<NoteBits>{1 << 2});
 }
 
 }  // namespace

@@ -122,6 +122,7 @@ TEST(ChordSymbol, RefusesWhatTheCatalogueDoesNotHoldAndSaysWhy) {
          "none for major)"},
         {"C/", "'C/': no bass note after '/'"},
         {"C/H", "'C/H': no bass note 'H' (A to G, then # or b)"},
+        {"C/Ex", "'C/Ex': no bass note 'Ex' (A to G, then # or b)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadChordSymbol(c.text).error, c.error);
