@@ -26,6 +26,10 @@ TEST(FileAssociationTextTest, TheMimePackageNamesTheGlobTheDescriptionAndTheIcon
     FileTypeRegistration type;
     type.icon = "/usr/share/fretwise/icons/fretwise.svg";
     EXPECT_EQ(MimeTypeName(type), "application/x-fretwise");
+    // Capitals from A to Z become small letters; what a MIME name cannot hold becomes '-'.
+    FileTypeRegistration named;
+    named.programId = "AZ Tabs_2.0/x";
+    EXPECT_EQ(FileTypeId(named), "az-tabs_2.0-x");
     EXPECT_EQ(MimePackageText(type),
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
