@@ -65,9 +65,12 @@ void PresentFretboard(DisplayState& d, const WindowState& s) {
     cursor.fret = s.cursorFret;
     PlaceCursor(board, s.neckPosition);
     const int string = cursor.string;
+    // The string is named as the tuning names it, as in the tuning caption: a capo does not
+    // rename the strings.
+    const OpenStrings withoutCapo{s.strings.tuning, 0};
     cursor.description =
-        CursorDescription(string, NoteName(kOpenPitch[string], s.accidentals), cursor.fret,
-                          s.shape.Fret[string], board.markers[string].fingerText);
+        CursorDescription(string, NoteName(withoutCapo.OpenPitch(string), s.accidentals),
+                          cursor.fret, s.shape.Fret[string], board.markers[string].fingerText);
 }
 
 // The chord's name shown in the panel, the frame and across the fretboard; with a capo, the

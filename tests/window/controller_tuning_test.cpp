@@ -35,6 +35,8 @@ TEST_F(TuningTest, ATuningSoundsTheFingersWhereTheyAre) {
     EXPECT_TRUE(LastPlayedIs(RenderChordWav({21, 17, 12, 5, 0, -7}, StrumMode::Block)));
     Click(MouseButton::Left, 5, 0);  // the open string it holds
     EXPECT_TRUE(LastPlayedIs(RenderNoteWav(-7)));
+    EXPECT_EQ(Shown().fretboard.cursor.description.rfind("Fretboard, string 6 (D), fret 0", 0), 0u)
+        << Shown().fretboard.cursor.description;
 
     Do(ShowTuner);
     EXPECT_EQ(desktop.tunerTuning, window->state.strings.tuning);
