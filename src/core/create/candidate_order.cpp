@@ -36,23 +36,28 @@ int SoundingStrings(const PerString& frets) {
                                           [](std::int16_t fret) { return fret != kMuted; }));
 }
 
-// The fret where the hand starts: the lowest fretted fret, 0 for open strings alone.
-int HandFret(const PerString& frets) {
+// The place on the neck a shape is played at: the fret where the hand starts, except that every
+// shape ringing an open string shares one place, the open position (0), as chord charts show
+// one open chord before the forms up the neck.
+int PlaceOnTheNeck(const PerString& frets) {
     int lowest = 0;
     for (const std::int16_t fret : frets) {
+        if (fret == 0) {
+            return 0;
+        }
         lowest = fret >= 1 && (lowest == 0 || fret < lowest) ? fret : lowest;
     }
     return lowest;
 }
 
 // Each shape, in order of their own scores, loses the Crowded points for every shape before it
-// whose hand starts at the same fret.
+// played at the same place.
 void CountCrowding(std::vector<RankedCandidate>& candidates, std::vector<Entry>& order) {
     constexpr auto kCrowded = static_cast<std::size_t>(ScoreTerm::Crowded);
     std::array<int, kHighestFret + 1> ahead{};
     for (Entry& entry : order) {
         RankedCandidate& candidate = candidates[entry.index];
-        const int count = ahead[static_cast<std::size_t>(HandFret(candidate.frets))]++;
+        const int count = ahead[static_cast<std::size_t>(PlaceOnTheNeck(candidate.frets))]++;
         candidate.score.counts[kCrowded] = static_cast<std::int16_t>(count);
         candidate.score.total += candidate.score.Points(kCrowded);
         entry.total = candidate.score.total;

@@ -23,8 +23,9 @@ struct RankedCandidate {
 void SortEasiestFirst(std::vector<RankedCandidate>& candidates);
 
 // The guitarist order: the highest score first, over the whole neck once each shape has lost
-// the Crowded points for the shapes scoring higher whose hand starts at the same fret (in view
-// they all lie near each other anyway). Of equal scores, the shape
+// the Crowded points for the shapes scoring higher played at the same place: whose hand starts
+// at the same fret, or which ring open strings too (in view they all lie near each other
+// anyway). Of equal scores, the shape
 // sounding more strings first (so a shape follows the fuller one it is part of), then the
 // one needing fewer fingers, then the combination enumerated later.
 void SortAsGuitaristsPlay(std::vector<RankedCandidate>& candidates, bool wholeNeck);

@@ -104,9 +104,10 @@ inline constexpr std::array<ScoreTermRow, kScoreTermCount> kScoreTerms = {{
     // 1 when the two lowest notes lie a third or less apart below the C of the A string:
     // a muddy bass.
     {ScoreTerm::MuddyBass, "muddy_bass", -4.75f},
-    // Over the whole neck, shapes whose hand starts at the same fret and that score higher:
-    // the order shows the other places on the neck before more ways of playing one place.
-    {ScoreTerm::Crowded, "crowded", -3.75f},
+    // Over the whole neck, shapes played at the same place that score higher: whose hand starts
+    // at the same fret, or which ring open strings too (the open position). The order shows
+    // the other places on the neck before more ways of playing one place.
+    {ScoreTerm::Crowded, "crowded", -3.0f},
 }};
 
 // The weights are multiples of 1/4.

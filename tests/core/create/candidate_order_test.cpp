@@ -44,20 +44,24 @@ TEST(SortAsGuitaristsPlay, ByScoreThenMoreStringsThenFewerFingersThenTheLaterCom
 }
 
 TEST(SortAsGuitaristsPlay, OverTheWholeNeckAnotherPlaceComesBeforeMoreOfOnePlace) {
-    // Two shapes at the fifth fret and one at the nut: each loses the Crowded points for every
-    // shape scoring higher at its fret.
+    // Each shape loses the Crowded points for every shape scoring higher at its place: two at
+    // the fifth fret, two ringing open strings (the open position, though their hands start at
+    // the second and the first fret) and one whose hand starts at the second fret.
     const float crowded = -kScoreTerms[static_cast<std::size_t>(ScoreTerm::Crowded)].weight;
-    const std::vector<RankedCandidate> candidates = {Ranked(1, 10, "577655"),
-                                                     Ranked(2, 9, "x 7 7 6 5 5"),
-                                                     Ranked(3, 10 - crowded / 2, "x02220")};
+    const std::vector<RankedCandidate> candidates = {
+        Ranked(1, 10, "577655"), Ranked(2, 9, "x 7 7 6 5 5"), Ranked(3, 10 - crowded / 2, "x02220"),
+        Ranked(4, 8, "x32010"), Ranked(5, 8 - crowded / 2, "x 2 4 4 4 2")};
     std::vector<RankedCandidate> inView = candidates;
     SortAsGuitaristsPlay(inView, false);
-    EXPECT_EQ(Combinations(inView), (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(Combinations(inView), (std::vector<std::int32_t>{1, 2, 3, 4, 5}));
     std::vector<RankedCandidate> wholeNeck = candidates;
     SortAsGuitaristsPlay(wholeNeck, true);
-    EXPECT_EQ(Combinations(wholeNeck), (std::vector<std::int32_t>{1, 3, 2}));
-    EXPECT_EQ(wholeNeck[2].score.counts[static_cast<std::size_t>(ScoreTerm::Crowded)], 1);
-    EXPECT_EQ(wholeNeck[2].score.total, 9 - crowded);
+    EXPECT_EQ(Combinations(wholeNeck), (std::vector<std::int32_t>{1, 3, 5, 2, 4}));
+    constexpr auto kCrowded = static_cast<std::size_t>(ScoreTerm::Crowded);
+    EXPECT_EQ(wholeNeck[2].score.counts[kCrowded], 0);
+    EXPECT_EQ(wholeNeck[3].score.counts[kCrowded], 1);
+    EXPECT_EQ(wholeNeck[3].score.total, 9 - crowded);
+    EXPECT_EQ(wholeNeck[4].score.counts[kCrowded], 1);
 }
 
 }  // namespace
