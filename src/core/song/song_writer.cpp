@@ -50,8 +50,14 @@ class SongPrinter {
         lines_.emplace_back(std::move(text), std::string(ending));
     }
 
+    // A reader takes a byte order mark at the start of a file as the file's own, so a line
+    // that starts with one of its own and comes first (after a removed {transpose} line, or
+    // as the first line of a later song) gets the file's mark before it, or it would lose
+    // its own and could turn into a comment.
     std::string Text(bool byteOrderMark) const {
-        std::string text(byteOrderMark ? kByteOrderMark : "");
+        const bool firstLineStartsWithMark =
+            !lines_.empty() && lines_.front().first.starts_with(kByteOrderMark);
+        std::string text(byteOrderMark || firstLineStartsWithMark ? kByteOrderMark : "");
         for (const auto& [line, ending] : lines_) {
             text += line;
             text += ending;

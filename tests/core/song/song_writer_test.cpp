@@ -52,6 +52,13 @@ TEST(SongWriterTest, AppliesTheSongsTranspositionsAndLeavesNoneBehind) {
     EXPECT_EQ(Rewritten(song, down),
               "{title: T}\n{key: C}\n[C]a\n[Ab]b [*C]\n[C]c\n"
               "{transpose-ukulele: 1}\n");
+
+    // A line with a byte order mark of its own that comes first once the {transpose} line
+    // goes keeps its mark, and with it its chords: it does not turn into a comment.
+    const std::string marked = Rewritten("{transpose: 2}\n\xEF\xBB\xBF# [C]x\n");
+    EXPECT_EQ(marked, "\xEF\xBB\xBF\xEF\xBB\xBF# [D]x\n");
+    EXPECT_EQ(Read(marked).lines.front().spots.size(), 1u);
+    EXPECT_EQ(Rewritten(marked), marked);
 }
 
 TEST(SongWriterTest, WritesTheCapoAndADefinePerChordAtTheTop) {
