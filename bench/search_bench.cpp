@@ -43,6 +43,17 @@ void BM_SearchWorst(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchWorst)->Unit(benchmark::kMicrosecond);
 
+// Runs one search over and over and reports its combinations and candidates.
+void RunSearch(benchmark::State& state, const SearchRequest& request) {
+    SearchResult result;
+    for (auto _ : state) {
+        result = FindFingerings(request);
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["combinations"] = result.combinations;
+    state.counters["candidates"] = static_cast<double>(result.candidates.size());
+}
+
 // The guitarist order with resting treble strings, on its two hardest searches: the most
 // combinations ("Eleventh", root index 0, position 4) and the most shapes to score and order
 // ("Seventh Suspended Ninth", root index 0, position 1).
@@ -50,14 +61,8 @@ void BM_GuitaristSearch(benchmark::State& state) {
     const int root = static_cast<int>(state.range(0));
     const int type = static_cast<int>(state.range(1));
     const int position = static_cast<int>(state.range(2));
-    SearchResult result;
-    for (auto _ : state) {
-        result = FindFingerings(
-            {root, type, position, kFrets, false, CreateOrder::Guitarist, true, BassChoice::Root});
-        benchmark::DoNotOptimize(result);
-    }
-    state.counters["combinations"] = result.combinations;
-    state.counters["candidates"] = static_cast<double>(result.candidates.size());
+    RunSearch(state, {root, type, position, kFrets, false, CreateOrder::Guitarist, true,
+                      BassChoice::Root});
 }
 BENCHMARK(BM_GuitaristSearch)->Args({0, 17, 4})->Args({0, 24, 1})->Unit(benchmark::kMicrosecond);
 
@@ -68,13 +73,7 @@ void BM_WholeNeckSearch(benchmark::State& state) {
     SearchRequest request{
         0, 24, 0, kFrets, false, static_cast<CreateOrder>(state.range(0)), true, BassChoice::Root};
     request.wholeNeck = true;
-    SearchResult result;
-    for (auto _ : state) {
-        result = FindFingerings(request);
-        benchmark::DoNotOptimize(result);
-    }
-    state.counters["combinations"] = result.combinations;
-    state.counters["candidates"] = static_cast<double>(result.candidates.size());
+    RunSearch(state, request);
 }
 BENCHMARK(BM_WholeNeckSearch)->ArgName("guitarist")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -92,13 +91,7 @@ void BM_FullVocabularySearchWorst(benchmark::State& state) {
                           true,
                           BassChoice::Root};
     request.vocabulary = Vocabulary::Full;
-    SearchResult result;
-    for (auto _ : state) {
-        result = FindFingerings(request);
-        benchmark::DoNotOptimize(result);
-    }
-    state.counters["combinations"] = result.combinations;
-    state.counters["candidates"] = static_cast<double>(result.candidates.size());
+    RunSearch(state, request);
 }
 BENCHMARK(BM_FullVocabularySearchWorst)
     ->ArgName("guitarist")

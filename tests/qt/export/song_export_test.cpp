@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "faked_window.hpp"
 #include "qt/ui/main_window.hpp"
 #include "qt/ui/song_window.hpp"
 #include "support/export_fakes.hpp"
@@ -30,18 +31,8 @@ class FakeSheetPrinter : public SheetPrinter {
     }
 };
 
-class SongExportTest : public ::testing::Test {
+class SongExportTest : public ::testing::Test, protected FakedWindow {
   protected:
-    TempDir dir;
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    FakeRegistrar registrar;
-    FakeFiles files;
-    FakePlayer player;
-    FakeClock clock;
-    SoundEngine engine{player, clock, dir.path()};
-    Window logic{{}, {}, {dialogs, desktop, registrar, files, engine, AppPaths{}}};
-    MainWindow window{logic};
     FakeAlerts alerts{dialogs.log};
     FakeSheetPrinter printer;
     SongExport exporter{window, logic, dialogs, alerts, printer};

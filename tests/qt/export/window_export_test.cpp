@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 
+#include "faked_window.hpp"
 #include "qt/ui/main_window.hpp"
 #include "support/export_fakes.hpp"
 #include "support/fakes.hpp"
@@ -19,18 +20,8 @@ namespace {
 
 const PerString kFBarre = Frets("133211");
 
-class WindowExportTest : public ::testing::Test {
+class WindowExportTest : public ::testing::Test, protected FakedWindow {
   protected:
-    TempDir dir;
-    FakeDialogs dialogs;
-    FakeDesktop desktop;
-    FakeRegistrar registrar;
-    FakeFiles files;
-    FakePlayer player;
-    FakeClock clock;
-    SoundEngine engine{player, clock, dir.path()};
-    Window logic{{}, {}, {dialogs, desktop, registrar, files, engine, AppPaths{}}};
-    MainWindow window{logic};
     FakePrinter printer;
     WindowExport exporter{window, logic, dialogs, printer};
 
